@@ -1,0 +1,150 @@
+#include "app/newwin000.h"
+
+#include "handlers/control_callbacks.h"
+#include "plot/view_callbacks.h"
+#include "toolkit/toolkit.h"
+#include "wave/wave1act_ep.h"
+
+WSCmainWindow* newwin000 = nullptr;
+WSCvbtn* newvbtn_000 = nullptr;
+WSCvdrawingArea* newvdra_001 = nullptr;
+WSCvslider* newvsli_000 = nullptr;
+WSCvdrawingArea* newvdra_002 = nullptr;
+WSCvlabel* newvlab_000 = nullptr;
+WSCvlabel* newvlab_005 = nullptr;
+WSCvlabel* newvlab_011 = nullptr;
+WSCvlabel* newvlab_012 = nullptr;
+WSCvlabel* newvlab_013 = nullptr;
+WSCcomboBox* newcomb_000 = nullptr;
+WSCvdrawingArea* newvdra_000 = nullptr;
+WSCvdrawingArea* newvdra_003 = nullptr;
+WSCvlabel* newvlab_002 = nullptr;
+WSCvlabel* newvlab_007 = nullptr;
+WSCvbtn* newvbtn_001 = nullptr;
+WSCvbtn* newvbtn_002 = nullptr;
+
+namespace {
+
+constexpr unsigned char kVisible = 1;
+
+void bind(WSCbase* widget, const char* procedure_name, long event, WSCcallback callback,
+          const char* callback_name)
+{
+    auto* procedure = new WSCprocedure(procedure_name, event);
+    procedure->setFunction(callback, callback_name);
+    widget->addProcedure(procedure);
+}
+
+// A button or label with its text at (x, y), keeping the toolkit's default size.
+template <class Widget>
+Widget* makeTextWidget(const char* name, const char* text, short x, short y)
+{
+    auto* widget = new Widget(newwin000, name);
+    widget->initialize();
+    widget->setPropertyV(_WSNlabelString(), text);
+    widget->setPropertyV(_WSNname(), name);
+    widget->setPropertyV(_WSNvis(), kVisible);
+    widget->setPropertyV(_WSNx(), x);
+    widget->setPropertyV(_WSNy(), y);
+    return widget;
+}
+
+// A button or caption with its text and a fixed size.
+template <class Widget>
+Widget* makeSizedTextWidget(const char* name, const char* text, short x, short y,
+                            unsigned short width, unsigned short height)
+{
+    auto* widget = new Widget(newwin000, name);
+    widget->initialize();
+    widget->setPropertyV(_WSNlabelString(), text);
+    widget->setPropertyV(_WSNname(), name);
+    widget->setPropertyV(_WSNvis(), kVisible);
+    widget->setPropertyV(_WSNx(), x);
+    widget->setPropertyV(_WSNy(), y);
+    widget->setPropertyV(_WSNwidth(), width);
+    widget->setPropertyV(_WSNheight(), height);
+    return widget;
+}
+
+// A drawing area or the slider: placed and sized, no text.
+template <class Widget>
+Widget* makeArea(const char* name, short x, short y, unsigned short width, unsigned short height)
+{
+    auto* widget = new Widget(newwin000, name);
+    widget->initialize();
+    widget->setPropertyV(_WSNname(), name);
+    widget->setPropertyV(_WSNvis(), kVisible);
+    widget->setPropertyV(_WSNx(), x);
+    widget->setPropertyV(_WSNy(), y);
+    widget->setPropertyV(_WSNwidth(), width);
+    widget->setPropertyV(_WSNheight(), height);
+    return widget;
+}
+
+}  // namespace
+
+void _create_win_newwin000()
+{
+    newwin000 = new WSCmainWindow(nullptr, "newwin000");
+    newwin000->initialize();
+    newwin000->setPropertyV(_WSNname(), "newwin000");
+    newwin000->setPropertyV(_WSNtitleString(), "Sefaro");
+    newwin000->setPropertyV(_WSNx(), short{100});
+    newwin000->setPropertyV(_WSNy(), short{100});
+    newwin000->setPropertyV(_WSNwidth(), static_cast<unsigned short>(800));
+    newwin000->setPropertyV(_WSNheight(), static_cast<unsigned short>(600));
+    newwin000->setPropertyV(_WSNvis(), kVisible);
+
+    newvbtn_000 = makeTextWidget<WSCvbtn>("newvbtn_000", "select WAVE", 10, 8);
+    bind(newvbtn_000, "act_ep", WSEV_ACTIVATE, wave1act_ep, "wave1act_ep");
+
+    newvdra_001 = makeArea<WSCvdrawingArea>("newvdra_001", 120, 10, 670, 100);
+    bind(newvdra_001, "init_ep", WSEV_INITIALIZE, gra1Init_ep, "gra1Init_ep");
+    bind(newvdra_001, "expose_ep", WSEV_EXPOSE, gra1Expose_ep, "gra1Expose_ep");
+
+    newvsli_000 = makeArea<WSCvslider>("newvsli_000", 120, 115, 670, 15);
+    bind(newvsli_000, "valueCH_ep", WSEV_VALUE_CHANGE, sli1valueCH_ep, "sli1valueCH_ep");
+    bind(newvsli_000, "act_ep", WSEV_ACTIVATE, sli1act_ep, "sli1act_ep");
+
+    newvdra_002 = makeArea<WSCvdrawingArea>("newvdra_002", 120, 135, 670, 100);
+    bind(newvdra_002, "init2_ep", WSEV_INITIALIZE, gra2Init_ep, "gra2Init_ep");
+    bind(newvdra_002, "expose2_ep", WSEV_EXPOSE, gra2Expose_ep, "gra2Expose_ep");
+
+    newvlab_000 = makeTextWidget<WSCvlabel>("newvlab_000", "name", 10, 40);
+    newvlab_005 = makeTextWidget<WSCvlabel>("newvlab_005", "sample freq", 10, 70);
+    newvlab_011 = makeTextWidget<WSCvlabel>("newvlab_011", "bits per sample", 10, 100);
+    newvlab_012 = makeTextWidget<WSCvlabel>("newvlab_012", "points", 10, 130);
+    newvlab_013 = makeTextWidget<WSCvlabel>("newvlab_013", "position", 10, 160);
+
+    newcomb_000 = new WSCcomboBox(newwin000, "newcomb_000");
+    newcomb_000->initialize();
+    newcomb_000->setPropertyV(_WSNmenuItems(), "512,1024,2048,4096");
+    newcomb_000->setPropertyV(_WSNbackBlinkColor(), "DEF13");
+    newcomb_000->setPropertyV(_WSNworkBackColor(), "DEF11");
+    newcomb_000->setPropertyV(_WSNlabelString(), "1024");
+    newcomb_000->setPropertyV(_WSNinterCur(), static_cast<unsigned char>(0));
+    newcomb_000->setPropertyV(_WSNname(), "newcomb_000");
+    newcomb_000->setPropertyV(_WSNx(), short{10});
+    newcomb_000->setPropertyV(_WSNy(), short{190});
+    newcomb_000->setPropertyV(_WSNheight(), static_cast<unsigned short>(20));
+    newcomb_000->setPropertyV(_WSNvis(), kVisible);
+    bind(newcomb_000, "act_ep", WSEV_ACTIVATE, combo1act_ep, "combo1act_ep");
+
+    newvdra_000 = makeArea<WSCvdrawingArea>("newvdra_000", 10, 260, 388, 330);
+    bind(newvdra_000, "init_ep", WSEV_INITIALIZE, gra3init_ep, "gra3init_ep");
+    bind(newvdra_000, "expose_ep", WSEV_EXPOSE, gra3expose_ep, "gra3expose_ep");
+
+    newvdra_003 = makeArea<WSCvdrawingArea>("newvdra_003", 402, 260, 388, 330);
+    bind(newvdra_003, "init_ep", WSEV_INITIALIZE, gra4init_ep, "gra4init_ep");
+    bind(newvdra_003, "expose_ep", WSEV_EXPOSE, gra4expose_ep, "gra4expose_ep");
+
+    newvlab_002 = makeSizedTextWidget<WSCvlabel>("newvlab_002", "power", 10, 240, 388, 18);
+    newvlab_007 = makeSizedTextWidget<WSCvlabel>("newvlab_007", "phase", 402, 240, 388, 18);
+
+    newvbtn_001 = makeSizedTextWidget<WSCvbtn>("newvbtn_001", "back", 10, 214, 48, 22);
+    bind(newvbtn_001, "act_ep", WSEV_ACTIVATE, btn1act_ep, "btn1act_ep");
+    newvbtn_002 = makeSizedTextWidget<WSCvbtn>("newvbtn_002", "forw", 63, 214, 48, 22);
+    bind(newvbtn_002, "act_ep", WSEV_ACTIVATE, btn2act_ep, "btn2act_ep");
+
+    newwin000->setVisible(1);
+}

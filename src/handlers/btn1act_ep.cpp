@@ -1,0 +1,7 @@
+#include "handlers/control_callbacks.h"
+
+#include "toolkit/toolkit.h"
+
+void btn1act_ep(WSCbase*) {}
+
+static WSCfunctionRegister op("btn1act_ep", (void*)btn1act_ep);

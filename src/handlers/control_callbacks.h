@@ -1,0 +1,10 @@
+#pragma once
+
+class WSCbase;
+
+// Callbacks of the position slider, the size combo box and the two step buttons.
+void sli1valueCH_ep(WSCbase* object);
+void sli1act_ep(WSCbase* object);
+void combo1act_ep(WSCbase* object);
+void btn1act_ep(WSCbase* object);
+void btn2act_ep(WSCbase* object);

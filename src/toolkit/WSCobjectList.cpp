@@ -1,0 +1,29 @@
+#include "toolkit/WSCobjectList.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "toolkit/WSCbase.h"
+
+WSCbase* WSCobjectList::getInstance(const char* class_name, const char* instance_name) const
+{
+    if (!class_name || !instance_name) return nullptr;
+    for (WSCbase* object : objects_) {
+        if (std::strcmp(object->getClassName(), class_name) == 0 &&
+            std::strcmp(object->getInstanceName(), instance_name) == 0) {
+            return object;
+        }
+    }
+    return nullptr;
+}
+
+void WSCobjectList::remove(WSCbase* object)
+{
+    objects_.erase(std::remove(objects_.begin(), objects_.end(), object), objects_.end());
+}
+
+WSCobjectList* WSGIappObjectList()
+{
+    static WSCobjectList list;
+    return &list;
+}

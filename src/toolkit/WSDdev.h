@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// A drawing device: an RGB32 picture (0xffRRGGBB, rows top to bottom) with pixel access,
+// aliased one-pixel lines in the drawing colour, and copies onto another device. Every
+// operation clips to the picture, so no call can write outside it.
+class WSDdev {
+public:
+    WSDdev() = default;
+    virtual ~WSDdev() = default;
+    WSDdev(const WSDdev&) = delete;
+    WSDdev& operator=(const WSDdev&) = delete;
+
+    // Sizes the picture and paints it white.
+    void setSize(unsigned short width, unsigned short height);
+    void getGeometry(unsigned short& width, unsigned short& height) const
+    {
+        width = width_;
+        height = height_;
+    }
+
+    void beginPixelAccess() {}
+    void setPixel(unsigned short x, unsigned short y, unsigned char red, unsigned char green,
+                  unsigned char blue)
+    {
+        if (x < width_ && y < height_) {
+            pixels_[std::size_t{y} * width_ + x] = 0xff000000u | (uint32_t{red} << 16) |
+                                                    (uint32_t{green} << 8) | blue;
+        }
+    }
+    void endPixelAccess() { notifyChanged(); }
+
+    // Opens a drawing pass over (x, y, width, height); the flags are accepted and unused.
+    void beginDraw(short x, short y, unsigned short width, unsigned short height, long flag1,
+                   long flag2);
+    // Both end points included.
+    void drawLine(short x1, short y1, short x2, short y2);
+    void endDraw() { notifyChanged(); }
+
+    void setForeColor(unsigned char red, unsigned char green, unsigned char blue);
+
+    // Copies width × height pixels from (sx, sy) of this picture to (dx, dy) of target.
+    void copyImage(WSDdev* target, short sx, short sy, unsigned short width,
+                   unsigned short height, short dx, short dy) const;
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    const uint32_t* bits() const { return pixels_.data(); }
+    uint32_t pixel(int x, int y) const { return pixels_[std::size_t(y) * width_ + x]; }
+
+    // Called after each completed drawing, pixel access or copy into this device.
+    void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
+
+private:
+    void notifyChanged() const
+    {
+        if (listener_) listener_();
+    }
+
+    unsigned short width_ = 0;
+    unsigned short height_ = 0;
+    std::vector<uint32_t> pixels_;
+    uint32_t fore_color_ = 0xff000000u;
+    std::function<void()> listener_;
+};
+
+// An off-screen device that a program keeps for its own pictures.
+class WSDmwindowDev : public WSDdev {
+public:
+    static WSDmwindowDev* getNewInstance() { return new WSDmwindowDev; }
+};

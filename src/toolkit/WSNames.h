@@ -1,0 +1,21 @@
+#pragma once
+
+// Property names. Each function returns the one text under which a widget keeps that
+// property, so a misspelt name is a compile error rather than a silently empty value.
+const char* _WSNname();
+const char* _WSNx();
+const char* _WSNy();
+const char* _WSNwidth();
+const char* _WSNheight();
+const char* _WSNvis();
+const char* _WSNlabelString();
+const char* _WSNtitleString();
+const char* _WSNmenuItems();
+const char* _WSNbackBlinkColor();
+const char* _WSNworkBackColor();
+const char* _WSNinterCur();
+const char* _WSNvalue();
+const char* _WSNminimum();
+const char* _WSNmaximum();
+const char* _WSNdragInterval();
+const char* _WSNfileName();

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class WSCbase;
+class WSCpeer;
+class WSCfileSelect;
+class WSCmessageDialog;
+
+// What a windowing backend provides. Without one installed the core still keeps every
+// table, procedure and picture, and the dialogs answer "cancel".
+class WSbackend {
+public:
+    virtual ~WSbackend() = default;
+    // Called once per widget, from its initialize().
+    virtual std::unique_ptr<WSCpeer> realise(WSCbase& widget) = 0;
+    // Shows the file dialog modally; the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> runFileDialog(WSCfileSelect& dialog) = 0;
+    // Shows the message dialog modally until the user closes it.
+    virtual void runMessageDialog(WSCmessageDialog& dialog) = 0;
+};
+
+// Answers the dialogs in place of the user (tests and the command-line tool).
+class WSdialogResponder {
+public:
+    virtual ~WSdialogResponder() = default;
+    virtual std::optional<std::string> chooseFile(WSCfileSelect& dialog) = 0;
+    virtual void takeMessage(WSCmessageDialog& dialog) = 0;
+};
+
+// Neither is owned; null uninstalls.
+void WSinstallBackend(WSbackend* backend);
+WSbackend* WSinstalledBackend();
+void WSinstallDialogResponder(WSdialogResponder* responder);
+WSdialogResponder* WSinstalledDialogResponder();

@@ -1,0 +1,23 @@
+#include "toolkit/WSwidgets.h"
+
+#include "toolkit/WSCobjectList.h"
+#include "toolkit/WSNames.h"
+#include "toolkit/WSevents.h"
+
+void WSCmainWindow::setVisible(long visible)
+{
+    if (visible && !shown_before_) {
+        shown_before_ = true;
+        // A copy: an initialise callback may create widgets.
+        const std::vector<WSCbase*> widgets = WSGIappObjectList()->all();
+        for (WSCbase* widget : widgets) {
+            if (widget == this || widget->getParent() == this) widget->execProcedure(WSEV_INITIALIZE);
+        }
+    }
+    WSCbase::setVisible(visible);
+}
+
+std::string WSCvslider::defaultValue(std::string_view name) const
+{
+    return name == _WSNminimum() ? "0" : "";
+}

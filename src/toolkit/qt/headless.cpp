@@ -1,0 +1,114 @@
+#include "toolkit/qt/headless.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QSlider>
+#include <cstring>
+
+#include "toolkit/WSCbase.h"
+#include "toolkit/WSCobjectList.h"
+#include "toolkit/WSapplication.h"
+#include "toolkit/WSbackend.h"
+#include "toolkit/qt/qt_backend.h"
+#include "toolkit/qt/qt_peer.h"
+
+namespace wsqt {
+
+namespace {
+
+// QApplication keeps a reference to argc, so both live as long as the process.
+int fake_argc = 1;
+char fake_name[] = "sefaro";
+char* fake_argv[] = {fake_name, nullptr};
+
+}  // namespace
+
+struct HeadlessSession::State {
+    QtBackend backend;
+};
+
+HeadlessSession::HeadlessSession() : state_(std::make_unique<State>())
+{
+    if (!QApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        owned_application_ = std::make_unique<QApplication>(fake_argc, fake_argv);
+    }
+    WSinstallBackend(&state_->backend);
+    WSDappDev::runInitHandlers();
+    settle();
+}
+
+HeadlessSession::~HeadlessSession()
+{
+    settle();
+    WSinstallBackend(nullptr);
+}
+
+void HeadlessSession::settle() { QApplication::processEvents(); }
+
+WSCbase* HeadlessSession::find(const char* instance_name)
+{
+    for (WSCbase* object : WSGIappObjectList()->all()) {
+        if (std::strcmp(object->getInstanceName(), instance_name) == 0) return object;
+    }
+    return nullptr;
+}
+
+QWidget* HeadlessSession::qtWidget(const char* instance_name) { return widgetOf(find(instance_name)); }
+
+void HeadlessSession::click(const char* instance_name)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(qtWidget(instance_name))) button->click();
+    settle();
+}
+
+bool HeadlessSession::choose(const char* instance_name, const char* item)
+{
+    auto* combo = qobject_cast<QComboBox*>(qtWidget(instance_name));
+    const int index = combo ? combo->findText(QString::fromUtf8(item)) : -1;
+    if (index < 0) return false;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    settle();
+    return true;
+}
+
+void HeadlessSession::slide(const char* instance_name, int value)
+{
+    auto* slider = qobject_cast<QSlider*>(qtWidget(instance_name));
+    if (!slider || !slider->isEnabled()) return;
+    slider->setSliderDown(true);
+    slider->setSliderPosition(value);
+    settle();
+}
+
+void HeadlessSession::release(const char* instance_name)
+{
+    auto* slider = qobject_cast<QSlider*>(qtWidget(instance_name));
+    if (!slider || !slider->isSliderDown()) return;
+    slider->setSliderDown(false);
+    settle();
+}
+
+void HeadlessSession::key(const char* instance_name, int qt_key)
+{
+    QWidget* widget = qtWidget(instance_name);
+    if (!widget) return;
+    widget->setFocus();
+    QKeyEvent press(QEvent::KeyPress, qt_key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, qt_key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+    settle();
+}
+
+QImage HeadlessSession::grabWindow()
+{
+    settle();
+    QWidget* window = qtWidget("newwin000");
+    return window ? window->grab().toImage() : QImage();
+}
+
+}  // namespace wsqt

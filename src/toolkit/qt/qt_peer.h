@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "toolkit/WSCpeer.h"
+
+class WSCbase;
+
+namespace wsqt {
+
+// Shows one widget's table as a Qt widget: position, size and visibility here; what is
+// particular to a class in the subclasses. Changes made here never raise events.
+class Peer : public WSCpeer {
+public:
+    Peer(WSCbase& owner, QWidget* widget);
+    ~Peer() override;
+
+    void propertyChanged(std::string_view name) override;
+    void visibilityChanged(bool visible) override;
+    void pictureChanged() override {}
+
+    QWidget* widget() const { return widget_; }
+    WSCbase& owner() const { return owner_; }
+
+protected:
+    // The size a widget takes when its table sets none.
+    virtual QSize defaultSize() const;
+    void applyGeometry();
+
+private:
+    WSCbase& owner_;
+    QPointer<QWidget> widget_;
+};
+
+// The Qt widget that shows a toolkit widget, or null.
+QWidget* widgetOf(const WSCbase* object);
+
+}  // namespace wsqt

@@ -1,0 +1,102 @@
+#include "toolkit/qt/qt_text_widgets.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
+
+#include "toolkit/WSCbase.h"
+#include "toolkit/WSNames.h"
+#include "toolkit/WSevents.h"
+
+namespace wsqt {
+
+namespace {
+
+constexpr int kLeftColumnWidth = 105;
+// Room a button needs beside its text for its frame.
+constexpr int kButtonPadding = 16;
+
+QString fullText(const WSCbase& owner) { return QString::fromUtf8(owner.getProperty(_WSNlabelString()).text()); }
+
+void setShownText(QWidget* widget, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
+}
+
+class MainWindowPeer : public Peer {
+public:
+    using Peer::Peer;
+
+    void propertyChanged(std::string_view name) override
+    {
+        QWidget* window = widget();
+        if (!window) return;
+        if (name == _WSNtitleString()) {
+            window->setWindowTitle(QString::fromUtf8(owner().getProperty(_WSNtitleString()).text()));
+        } else if (name == _WSNwidth() || name == _WSNheight()) {
+            const unsigned short w = owner().getProperty(_WSNwidth());
+            const unsigned short h = owner().getProperty(_WSNheight());
+            if (w > 0 && h > 0) window->setFixedSize(w, h);
+        } else if (name == _WSNx() || name == _WSNy()) {
+            window->move(QString::fromUtf8(owner().getProperty(_WSNx()).text()).toInt(),
+                         QString::fromUtf8(owner().getProperty(_WSNy()).text()).toInt());
+        }
+    }
+};
+
+}  // namespace
+
+TextPeer::TextPeer(WSCbase& owner, QWidget* widget) : Peer(owner, widget) {}
+
+QSize TextPeer::defaultSize() const
+{
+    QWidget* w = widget();
+    if (!w) return {};
+    const int padding = qobject_cast<QAbstractButton*>(w) ? kButtonPadding : 2;
+    const int text_width = w->fontMetrics().horizontalAdvance(fullText(owner())) + padding;
+    const int height = std::max(w->sizeHint().height(), w->fontMetrics().height() + 4);
+    return {std::min(text_width, kLeftColumnWidth), height};
+}
+
+void TextPeer::propertyChanged(std::string_view name)
+{
+    Peer::propertyChanged(name);
+    if (name == _WSNlabelString()) {
+        applyGeometry();
+        showText();
+    } else if (name == _WSNwidth()) {
+        showText();
+    }
+}
+
+void TextPeer::showText()
+{
+    QWidget* w = widget();
+    if (!w) return;
+    const QString text = fullText(owner());
+    const int padding = qobject_cast<QAbstractButton*>(w) ? kButtonPadding : 2;
+    const int room = w->width() - padding;
+    const bool fits = w->fontMetrics().horizontalAdvance(text) <= room;
+    setShownText(w, fits ? text : w->fontMetrics().elidedText(text, Qt::ElideMiddle, room));
+    w->setToolTip(fits ? QString() : text);
+}
+
+TextPeer* makeButtonPeer(WSCbase& owner, QWidget* parent)
+{
+    auto* button = new QPushButton(parent);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button, [&owner] { owner.execProcedure(WSEV_ACTIVATE); });
+    return new TextPeer(owner, button);
+}
+
+TextPeer* makeLabelPeer(WSCbase& owner, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    return new TextPeer(owner, label);
+}
+
+Peer* makeMainWindowPeer(WSCbase& owner) { return new MainWindowPeer(owner, new QWidget); }
+
+}  // namespace wsqt
