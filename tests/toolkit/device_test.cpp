@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "toolkit/toolkit.h"
+
+namespace {
+
+constexpr uint32_t kWhite = 0xffffffffu;
+constexpr uint32_t kBlack = 0xff000000u;
+
+using Points = std::set<std::pair<int, int>>;
+
+Points blackPoints(const WSDdev& device)
+{
+    Points points;
+    for (int y = 0; y < device.height(); ++y) {
+        for (int x = 0; x < device.width(); ++x) {
+            if (device.pixel(x, y) == kBlack) points.emplace(x, y);
+        }
+    }
+    return points;
+}
+
+TEST(Device, SizingGivesAWhitePictureOfThatSize)
+{
+    WSDdev device;
+    device.setSize(7, 3);
+    unsigned short w = 0, h = 0;
+    device.getGeometry(w, h);
+    EXPECT_EQ(w, 7);
+    EXPECT_EQ(h, 3);
+    EXPECT_TRUE(blackPoints(device).empty());
+    EXPECT_EQ(device.pixel(6, 2), kWhite);
+}
+
+TEST(Device, SetPixelStoresItsColourAndIgnoresPointsOutside)
+{
+    WSDdev device;
+    device.setSize(4, 4);
+    device.beginPixelAccess();
+    device.setPixel(1, 2, 0x12, 0x34, 0x56);
+    device.setPixel(4, 0, 0, 0, 0);
+    device.setPixel(0, 4, 0, 0, 0);
+    device.endPixelAccess();
+    EXPECT_EQ(device.pixel(1, 2), 0xff123456u);
+    EXPECT_TRUE(blackPoints(device).empty());
+}
+
+struct LineCase {
+    short x1, y1, x2, y2;
+    Points expected;
+};
+
+class DeviceLine : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(DeviceLine, DrawsExactlyTheBresenhamPointsWithBothEnds)
+{
+    const LineCase& c = GetParam();
+    WSDdev device;
+    device.setSize(6, 5);
+    device.beginDraw(0, 0, 6, 5, 1, 1);
+    device.drawLine(c.x1, c.y1, c.x2, c.y2);
+    device.endDraw();
+    EXPECT_EQ(blackPoints(device), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, DeviceLine,
+    ::testing::Values(
+        LineCase{2, 2, 2, 2, {{2, 2}}},
+        LineCase{1, 1, 4, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+        LineCase{4, 1, 1, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}},
+        LineCase{0, 4, 0, 2, {{0, 2}, {0, 3}, {0, 4}}},
+        LineCase{0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
+        LineCase{0, 0, 5, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}}},
+        // Partly outside: only the visible points of the same line.
+        LineCase{-2, 1, 7, 1, {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}}},
+        LineCase{3, -3, 3, 1, {{3, 0}, {3, 1}}},
+        LineCase{-32768, -32768, -32768, 32767, {}},
+        LineCase{10, 10, 20, 20, {}}));
+
+TEST(Device, CopyPlacesPixelsAtTheTargetOffsetAndClipsToBothPictures)
+{
+    WSDdev source, target;
+    source.setSize(3, 2);
+    source.setPixel(0, 0, 0, 0, 0);
+    source.setPixel(2, 1, 0, 0, 0);
+    target.setSize(4, 4);
+    source.copyImage(&target, 0, 0, 3, 2, 2, 1);
+    EXPECT_EQ(blackPoints(target), (Points{{2, 1}}));  // (2, 1) of the source falls off the right
+
+    WSDdev whole;
+    whole.setSize(3, 2);
+    source.copyImage(&whole, 0, 0, 3, 2, 0, 0);
+    EXPECT_EQ(blackPoints(whole), (Points{{0, 0}, {2, 1}}));
+
+    WSDdev shifted;
+    shifted.setSize(3, 2);
+    source.copyImage(&shifted, 1, 1, 5, 5, -1, 0);  // reaches outside both pictures
+    EXPECT_EQ(blackPoints(shifted), (Points{{0, 0}}));
+    source.copyImage(nullptr, 0, 0, 3, 2, 0, 0);
+}
+
+TEST(Device, AWidgetsWindowDeviceFollowsItsSizeProperties)
+{
+    WSCvdrawingArea area(nullptr, "area");
+    area.setPropertyV(_WSNwidth(), static_cast<unsigned short>(30));
+    area.setPropertyV(_WSNheight(), static_cast<unsigned short>(20));
+    WSDdev* device = area.getdev();
+    EXPECT_EQ(device->width(), 30);
+    EXPECT_EQ(device->height(), 20);
+    area.setPropertyV(_WSNwidth(), static_cast<unsigned short>(40));
+    EXPECT_EQ(area.getdev(), device);
+    EXPECT_EQ(device->width(), 40);
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "toolkit/toolkit.h"
+
+namespace {
+
+TEST(Properties, ValuesOfEveryOverloadReadBackAsTheirText)
+{
+    WSCvslider slider(nullptr, "slider");
+    slider.setPropertyV(_WSNx(), short{-5});
+    slider.setPropertyV(_WSNwidth(), static_cast<unsigned short>(65535));
+    slider.setPropertyV(_WSNvis(), static_cast<unsigned char>(1));
+    slider.setPropertyV(_WSNname(), "slider");
+    slider.setProperty(_WSNmaximum(), WSCvariant("-24"));
+
+    EXPECT_STREQ(slider.getProperty(_WSNx()).text(), "-5");
+    EXPECT_STREQ(slider.getProperty(_WSNwidth()).text(), "65535");
+    EXPECT_STREQ(slider.getProperty(_WSNvis()).text(), "1");
+    EXPECT_STREQ(slider.getProperty(_WSNname()).text(), "slider");
+    EXPECT_STREQ(slider.getProperty(_WSNmaximum()).text(), "-24");
+}
+
+TEST(Properties, UnsetPropertiesReadEmptyExceptTheSliderMinimum)
+{
+    WSCvslider slider(nullptr, "slider");
+    WSCvlabel label(nullptr, "label");
+    EXPECT_STREQ(slider.getProperty(_WSNminimum()).text(), "0");
+    EXPECT_STREQ(slider.getProperty(_WSNvalue()).text(), "");
+    EXPECT_STREQ(slider.getProperty(_WSNmaximum()).text(), "");
+    EXPECT_STREQ(label.getProperty(_WSNminimum()).text(), "");
+    EXPECT_STREQ(label.getProperty(_WSNlabelString()).text(), "");
+    EXPECT_STREQ(label.getProperty(nullptr).text(), "");
+}
+
+TEST(Properties, VariantConvertsOnlyInRangeDecimalTextToUnsignedShort)
+{
+    EXPECT_EQ(static_cast<unsigned short>(WSCvariant("670")), 670);
+    EXPECT_EQ(static_cast<unsigned short>(WSCvariant("65535")), 65535);
+    EXPECT_EQ(static_cast<unsigned short>(WSCvariant("")), 0);
+    EXPECT_EQ(static_cast<unsigned short>(WSCvariant("abc")), 0);
+    EXPECT_EQ(static_cast<unsigned short>(WSCvariant("-24")), 0);
+    EXPECT_EQ(static_cast<unsigned short>(WSCvariant("65536")), 0);
+    EXPECT_EQ(static_cast<unsigned short>(WSCvariant(nullptr)), 0);
+}
+
+TEST(Properties, StringCarriesTextBetweenVariantsAndCharPointers)
+{
+    WSCstring from_variant(WSCvariant("1024"), -2);
+    EXPECT_STREQ(from_variant.getString(-2), "1024");
+    WSCstring text("abc", -2);
+    text.setString("xyz", -2);
+    const WSCvariant back = text;
+    EXPECT_STREQ(back.text(), "xyz");
+    char* raw = text;
+    EXPECT_STREQ(raw, "xyz");
+    WSCstring empty(-2);
+    EXPECT_STREQ(static_cast<const char*>(empty), "");
+}
+
+}  // namespace
