@@ -35,13 +35,11 @@ protected:
     }
     void keyPressEvent(QKeyEvent* event) override
     {
-        event->ignore();
-        QSlider::keyPressEvent(event);
+        QSlider::keyPressEvent(event);  // ignores the keys it does not handle
         if (event->isAccepted()) gesture_ended_();
     }
     void wheelEvent(QWheelEvent* event) override
     {
-        event->ignore();
         QSlider::wheelEvent(event);
         if (event->isAccepted()) gesture_ended_();
     }

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/WSbackend.h"
+#include "toolkit/qt/headless.h"
+#include "toolkit/toolkit.h"
+
+namespace {
+
+std::vector<std::string> events;
+
+void spy(WSCbase* object, long event)
+{
+    events.push_back(std::string(object->getInstanceName()) + ":" + std::to_string(event));
+}
+void spyActivate(WSCbase* object) { spy(object, WSEV_ACTIVATE); }
+void spyValueChange(WSCbase* object) { spy(object, WSEV_VALUE_CHANGE); }
+
+struct CancelEverything : WSdialogResponder {
+    std::optional<std::string> chooseFile(WSCfileSelect&) override { return std::nullopt; }
+    void takeMessage(WSCmessageDialog&) override {}
+};
+
+// Real Qt input events on the real window reach the procedures bound to each widget.
+class RealInput : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        events.clear();
+        WSinstallDialogResponder(&cancel);
+        for (const char* name : {"newvbtn_001", "newcomb_000", "newvsli_000"}) {
+            WSCbase* widget = session.find(name);
+            const std::pair<long, WSCcallback> spies[] = {{WSEV_ACTIVATE, spyActivate},
+                                                          {WSEV_VALUE_CHANGE, spyValueChange}};
+            for (auto [event, callback] : spies) {
+                auto* procedure = new WSCprocedure("spy", event);
+                procedure->setFunction(callback, "spy");
+                widget->addProcedure(procedure);
+            }
+        }
+        QWidget* window = session.qtWidget("newwin000");
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+    }
+    void TearDown() override { WSinstallDialogResponder(nullptr); }
+
+    QSlider* slider() { return qobject_cast<QSlider*>(session.qtWidget("newvsli_000")); }
+    void setRange(const char* maximum, const char* drag)
+    {
+        WSCbase* s = session.find("newvsli_000");
+        s->setPropertyV(_WSNmaximum(), maximum);
+        s->setPropertyV(_WSNdragInterval(), drag);
+        s->setPropertyV(_WSNvalue(), "0");
+    }
+    QPoint handleCentre()
+    {
+        QStyleOptionSlider option;
+        option.initFrom(slider());
+        option.orientation = Qt::Horizontal;
+        option.minimum = slider()->minimum();
+        option.maximum = slider()->maximum();
+        option.sliderPosition = slider()->sliderPosition();
+        option.sliderValue = slider()->value();
+        return slider()->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider()).center();
+    }
+
+    CancelEverything cancel;
+    wsqt::HeadlessSession session;
+};
+
+TEST_F(RealInput, AMouseClickOnAButtonActivatesIt)
+{
+    QTest::mouseClick(session.qtWidget("newvbtn_001"), Qt::LeftButton);
+    EXPECT_EQ(events, (std::vector<std::string>{"newvbtn_001:2"}));
+}
+
+TEST_F(RealInput, AComboChoiceBecomesItsTextThenActivates)
+{
+    auto* combo = qobject_cast<QComboBox*>(session.qtWidget("newcomb_000"));
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(events, (std::vector<std::string>{"newcomb_000:2"}));
+    EXPECT_STREQ(session.find("newcomb_000")->getProperty(_WSNlabelString()).text(), "2048");
+    EXPECT_FALSE(combo->isEditable());
+}
+
+TEST_F(RealInput, ADragRaisesValueChangesAndItsReleaseActivates)
+{
+    setRange("1000", "20");
+    const QPoint start = handleCentre();
+    QTest::mousePress(slider(), Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(slider(), start + QPoint(100, 0));
+    QTest::mouseMove(slider(), start + QPoint(200, 0));
+    ASSERT_GE(events.size(), 1u);
+    for (const std::string& e : events) EXPECT_EQ(e, "newvsli_000:3");
+    const long moved_to = QString(session.find("newvsli_000")->getProperty(_WSNvalue()).text()).toLong();
+    EXPECT_GT(moved_to, 0);
+    EXPECT_EQ(moved_to, slider()->value());
+
+    events.clear();
+    QTest::mouseRelease(slider(), Qt::LeftButton, Qt::NoModifier, start + QPoint(200, 0));
+    EXPECT_EQ(events, (std::vector<std::string>{"newvsli_000:2"}));
+}
+
+TEST_F(RealInput, ArrowKeysOnTheFocusedSliderMoveItThenActivate)
+{
+    setRange("1000", "20");
+    slider()->setFocus();
+    QTest::keyClick(slider(), Qt::Key_Right);
+    EXPECT_EQ(events, (std::vector<std::string>{"newvsli_000:3", "newvsli_000:2"}));
+    EXPECT_STREQ(session.find("newvsli_000")->getProperty(_WSNvalue()).text(), "1");
+    events.clear();
+    QTest::keyClick(slider(), Qt::Key_End);
+    EXPECT_EQ(events, (std::vector<std::string>{"newvsli_000:3", "newvsli_000:2"}));
+    EXPECT_STREQ(session.find("newvsli_000")->getProperty(_WSNvalue()).text(), "1000");
+}
+
+TEST_F(RealInput, ProgramChangesOfPropertiesRaiseNoEvent)
+{
+    setRange("500", "10");
+    session.find("newvsli_000")->setPropertyV(_WSNvalue(), "250");
+    session.find("newcomb_000")->setPropertyV(_WSNlabelString(), "4096");
+    session.find("newvbtn_001")->setPropertyV(_WSNlabelString(), "back");
+    session.settle();
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(slider()->value(), 250);
+    EXPECT_EQ(qobject_cast<QComboBox*>(session.qtWidget("newcomb_000"))->currentText(), "4096");
+}
+
+TEST_F(RealInput, ASliderWhoseMaximumIsBelowItsMinimumIsDisabledAtZero)
+{
+    setRange("-24", "0");
+    EXPECT_FALSE(slider()->isEnabled());
+    EXPECT_EQ(slider()->value(), 0);
+    EXPECT_STREQ(session.find("newvsli_000")->getProperty(_WSNmaximum()).text(), "-24");
+    QTest::keyClick(slider(), Qt::Key_Right);
+    EXPECT_TRUE(events.empty());
+}
+
+}  // namespace
