@@ -1,0 +1,187 @@
+#include "wave/wave_reader.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+
+#include "platform/private_heap.h"
+#include "platform/riff_io.h"
+#include "toolkit/WSNames.h"
+#include "toolkit/WSdialogs.h"
+#include "wave/analysis_state.h"
+#include "wave/wave_refusal.h"
+
+namespace {
+
+constexpr std::uint32_t kRequiredChannels = 1;
+constexpr std::uint32_t kRequiredRateHz = 44100;
+constexpr std::uint32_t kRequiredBitsPerSample = 16;
+// The fields checked end at byte 16; a shorter record is read into a zero-filled record
+// of this size, so a missing field reads 0 and fails its own check.
+constexpr std::size_t kFormatRecordBytes = 16;
+constexpr std::size_t kBytesPerSample = 2;
+
+// Everything one load holds. The destructor closes the file and destroys the heap, and
+// with it both buffers, on every way out.
+struct Load {
+    Load(const char* file_path, std::size_t heap_limit_bytes) : path(file_path) {
+        assert(!m_hHeap && "a previous load left its heap behind");
+        m_hHeap = heapCreate(heap_limit_bytes);
+    }
+    ~Load() {
+        if (file) riffClose(file);
+        heapDestroy(m_hHeap);
+        m_hHeap = nullptr;
+    }
+    Load(const Load&) = delete;
+    Load& operator=(const Load&) = delete;
+
+    const char* path;
+    RiffFile* file = nullptr;
+    RiffChunk riff;
+    RiffChunk chunk;  // the format chunk, then the data chunk
+    // How much of the current chunk's body the file can still supply: never more is
+    // allocated, whatever the header declares.
+    std::size_t body_available = 0;
+    unsigned char* format = nullptr;  // at least kFormatRecordBytes
+    unsigned char* data = nullptr;    // body_available bytes
+    std::size_t data_read = 0;
+};
+
+std::uint32_t le16(const unsigned char* bytes) {
+    return bytes[0] | std::uint32_t(bytes[1]) << 8;
+}
+std::uint32_t le32(const unsigned char* bytes) {
+    return le16(bytes) | le16(bytes + 2) << 16;
+}
+
+std::size_t available_body(const Load& load) {
+    return static_cast<std::size_t>(
+        std::min<std::uint64_t>(load.chunk.size, riffBytesLeft(load.file)));
+}
+
+// The steps, in order; each either passes or names exactly one reason.
+
+WaveRefusal open_file(Load& load) {
+    load.file = riffOpen(load.path);
+    return load.file ? WaveRefusal::none : WaveRefusal::fileNotFound;
+}
+
+WaveRefusal find_riff(Load& load) {
+    load.riff.form_type = riffFourcc("WAVE");
+    return riffDescend(load.file, &load.riff, nullptr, kRiffFindRiff) == kRiffOk
+               ? WaveRefusal::none
+               : WaveRefusal::riffNotFound;
+}
+
+WaveRefusal find_format(Load& load) {
+    load.chunk.id = riffFourcc("fmt ");
+    return riffDescend(load.file, &load.chunk, &load.riff, kRiffFindChunk) == kRiffOk
+               ? WaveRefusal::none
+               : WaveRefusal::formatNotFound;
+}
+
+WaveRefusal alloc_format(Load& load) {
+    load.body_available = available_body(load);
+    load.format = static_cast<unsigned char*>(
+        heapAlloc(m_hHeap, std::max(load.body_available, kFormatRecordBytes)));
+    return load.format ? WaveRefusal::none : WaveRefusal::formatNoMemory;
+}
+
+WaveRefusal read_format(Load& load) {
+    const std::size_t got = riffRead(load.file, load.format, load.body_available);
+    return got == load.chunk.size ? WaveRefusal::none : WaveRefusal::formatShortRead;
+}
+
+WaveRefusal check_channels(Load& load) {
+    return le16(load.format + 2) == kRequiredChannels ? WaveRefusal::none
+                                                      : WaveRefusal::notSingleChannel;
+}
+
+WaveRefusal check_rate(Load& load) {
+    return le32(load.format + 4) == kRequiredRateHz ? WaveRefusal::none : WaveRefusal::not44100Hz;
+}
+
+WaveRefusal check_bits(Load& load) {
+    return le16(load.format + 14) == kRequiredBitsPerSample ? WaveRefusal::none
+                                                            : WaveRefusal::not16Bits;
+}
+
+// The search runs forward from the end of the format chunk: a "data" chunk before it is
+// not found.
+WaveRefusal find_data(Load& load) {
+    riffAscend(load.file, &load.chunk);
+    load.chunk.id = riffFourcc("data");
+    return riffDescend(load.file, &load.chunk, &load.riff, kRiffFindChunk) == kRiffOk
+               ? WaveRefusal::none
+               : WaveRefusal::dataNotFound;
+}
+
+WaveRefusal alloc_data(Load& load) {
+    load.body_available = available_body(load);
+    load.data = static_cast<unsigned char*>(heapAlloc(m_hHeap, load.body_available));
+    return load.data ? WaveRefusal::none : WaveRefusal::dataNoMemory;
+}
+
+WaveRefusal read_data(Load& load) {
+    load.data_read = riffRead(load.file, load.data, load.body_available);
+    return load.data_read == load.chunk.size ? WaveRefusal::none : WaveRefusal::dataShortRead;
+}
+
+using Step = WaveRefusal (*)(Load&);
+constexpr Step kSteps[] = {open_file,   find_riff,      find_format, alloc_format,
+                           read_format, check_channels, check_rate,  check_bits,
+                           find_data,   alloc_data,     read_data};
+
+void show_message(const char* x_text, const char* y_text, const char* message) {
+    WSCmessageDialog* dialog = WSGIappMessageDialog();
+    dialog->setPropertyV(_WSNx(), x_text);
+    dialog->setPropertyV(_WSNy(), y_text);
+    dialog->setPropertyV(_WSNlabelString(), message);
+    dialog->popup();
+}
+
+// Replaces the wave with the first samples of the data read. Runs only after the whole
+// file has been read and checked, so a refused file never touches the state.
+void commit_samples(const Load& load, long samples) {
+    if (siii) {
+        delete[] siii;
+        siii = nullptr;
+        maxsize = 0;
+    }
+    const auto count = static_cast<std::size_t>(samples);
+    siii = new short[count];
+    for (std::size_t i = 0; i < count; ++i) {
+        // Byte by byte: the buffer has no alignment to rely on, and the file is
+        // little-endian whatever the machine is.
+        const auto bits = static_cast<std::uint16_t>(le16(load.data + i * kBytesPerSample));
+        siii[i] = static_cast<short>(bits);
+    }
+    maxsize = samples;
+    sampleFreq = kRequiredRateHz;
+}
+
+}  // namespace
+
+WaveReadOutcome readWaveFile(const char* path, const char* x_text, const char* y_text,
+                             std::size_t heap_limit_bytes) {
+    WaveRefusal refusal = WaveRefusal::none;
+    {
+        Load load(path, heap_limit_bytes);
+        for (Step step : kSteps) {
+            if (refusal == WaveRefusal::none) refusal = step(load);
+        }
+        if (refusal == WaveRefusal::none) {
+            const long whole = static_cast<long>(load.data_read / kBytesPerSample);
+            // The notice comes while the previous wave is still whole, so the state is
+            // consistent whatever runs during the modal dialog.
+            if (whole > kMaxWaveSamples) show_message(x_text, y_text, kWaveLengthNotice);
+            commit_samples(load, std::min(whole, kMaxWaveSamples));
+        }
+    }
+    if (refusal != WaveRefusal::none) {
+        show_message(x_text, y_text, waveRefusalMessage(refusal));
+        return WaveReadOutcome::refused;
+    }
+    return WaveReadOutcome::accepted;
+}
