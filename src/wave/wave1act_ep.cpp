@@ -1,7 +1,56 @@
 #include "wave/wave1act_ep.h"
 
-#include "toolkit/toolkit.h"
+#include <cstdio>
+#include <string>
 
-void wave1act_ep(WSCbase*) {}
+#include "handlers/position_controls.h"
+#include "handlers/size_change.h"
+#include "toolkit/toolkit.h"
+#include "wave/analysis_state.h"
+#include "wave/wave_reader.h"
+
+namespace {
+
+// Dialogs of one load appear this far right of and below the main window's corner.
+constexpr long kDialogOffset = 20;
+
+void setLabel(const char* instance_name, const WSCvariant& text)
+{
+    if (WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", instance_name)) {
+        label->setProperty(_WSNlabelString(), text);
+    }
+}
+
+}  // namespace
+
+// Lets the user choose a file, reads it, shows its facts and rebuilds every plot from
+// its start with the size shown in the combo box. A cancel or a refused file changes
+// nothing.
+void wave1act_ep(WSCbase* object)
+{
+    std::string x_text = object->getProperty(_WSNx()).text();
+    std::string y_text = object->getProperty(_WSNy()).text();
+    WSCfileSelect* dialog = WSGIappFileSelect();
+    if (WSCbase* window = WSGIappObjectList()->getInstance("WSCmainWindow", "newwin000")) {
+        x_text = decimalText(readLongProperty(window, _WSNx(), 0) + kDialogOffset).text();
+        y_text = decimalText(readLongProperty(window, _WSNy(), 0) + kDialogOffset).text();
+        dialog->setPropertyV(_WSNx(), x_text.c_str());
+        dialog->setPropertyV(_WSNy(), y_text.c_str());
+    }
+    if (dialog->popup() != 1) return;
+
+    const WSCstring path = dialog->getFileName();
+    const WSCstring file_name(dialog->getProperty(_WSNfileName()), -2);
+    if (readWaveFile(path.getString(-2), x_text.c_str(), y_text.c_str()) != WaveReadOutcome::accepted) {
+        return;
+    }
+
+    setLabel("newvlab_000", WSCvariant(file_name));
+    setLabel("newvlab_005", WSCvariant("44100Hz"));
+    setLabel("newvlab_011", WSCvariant("16bitsPerSamp"));
+    setLabel("newvlab_012", decimalText(maxsize));
+    setLabel("newvlab_013", WSCvariant("0"));
+    changeSegmentSize(WaveView::redraw, WSEV_EXPOSE);
+}
 
 static WSCfunctionRegister op("wave1act_ep", (void*)wave1act_ep);

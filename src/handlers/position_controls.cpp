@@ -1,0 +1,53 @@
+#include "handlers/position_controls.h"
+
+#include <cstdio>
+
+#include "toolkit/toolkit.h"
+#include "wave/analysis_state.h"
+
+namespace {
+
+constexpr long kDragIntervalsPerRange = 50;
+
+}  // namespace
+
+WSCvariant decimalText(long value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld", value);
+    return WSCvariant(text);
+}
+
+long readLongProperty(WSCbase* widget, const char* name, long fallback)
+{
+    const WSCstring text(widget->getProperty(name), -2);
+    long value = fallback;
+    if (std::sscanf(text.getString(-2), "%ld", &value) != 1) value = fallback;
+    return value;
+}
+
+long readPosition(WSCbase* slider)
+{
+    const long position = readLongProperty(slider, _WSNvalue(), 0);
+    return position < 0 ? 0 : position;
+}
+
+void updatePositionLabel(long position_samples)
+{
+    if (WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", "newvlab_013")) {
+        label->setProperty(_WSNlabelString(), decimalText(position_samples));
+    }
+}
+
+void resetSliderRange(long event)
+{
+    WSCbase* found = WSGIappObjectList()->getInstance("WSCvslider", "newvsli_000");
+    WSCbase* slider = found ? found->cast("WSCvslider") : nullptr;
+    if (!slider) return;
+    const WSCstring minimum(slider->getProperty(_WSNminimum()), -2);
+    const long range = maxsize - selsize;
+    slider->setProperty(_WSNmaximum(), decimalText(range));
+    slider->setProperty(_WSNvalue(), WSCvariant(minimum));
+    slider->setProperty(_WSNdragInterval(), decimalText(range / kDragIntervalsPerRange));
+    slider->execProcedure(event);
+}

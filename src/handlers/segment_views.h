@@ -1,0 +1,12 @@
+#pragma once
+
+struct Spectrum;
+
+// What each plot shows, drawn through the view update sequence. The segment keeps the
+// whole wave's vertical scale (its peak is passed in), so that moving along the wave
+// shows loud and quiet parts as they are; the phase plot's scale is fixed just above π.
+void drawWaveView(short wave_peak);
+void drawSegmentView(short wave_peak);
+// The power and phase plots of the segment analysed last; a plot whose buffer does not
+// exist is skipped.
+void drawSpectrumViews(const Spectrum& spectrum);

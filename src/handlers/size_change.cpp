@@ -1,0 +1,38 @@
+#include "handlers/size_change.h"
+
+#include "handlers/position_controls.h"
+#include "handlers/segment_analysis.h"
+#include "handlers/segment_buffers.h"
+#include "handlers/segment_views.h"
+#include "toolkit/toolkit.h"
+#include "wave/analysis_state.h"
+
+namespace {
+
+constexpr long kDefaultSize = 1024;
+
+// Only the combo box's four sizes reach the analysis: any other text gives the default,
+// as text that is no number does.
+long chosenSize()
+{
+    WSCbase* combo = WSGIappObjectList()->getInstance("WSCcomboBox", "newcomb_000");
+    const long size = combo ? readLongProperty(combo, _WSNlabelString(), kDefaultSize) : kDefaultSize;
+    return size == 512 || size == 1024 || size == 2048 || size == 4096 ? size : kDefaultSize;
+}
+
+}  // namespace
+
+void changeSegmentSize(WaveView wave_view, long slider_event)
+{
+    releaseSegment();
+    selsize = chosenSize();
+    const bool has_segment = makeSegmentAtStart();
+    const short peak = wholeWavePeak();
+    if (wave_view == WaveView::redraw) drawWaveView(peak);
+    if (has_segment) {
+        drawSegmentView(peak);
+        remakeSpectrumBuffers();
+        drawSpectrumViews(computeSpectrum());
+    }
+    resetSliderRange(slider_event);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// Which plots a size change redraws besides those of the segment.
+enum class WaveView { keep, redraw };
+
+// Rebuilds the segment for the N shown in the size combo box: releases the old segment,
+// makes the new one at position 0 when N fits in the wave, redraws the plots (the whole
+// wave too when asked) and the spectra, and resets the slider's range, raising
+// slider_event on it. Without a segment only the whole-wave plot and the slider change.
+void changeSegmentSize(WaveView wave_view, long slider_event);
