@@ -1,0 +1,126 @@
+#pragma once
+
+// The whole program started headless, driven as a user drives it: files chosen through
+// the file dialog, sizes in the combo box, the slider dragged and let go, buttons pressed.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "plot/view_devices.h"
+#include "toolkit/WSbackend.h"
+#include "toolkit/qt/headless.h"
+#include "toolkit/toolkit.h"
+#include "wave/analysis_state.h"
+#include "wave/temp_dir.h"
+#include "wave/wave_builder.h"
+
+struct Message {
+    std::string x, y, text;
+    bool operator==(const Message&) const = default;
+};
+
+// Answers the file dialog from a queue (an empty answer cancels) and keeps every message.
+struct UserAtTheDialogs : WSdialogResponder {
+    std::deque<std::optional<std::string>> answers;
+    std::vector<Message> messages;
+    std::vector<std::string> dialog_places;
+
+    std::optional<std::string> chooseFile(WSCfileSelect& dialog) override
+    {
+        dialog_places.push_back(std::string(dialog.getProperty(_WSNx()).text()) + "," +
+                                dialog.getProperty(_WSNy()).text());
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void takeMessage(WSCmessageDialog& dialog) override
+    {
+        messages.push_back({dialog.getProperty(_WSNx()).text(), dialog.getProperty(_WSNy()).text(),
+                            dialog.getProperty(_WSNlabelString()).text()});
+    }
+};
+
+// What a user can see, and the state behind it, at one moment.
+struct Snapshot {
+    std::vector<std::string> labels;
+    std::vector<std::string> slider;
+    std::string combo;
+    std::vector<std::vector<uint32_t>> views;
+    std::vector<short> wave;
+    long size = 0;
+    bool has_segment = false;
+    bool operator==(const Snapshot&) const = default;
+};
+
+class Scenario : public ::testing::Test {
+protected:
+    Scenario() { WSinstallDialogResponder(&user); }
+    ~Scenario() override { WSinstallDialogResponder(nullptr); }
+
+    std::string file(const std::string& name, const std::vector<int16_t>& samples)
+    {
+        return dir.write(name, wave_builder::mono_wave(samples));
+    }
+    void load(const std::string& path)
+    {
+        user.answers.push_back(path);
+        session.click("newvbtn_000");
+    }
+    void cancelLoad()
+    {
+        user.answers.push_back(std::nullopt);
+        session.click("newvbtn_000");
+    }
+    void choose(const char* size) { ASSERT_TRUE(session.choose("newcomb_000", size)); }
+    void slideTo(int position) { session.slide("newvsli_000", position); }
+    void letGo() { session.release("newvsli_000"); }
+    void back() { session.click("newvbtn_001"); }
+    void forw() { session.click("newvbtn_002"); }
+
+    std::string text(const char* instance, const char* property)
+    {
+        WSCbase* widget = wsqt::HeadlessSession::find(instance);
+        return widget ? widget->getProperty(property).text() : "<missing>";
+    }
+    std::string label(const char* instance) { return text(instance, _WSNlabelString()); }
+    std::string position() { return label("newvlab_013"); }
+    std::string sliderMaximum() { return text("newvsli_000", _WSNmaximum()); }
+    std::string sliderDrag() { return text("newvsli_000", _WSNdragInterval()); }
+    std::string sliderValue() { return text("newvsli_000", _WSNvalue()); }
+
+    // The picture of view 1 to 4 as its device holds it (empty before the device exists).
+    static std::vector<uint32_t> view(int number)
+    {
+        const WSDmwindowDev* devices[] = {mdev, mdev2, mdev3, mdev4};
+        const WSDmwindowDev* device = devices[number - 1];
+        if (!device) return {};
+        return {device->bits(), device->bits() + std::size_t(device->width()) * device->height()};
+    }
+
+    Snapshot snapshot()
+    {
+        Snapshot s;
+        for (const char* l : {"newvlab_000", "newvlab_005", "newvlab_011", "newvlab_012", "newvlab_013"}) {
+            s.labels.push_back(label(l));
+        }
+        s.slider = {sliderValue(), text("newvsli_000", _WSNminimum()), sliderMaximum(), sliderDrag()};
+        s.combo = label("newcomb_000");
+        for (int v = 1; v <= 4; ++v) s.views.push_back(view(v));
+        if (siii) s.wave.assign(siii, siii + maxsize);
+        s.size = selsize;
+        s.has_segment = seliii != nullptr;
+        return s;
+    }
+
+    std::vector<short> segment() const { return seliii ? std::vector<short>(seliii, seliii + selsize) : std::vector<short>{}; }
+
+    UserAtTheDialogs user;
+    TempDir dir;
+    wsqt::HeadlessSession session;
+};

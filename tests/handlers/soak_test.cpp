@@ -1,0 +1,45 @@
+#include <malloc.h>
+
+#include "scenario.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>
+std::size_t allocatedBytes() { return __sanitizer_get_current_allocated_bytes(); }
+#else
+std::size_t allocatedBytes() { return mallinfo2().uordblks; }
+#endif
+
+namespace {
+
+using Soak = Scenario;
+
+// Every kind of action, many times over: what the program holds must not grow.
+TEST_F(Soak, AThousandMixedActionsLeaveNoGrowth)
+{
+    const std::string paths[] = {file("a.wav", wave_builder::pattern(22050)), file("b.wav", wave_builder::pattern(3000)),
+                                 dir.write("bad.wav", {1, 2, 3})};
+    const char* sizes[] = {"512", "1024", "2048", "4096"};
+    auto act = [&](int i) {
+        switch (i % 8) {
+        case 0: load(paths[(i / 8) % 3]); break;
+        case 1: choose(sizes[(i / 8) % 4]); break;
+        case 2: slideTo(i % 900); break;
+        case 3: letGo(); break;
+        case 4: forw(); break;
+        case 5: back(); break;
+        case 6: cancelLoad(); break;
+        case 7: session.key("newvsli_000", Qt::Key_PageDown); break;
+        }
+    };
+    for (int i = 0; i < 200; ++i) act(i);
+    user.messages.clear();
+    user.messages.shrink_to_fit();
+    user.dialog_places.reserve(2000);
+    user.messages.reserve(1000);
+    const std::size_t before = allocatedBytes();
+    for (int i = 200; i < 1200; ++i) act(i);
+    const std::size_t after = allocatedBytes();
+    EXPECT_LT(after, before + 64 * 1024) << "grew from " << before << " to " << after;
+}
+
+}  // namespace
