@@ -1,0 +1,99 @@
+// What each user action costs at N = 4096 on a half-second wave, through the same
+// callbacks the window runs: the program started headless, the dialogs answered in place
+// of the user.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "toolkit/WSbackend.h"
+#include "toolkit/qt/headless.h"
+#include "toolkit/toolkit.h"
+#include "wave/temp_dir.h"
+#include "wave/wave_builder.h"
+
+namespace {
+
+struct AnswerWithFile : WSdialogResponder {
+    std::string path;
+    std::optional<std::string> chooseFile(WSCfileSelect&) override { return path; }
+    void takeMessage(WSCmessageDialog&) override {}
+};
+
+// One program for every benchmark: loaded with a 22050-sample tone, N = 4096.
+struct LoadedProgram {
+    LoadedProgram()
+    {
+        std::vector<int16_t> samples(22050);
+        for (std::size_t i = 0; i < samples.size(); ++i) {
+            samples[i] = static_cast<int16_t>(8000 * std::sin(0.07 * double(i)) + 900 * std::sin(1.3 * double(i)));
+        }
+        answer.path = dir.write("tone.wav", wave_builder::mono_wave(samples));
+        WSinstallDialogResponder(&answer);
+        session.choose("newcomb_000", "4096");
+        session.click("newvbtn_000");
+    }
+    WSCbase* widget(const char* name) { return wsqt::HeadlessSession::find(name); }
+
+    TempDir dir;
+    AnswerWithFile answer;
+    wsqt::HeadlessSession session;
+};
+
+LoadedProgram& program()
+{
+    static LoadedProgram loaded;
+    return loaded;
+}
+
+void BM_load(benchmark::State& state)
+{
+    WSCbase* button = program().widget("newvbtn_000");
+    for (auto _ : state) button->execProcedure(WSEV_ACTIVATE);
+}
+
+// A slider movement: the slider holds the new value, then raises value change.
+void BM_value_change(benchmark::State& state)
+{
+    WSCbase* slider = program().widget("newvsli_000");
+    long position = 0;
+    for (auto _ : state) {
+        position = (position + 97) % 17954;
+        slider->storeUserValue(_WSNvalue(), std::to_string(position).c_str());
+        slider->execProcedure(WSEV_VALUE_CHANGE);
+    }
+}
+
+void BM_activate(benchmark::State& state)
+{
+    WSCbase* slider = program().widget("newvsli_000");
+    slider->storeUserValue(_WSNvalue(), "5000");
+    for (auto _ : state) slider->execProcedure(WSEV_ACTIVATE);
+}
+
+void BM_step(benchmark::State& state)
+{
+    WSCbase* forw = program().widget("newvbtn_002");
+    WSCbase* back = program().widget("newvbtn_001");
+    program().widget("newvsli_000")->setPropertyV(_WSNvalue(), "5000");
+    bool forward = true;
+    for (auto _ : state) {
+        (forward ? forw : back)->execProcedure(WSEV_ACTIVATE);
+        forward = !forward;
+    }
+}
+
+void BM_size_change(benchmark::State& state)
+{
+    WSCbase* combo = program().widget("newcomb_000");
+    for (auto _ : state) combo->execProcedure(WSEV_ACTIVATE);
+}
+
+}  // namespace
+
+BENCHMARK(BM_load)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_value_change)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_activate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_step)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_size_change)->Unit(benchmark::kMicrosecond);
