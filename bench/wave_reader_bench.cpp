@@ -1,0 +1,58 @@
+// Loading a WAVE file: the usual half second, a long file that is read whole before it is
+// cut, and a file whose chunks before the data must all be stepped over.
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <string>
+
+#include "toolkit/WSbackend.h"
+#include "wave/analysis_state.h"
+#include "wave/temp_dir.h"
+#include "wave/wave_builder.h"
+#include "wave/wave_reader.h"
+
+namespace {
+
+using namespace wave_builder;
+
+class QuietResponder : public WSdialogResponder {
+  public:
+    std::optional<std::string> chooseFile(WSCfileSelect&) override { return std::nullopt; }
+    void takeMessage(WSCmessageDialog&) override {}
+};
+
+void load_repeatedly(benchmark::State& state, const Bytes& file) {
+    const TempDir dir;
+    const std::string path = dir.write("bench.wav", file);
+    QuietResponder responder;
+    WSinstallDialogResponder(&responder);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readWaveFile(path.c_str(), "0", "0"));
+    }
+    WSinstallDialogResponder(nullptr);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * file.size()));
+}
+
+void BM_LoadHalfSecond(benchmark::State& state) {
+    load_repeatedly(state, mono_wave(pattern(22050)));
+}
+
+void BM_LoadTenSeconds(benchmark::State& state) {
+    load_repeatedly(state, mono_wave(pattern(441000)));
+}
+
+void BM_LoadPastThousandChunks(benchmark::State& state) {
+    Bytes chunks;
+    for (int i = 0; i < 1000; ++i) {
+        const Bytes junk = chunk("JUNK", Bytes(101, 0));
+        chunks.insert(chunks.end(), junk.begin(), junk.end());
+    }
+    load_repeatedly(
+        state, riff("WAVE", {fmt_chunk(), chunks, chunk("data", sample_bytes(pattern(22050)))}));
+}
+
+BENCHMARK(BM_LoadHalfSecond);
+BENCHMARK(BM_LoadTenSeconds);
+BENCHMARK(BM_LoadPastThousandChunks);
+
+}  // namespace
