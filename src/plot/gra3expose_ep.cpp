@@ -1,7 +1,8 @@
+#include "plot/off_screen_view.h"
 #include "plot/view_callbacks.h"
-
+#include "plot/view_devices.h"
 #include "toolkit/toolkit.h"
 
-void gra3expose_ep(WSCbase*) {}
+void gra3expose_ep(WSCbase* object) { exposeView(object, mdev3); }
 
 static WSCfunctionRegister op("gra3expose_ep", (void*)gra3expose_ep);

@@ -38,6 +38,16 @@ void WSDdev::drawLine(short x1, short y1, short x2, short y2)
     int err = dx + dy;
     if (inside) {
         uint32_t* p = pixels_.data() + std::ptrdiff_t{y} * w + x;
+        // A curve with many values per pixel column is mostly vertical steps: those, and
+        // horizontal runs, need no error term.
+        if (dx == 0) {
+            for (int i = 0; i <= -dy; ++i, p += row_step) *p = fore_color_;
+            return;
+        }
+        if (dy == 0) {
+            std::fill_n(x1 < x2 ? p : p - dx, dx + 1, fore_color_);
+            return;
+        }
         for (;;) {
             *p = fore_color_;
             if (x == x2 && y == y2) break;

@@ -1,0 +1,213 @@
+#include "plot/cmnDraw.h"
+
+#include <cmath>
+
+#include "toolkit/WSDdev.h"
+#include "toolkit/WSNames.h"
+#include "toolkit/WSwidgets.h"
+
+namespace {
+
+constexpr unsigned char kFull = 255;
+constexpr long kWholePassFlag = 1;
+constexpr unsigned short kMinorTickHz = 1000;
+constexpr unsigned short kMajorTickHz = 5000;
+
+// The area's size as the plot sees it on this call, with its 3 % margins.
+struct Frame {
+    unsigned short width;
+    unsigned short height;
+    short mx;
+    short my;
+};
+
+Frame frameOf(WSCvdrawingArea* area)
+{
+    const unsigned short width = area->getProperty(_WSNwidth());
+    const unsigned short height = area->getProperty(_WSNheight());
+    return {width, height, static_cast<short>(3 * width / 100),
+            static_cast<short>(3 * height / 100)};
+}
+
+void line(WSDmwindowDev* device, int x1, int y1, int x2, int y2)
+{
+    device->drawLine(static_cast<short>(x1), static_cast<short>(y1), static_cast<short>(x2),
+                     static_cast<short>(y2));
+}
+
+// One set-pixel per pixel, column by column: the picture is white before any line.
+void clearToWhite(WSDmwindowDev* device, const Frame& frame)
+{
+    device->beginPixelAccess();
+    for (int x = 0; x < frame.width; ++x) {
+        for (int y = 0; y < frame.height; ++y) {
+            device->setPixel(static_cast<unsigned short>(x), static_cast<unsigned short>(y), kFull,
+                             kFull, kFull);
+        }
+    }
+    device->endPixelAccess();
+}
+
+void beginPass(WSDmwindowDev* device, const Frame& frame)
+{
+    device->beginDraw(0, 0, frame.width, frame.height, kWholePassFlag, kWholePassFlag);
+}
+
+void drawVerticalAxis(WSDmwindowDev* device, const Frame& frame)
+{
+    line(device, frame.mx, frame.height - frame.my, frame.mx, frame.my);
+}
+
+// Ticks hanging below the bottom axis at every multiple of step_hz strictly between 0 and
+// nyquist_hz. The counter is 16-bit like the Nyquist frequency; it stops where it would
+// wrap, so a rate near the top of that range cannot loop for ever.
+void drawTicks(WSDmwindowDev* device, const Frame& frame, unsigned short nyquist_hz,
+               unsigned short step_hz, int length)
+{
+    const int bottom = frame.height - frame.my;
+    const long long span = frame.width - 2 * frame.mx;
+    for (unsigned short f = step_hz; f < nyquist_hz; f = static_cast<unsigned short>(f + step_hz)) {
+        const int x = static_cast<int>(frame.mx + f * span / nyquist_hz);
+        line(device, x, bottom, x, bottom + length);
+        if (f > 0xffff - step_hz) break;
+    }
+}
+
+// A coordinate that drawLine can take: truncated toward zero into 16 bits. NaN, ±∞ and
+// values beyond the range have no integer value to convert to.
+bool toCoordinate(double value, short& coordinate)
+{
+    if (!(value > -32769.0 && value < 32768.0)) return false;
+    coordinate = static_cast<short>(value);
+    return true;
+}
+
+// The count − 1 segments between successive points: value i at x = mx + i/s with
+// s = count / (W − 2mx), at the height y_of(i). A point that has no coordinates leaves
+// out the two segments that meet there.
+template <class HeightOf>
+void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightOf y_of)
+{
+    const int span = frame.width - 2 * frame.mx;
+    if (count < 2 || span <= 0) return;
+    const double values_per_pixel = static_cast<double>(count) / span;
+    short x1 = 0, y1 = 0;
+    bool have1 = toCoordinate(frame.mx, x1) && toCoordinate(y_of(0), y1);
+    for (long i = 1; i < count; ++i) {
+        short x2 = 0, y2 = 0;
+        const bool have2 = toCoordinate(frame.mx + static_cast<double>(i) / values_per_pixel, x2) &&
+                           toCoordinate(y_of(i), y2);
+        if (have1 && have2) device->drawLine(x1, y1, x2, y2);
+        x1 = x2;
+        y1 = y2;
+        have1 = have2;
+    }
+}
+
+// Value units per pixel; 0 when no finite, non-zero scale exists (a maximum of 0, NaN or
+// ±∞, or no height to draw in), in which case no point can be placed.
+template <class Real>
+Real unitsPerPixel(Real range, int pixels)
+{
+    if (pixels <= 0) return 0;
+    const Real k = range / static_cast<Real>(pixels);
+    return std::isfinite(k) ? k : 0;
+}
+
+}  // namespace
+
+void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device)
+{
+    if (!area || !device) return;
+    const Frame frame = frameOf(area);
+    clearToWhite(device, frame);
+    beginPass(device, frame);
+    drawVerticalAxis(device, frame);
+    line(device, frame.width - frame.mx, frame.height / 2, frame.mx, frame.height / 2);
+    device->endDraw();
+}
+
+void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_frequency_hz)
+{
+    if (!area || !device) return;
+    const Frame frame = frameOf(area);
+    clearToWhite(device, frame);
+    beginPass(device, frame);
+    drawVerticalAxis(device, frame);
+    const int bottom = frame.height - frame.my;
+    line(device, frame.width - frame.mx, bottom, frame.mx, bottom);
+    const long nyquist_hz = sampling_frequency_hz / 2;
+    if (sampling_frequency_hz > 0 && nyquist_hz <= 0xffff) {
+        // Minor ticks first: a major tick at the same place is drawn over it.
+        drawTicks(device, frame, static_cast<unsigned short>(nyquist_hz), kMinorTickHz, frame.my / 2);
+        drawTicks(device, frame, static_cast<unsigned short>(nyquist_hz), kMajorTickHz,
+                  (2 * frame.my) / 3);
+    }
+    device->endDraw();
+}
+
+void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const short* values, long count,
+              short maximum)
+{
+    if (!area || !device) return;
+    const Frame frame = frameOf(area);
+    beginPass(device, frame);
+    const float k = unitsPerPixel(static_cast<float>(2 * maximum), frame.height - 2 * frame.my);
+    const float centre = frame.height * 0.5f;
+    if (values && k != 0) {
+        drawSegments(device, frame, count, [&](long i) -> double {
+            const float y = centre - values[i] / k;
+            return y;
+        });
+    }
+    device->endDraw();
+}
+
+void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
+              double maximum)
+{
+    if (!area || !device) return;
+    const Frame frame = frameOf(area);
+    beginPass(device, frame);
+    const double k = unitsPerPixel(2 * maximum, frame.height - 2 * frame.my);
+    const double centre = frame.height * 0.5;
+    if (values && k != 0) {
+        drawSegments(device, frame, count, [&](long i) { return centre - values[i] / k; });
+    }
+    device->endDraw();
+}
+
+void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values,
+                  long count, double maximum)
+{
+    if (!area || !device) return;
+    const Frame frame = frameOf(area);
+    beginPass(device, frame);
+    const double k = unitsPerPixel(maximum, frame.height - 2 * frame.my);
+    const double bottom = frame.height - frame.my;
+    if (values && k != 0) {
+        drawSegments(device, frame, count, [&](long i) { return bottom - values[i] / k; });
+    }
+    device->endDraw();
+}
+
+short findMax(const short* values, long count)
+{
+    short largest = -1;
+    for (long i = 0; values && i < count; ++i) {
+        // 16-bit negation: −32768 stays −32768 and so never becomes the maximum.
+        const short magnitude = values[i] < 0 ? static_cast<short>(-values[i]) : values[i];
+        if (magnitude > largest) largest = magnitude;
+    }
+    return largest;
+}
+
+double findMax(const double* values, long count)
+{
+    double largest = -1.0;
+    for (long i = 0; values && i < count; ++i) {
+        const double magnitude = std::fabs(values[i]);
+        if (magnitude > largest) largest = magnitude;
+    }
+    return largest;
+}

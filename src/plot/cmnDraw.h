@@ -1,0 +1,43 @@
+#pragma once
+
+class WSCvdrawingArea;
+class WSDmwindowDev;
+
+// Frames and curves of the four plots, drawn into an off-screen device.
+//
+// Every function reads the area's _WSNwidth × _WSNheight (W × H) on each call and keeps
+// margins of 3 % (mx = 3W/100, my = 3H/100, integer division); the plot rectangle runs
+// from (mx, my) to (W − mx, H − my), y growing downward. The device is expected to be
+// W × H; whatever falls outside it is clipped. Coordinates are truncated toward zero.
+// A frame function clears the picture to white first; the curve functions draw over what
+// the picture holds, in the device's drawing colour.
+//
+// A curve skips every segment it cannot place: a count below 2, a maximum of 0, a NaN or
+// infinite value or maximum, or an end point beyond the 16-bit coordinate range draws
+// nothing for the segments concerned. Null pointers draw nothing.
+
+// A frame with its vertical axis at x = mx and a centre line at y = H/2.
+void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device);
+
+// A frame with the vertical axis and a bottom axis at y = H − my, ticked below the axis
+// every 1000 Hz (short) and 5000 Hz (longer) between 0 and half the sampling frequency,
+// both ends excluded. No ticks when the rate is 0 or less, or when its half does not fit
+// 16 bits.
+void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_frequency_hz);
+
+// The curve through values[0 … count − 1], centred on y = H/2: +maximum lands on the top
+// margin, −maximum on the bottom one; value i sits at x = mx + i·(W − 2mx)/count. The
+// short variant holds its vertical scale and y values in single precision.
+void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const short* values, long count,
+              short maximum);
+void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
+              double maximum);
+
+// The same, rising from the bottom axis: 0 lies on y = H − my, maximum on the top margin.
+void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values,
+                  long count, double maximum);
+
+// The largest magnitude, −1 for a count of 0 or less. The magnitude of −32768 does not fit
+// 16 bits and stays negative, so that sample never wins; NaN values are passed over.
+short findMax(const short* values, long count);
+double findMax(const double* values, long count);
