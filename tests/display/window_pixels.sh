@@ -5,12 +5,42 @@ pixel() { convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,
 white=255,255,255
 black=0,0,0
 
-# The four plot areas are white inside, and the window's background between them is not.
+# region FILE WxH+X+Y: the one colour of every pixel in that rectangle as "R,G,B", or
+# "mixed" when it holds more than one.
+region() {
+  local part="$1[$2]"
+  [ "$(convert "$part" -format %k info:)" = 1 ] || { echo mixed; return; }
+  pixel "$part" 0 0
+}
+
+# expect_region FILE COLOUR WxH+X+Y ...: every rectangle has that colour alone.
+expect_region() {
+  local shot=$1 colour=$2 rect failed=0
+  shift 2
+  for rect in "$@"; do
+    [ "$(region "$shot" "$rect")" = "$colour" ] || { echo "not $colour in $rect" >&2; failed=1; }
+  done
+  return $failed
+}
+
+# At start-up each plot area shows its empty frame, at the area's place in the window plus
+# margins of 3 % of its size: views 1 and 2 (670 × 100 at (120, 10) and (120, 135)) a
+# vertical axis and a centre line, view 3 (388 × 330 at (10, 260)) a vertical and a bottom
+# axis without ticks, since no file is loaded, view 4 (at (402, 260)) an axis and a centre
+# line. The window's background between the areas is not white.
 check_start_up_pixels() {
   local shot=$1 failed=0
-  for point in "455 30" "455 185" "204 400" "596 400"; do
-    [ "$(pixel "$shot" $point)" = "$white" ] || { echo "not white at $point" >&2; failed=1; }
-  done
+  expect_region "$shot" "$black" \
+    1x95+140+13 631x1+140+60 \
+    1x95+140+138 631x1+140+185 \
+    1x313+21+269 367x1+21+581 \
+    1x313+413+269 367x1+413+425 || failed=1
+  # Beside the lines, inside the frames, and below view 3's axis where ticks would hang.
+  expect_region "$shot" "$white" \
+    20x100+120+10 630x47+141+13 630x47+141+61 1x95+139+13 651x1+139+12 \
+    20x100+120+135 630x47+141+138 630x47+141+186 \
+    11x330+10+260 366x312+22+269 366x6+22+582 \
+    11x330+402+260 366x156+414+269 366x156+414+426 || failed=1
   [ "$(pixel "$shot" 5 300)" != "$white" ] || { echo "background white at 5 300" >&2; failed=1; }
   return $failed
 }
