@@ -10,8 +10,8 @@
 #include "toolkit/WSbackend.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
-#include "wave/temp_dir.h"
-#include "wave/wave_builder.h"
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "toolkit/WSbackend.h"
 #include "wave/analysis_state.h"
-#include "wave/temp_dir.h"
-#include "wave/wave_builder.h"
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
 #include "wave/wave_reader.h"
 
 namespace {

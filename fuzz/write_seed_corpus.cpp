@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "wave_builder.h"
+#include "support/wave_builder.h"
 
 using namespace wave_builder;
 

@@ -1,49 +1,27 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "temp_dir.h"
-#include "wave_builder.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
 
 namespace {
 
 using namespace wave_builder;
 
-struct CliRun {
-    int exit_code;
-    std::string out, err;
-};
-
-std::string quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string slurp(const std::filesystem::path& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
-
-// Runs the built sefaro-cli with these arguments, stdout and stderr kept apart.
+// Runs the built sefaro-cli with these arguments.
 CliRun run_cli(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string command = quoted(SEFARO_CLI);
-    for (const std::string& a : args) command += " " + quoted(a);
-    const auto out = dir.path() / "stdout", err = dir.path() / "stderr";
-    command += " >" + quoted(out.string()) + " 2>" + quoted(err.string()) + " </dev/null";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+    return runProgram(SEFARO_CLI, args, dir.path());
 }
 
 std::string info_lines(const std::string& name, long points) {
-    return "name: " + name +
-           "\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: " + std::to_string(points) + "\n";
+    std::ostringstream lines;
+    lines << "name: " << name << "\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: " << points << "\n";
+    return lines.str();
 }
 
 class InfoCommand : public testing::Test {

@@ -16,8 +16,8 @@
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
-#include "wave/temp_dir.h"
-#include "wave/wave_builder.h"
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
 
 struct Message {
     std::string x, y, text;

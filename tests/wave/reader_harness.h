@@ -9,7 +9,7 @@
 
 #include "platform/private_heap.h"
 #include "platform/riff_io.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 #include "toolkit/WSNames.h"
 #include "toolkit/WSbackend.h"
 #include "toolkit/WSdialogs.h"

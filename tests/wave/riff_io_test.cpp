@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "temp_dir.h"
-#include "wave_builder.h"
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 #include "toolkit/WSCpeer.h"
 #include "toolkit/WSNames.h"
 #include "toolkit/WSbackend.h"

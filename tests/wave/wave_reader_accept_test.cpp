@@ -5,7 +5,7 @@
 
 #include "reader_harness.h"
 #include "wave/wave_refusal.h"
-#include "wave_builder.h"
+#include "support/wave_builder.h"
 
 namespace {
 

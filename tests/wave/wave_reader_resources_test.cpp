@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "reader_harness.h"
-#include "wave_builder.h"
+#include "support/wave_builder.h"
 
 namespace {
 
