@@ -44,3 +44,27 @@ check_start_up_pixels() {
   [ "$(pixel "$shot" 5 300)" != "$white" ] || { echo "background white at 5 300" >&2; failed=1; }
   return $failed
 }
+
+# dark FILE WxH+X+Y: how many dark pixels that rectangle holds.
+dark() { convert "$1" -crop "$2" +repage -colorspace Gray -threshold 50% -format "%[fx:round((1-mean)*w*h)]" info:; }
+
+# With a wave loaded every plot holds a curve: far more dark pixels inside its frame than
+# the frame's own lines.
+check_loaded_pixels() {
+  local shot=$1 failed=0 rect
+  for rect in 629x93+141+13 629x93+141+138 365x311+22+269 365x311+414+269; do
+    [ "$(dark "$shot" "$rect")" -gt 1000 ] || { echo "no curve in $rect" >&2; failed=1; }
+  done
+  return $failed
+}
+
+# The position label (the left column at y = 160) reads differently at start-up, after the
+# load ("0") and after each of two steps ("1", "2").
+check_position_label_changes() {
+  local rect=105x20+10+160 previous="" current shot
+  for shot in "$@"; do
+    current=$(convert "$shot" -crop "$rect" +repage -format %#  info:)
+    [ "$current" != "$previous" ] || { echo "position label unchanged in $shot" >&2; return 1; }
+    previous=$current
+  done
+}
