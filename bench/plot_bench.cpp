@@ -61,18 +61,24 @@ std::unique_ptr<WSCvdrawingArea> plotArea(const char* name, unsigned short width
     return area;
 }
 
+// The view redrawn again and again, its content drawn by draw(area, device).
+void redraw(benchmark::State& state, PlotView view, WSCvdrawingArea& area, const ViewContent& draw)
+{
+    for (auto _ : state) {
+        updateView(view, draw);
+        benchmark::DoNotOptimize(area.getdev()->bits());
+    }
+}
+
 void BM_view_wave(benchmark::State& state)
 {
     const long n = state.range(0);
     const auto area = plotArea("newvdra_001", 670, 100, gra1Expose_ep);
     const std::vector<short> samples = recording(n);
     const short peak = findMax(samples.data(), n);
-    for (auto _ : state) {
-        updateView(PlotView::wave, [&](WSCvdrawingArea* a, WSDmwindowDev* device) {
-            drawWave(a, device, samples.data(), n, peak);
-        });
-        benchmark::DoNotOptimize(area->getdev()->bits());
-    }
+    redraw(state, PlotView::wave, *area, [&](WSCvdrawingArea* a, WSDmwindowDev* device) {
+        drawWave(a, device, samples.data(), n, peak);
+    });
 }
 BENCHMARK(BM_view_wave)->Arg(4096)->Arg(22050);
 
@@ -82,12 +88,9 @@ void BM_view_power(benchmark::State& state)
     const auto area = plotArea("newvdra_000", 388, 330, gra3expose_ep);
     const std::vector<double> power = logPowerSpectrum(n);
     const double peak = findMax(power.data(), n);
-    for (auto _ : state) {
-        updateView(PlotView::power, [&](WSCvdrawingArea* a, WSDmwindowDev* device) {
-            drawWavePlus(a, device, power.data(), n, peak);
-        });
-        benchmark::DoNotOptimize(area->getdev()->bits());
-    }
+    redraw(state, PlotView::power, *area, [&](WSCvdrawingArea* a, WSDmwindowDev* device) {
+        drawWavePlus(a, device, power.data(), n, peak);
+    });
 }
 BENCHMARK(BM_view_power)->Arg(2048);
 

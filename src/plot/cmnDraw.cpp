@@ -1,5 +1,6 @@
 #include "plot/cmnDraw.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "toolkit/WSDdev.h"
@@ -91,16 +92,26 @@ void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightO
     const int span = frame.width - 2 * frame.mx;
     if (count < 2 || span <= 0) return;
     const double values_per_pixel = static_cast<double>(count) / span;
+    // The points of a block are worked out before its lines are drawn: apart from the
+    // line calls, the divisions of a block overlap instead of waiting for each other.
+    constexpr long kBlock = 256;
+    double xs[kBlock], ys[kBlock];
     short x1 = 0, y1 = 0;
-    bool have1 = toCoordinate(frame.mx, x1) && toCoordinate(y_of(0), y1);
-    for (long i = 1; i < count; ++i) {
-        short x2 = 0, y2 = 0;
-        const bool have2 = toCoordinate(frame.mx + static_cast<double>(i) / values_per_pixel, x2) &&
-                           toCoordinate(y_of(i), y2);
-        if (have1 && have2) device->drawLine(x1, y1, x2, y2);
-        x1 = x2;
-        y1 = y2;
-        have1 = have2;
+    bool have1 = false;
+    for (long first = 0; first < count; first += kBlock) {
+        const long n = std::min(kBlock, count - first);
+        for (long j = 0; j < n; ++j) {
+            xs[j] = frame.mx + static_cast<double>(first + j) / values_per_pixel;
+            ys[j] = y_of(first + j);
+        }
+        for (long j = 0; j < n; ++j) {
+            short x2 = 0, y2 = 0;
+            const bool have2 = toCoordinate(xs[j], x2) && toCoordinate(ys[j], y2);
+            if (have1 && have2) device->drawLine(x1, y1, x2, y2);
+            x1 = x2;
+            y1 = y2;
+            have1 = have2;
+        }
     }
 }
 
@@ -112,6 +123,32 @@ Real unitsPerPixel(Real range, int pixels)
     if (pixels <= 0) return 0;
     const Real k = range / static_cast<Real>(pixels);
     return std::isfinite(k) ? k : 0;
+}
+
+enum class Baseline {
+    centre,  // 0 on the centre line, ±maximum on the margins
+    bottom,  // 0 on the bottom axis, maximum on the top margin
+};
+
+// A curve whose value v sits at y = origin − v/k. Real is the precision in which k and the
+// y values are held before they are truncated.
+template <class Real, class Value>
+void drawCurve(WSCvdrawingArea* area, WSDmwindowDev* device, const Value* values, long count,
+               Real maximum, Baseline baseline)
+{
+    if (!area || !device) return;
+    const Frame frame = frameOf(area);
+    beginPass(device, frame);
+    const bool centred = baseline == Baseline::centre;
+    const Real k = unitsPerPixel(centred ? 2 * maximum : maximum, frame.height - 2 * frame.my);
+    const Real origin = centred ? frame.height * Real(0.5) : Real(frame.height - frame.my);
+    if (values && k != 0) {
+        drawSegments(device, frame, count, [&](long i) -> double {
+            const Real y = origin - values[i] / k;
+            return y;
+        });
+    }
+    device->endDraw();
 }
 
 }  // namespace
@@ -149,46 +186,19 @@ void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_f
 void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const short* values, long count,
               short maximum)
 {
-    if (!area || !device) return;
-    const Frame frame = frameOf(area);
-    beginPass(device, frame);
-    const float k = unitsPerPixel(static_cast<float>(2 * maximum), frame.height - 2 * frame.my);
-    const float centre = frame.height * 0.5f;
-    if (values && k != 0) {
-        drawSegments(device, frame, count, [&](long i) -> double {
-            const float y = centre - values[i] / k;
-            return y;
-        });
-    }
-    device->endDraw();
+    drawCurve<float>(area, device, values, count, maximum, Baseline::centre);
 }
 
 void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
               double maximum)
 {
-    if (!area || !device) return;
-    const Frame frame = frameOf(area);
-    beginPass(device, frame);
-    const double k = unitsPerPixel(2 * maximum, frame.height - 2 * frame.my);
-    const double centre = frame.height * 0.5;
-    if (values && k != 0) {
-        drawSegments(device, frame, count, [&](long i) { return centre - values[i] / k; });
-    }
-    device->endDraw();
+    drawCurve<double>(area, device, values, count, maximum, Baseline::centre);
 }
 
 void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values,
                   long count, double maximum)
 {
-    if (!area || !device) return;
-    const Frame frame = frameOf(area);
-    beginPass(device, frame);
-    const double k = unitsPerPixel(maximum, frame.height - 2 * frame.my);
-    const double bottom = frame.height - frame.my;
-    if (values && k != 0) {
-        drawSegments(device, frame, count, [&](long i) { return bottom - values[i] / k; });
-    }
-    device->endDraw();
+    drawCurve<double>(area, device, values, count, maximum, Baseline::bottom);
 }
 
 short findMax(const short* values, long count)
