@@ -86,6 +86,23 @@ TEST(DrawScalePlus, TicksEveryKilohertzUpToNyquist)
     EXPECT_EQ(differences(*device, *expected), "");
 }
 
+// 40000 Hz: half the rate is a whole multiple of both steps, and no tick stands there
+// (x = 377, the end of the axis). x = 11 + f·366/20000.
+TEST(DrawScalePlus, NoTickAtHalfTheRate)
+{
+    auto area = areaOf("area", kSpectrumWidth, kSpectrumHeight);
+    auto device = blackDevice(kSpectrumWidth, kSpectrumHeight);
+    drawScalePlus(area.get(), device.get(), 40000);
+
+    auto expected = spectrumAxes();
+    for (short x : {29, 47, 65, 84, 102, 120, 139, 157, 175, 194, 212, 230, 248, 267, 285, 303,
+                    322, 340, 358}) {
+        expected->drawLine(x, 321, x, 325);
+    }
+    for (short x : {102, 194, 285}) expected->drawLine(x, 321, x, 327);
+    EXPECT_EQ(differences(*device, *expected), "");
+}
+
 class DrawScalePlusWithoutTicks : public testing::TestWithParam<long> {};
 
 // No ticks without a rate, with a rate whose half is 0 Hz, or with one whose half does not
