@@ -35,17 +35,35 @@ void bind(WSCbase* widget, const char* procedure_name, long event, WSCcallback c
     widget->addProcedure(procedure);
 }
 
-// A button or label with its text at (x, y), keeping the toolkit's default size.
 template <class Widget>
-Widget* makeTextWidget(const char* name, const char* text, short x, short y)
+Widget* create(const char* name)
 {
     auto* widget = new Widget(newwin000, name);
     widget->initialize();
-    widget->setPropertyV(_WSNlabelString(), text);
+    return widget;
+}
+
+void place(WSCbase* widget, const char* name, short x, short y)
+{
     widget->setPropertyV(_WSNname(), name);
     widget->setPropertyV(_WSNvis(), kVisible);
     widget->setPropertyV(_WSNx(), x);
     widget->setPropertyV(_WSNy(), y);
+}
+
+void size(WSCbase* widget, unsigned short width, unsigned short height)
+{
+    widget->setPropertyV(_WSNwidth(), width);
+    widget->setPropertyV(_WSNheight(), height);
+}
+
+// A button or label with its text at (x, y), keeping the toolkit's default size.
+template <class Widget>
+Widget* makeTextWidget(const char* name, const char* text, short x, short y)
+{
+    auto* widget = create<Widget>(name);
+    widget->setPropertyV(_WSNlabelString(), text);
+    place(widget, name, x, y);
     return widget;
 }
 
@@ -54,15 +72,8 @@ template <class Widget>
 Widget* makeSizedTextWidget(const char* name, const char* text, short x, short y,
                             unsigned short width, unsigned short height)
 {
-    auto* widget = new Widget(newwin000, name);
-    widget->initialize();
-    widget->setPropertyV(_WSNlabelString(), text);
-    widget->setPropertyV(_WSNname(), name);
-    widget->setPropertyV(_WSNvis(), kVisible);
-    widget->setPropertyV(_WSNx(), x);
-    widget->setPropertyV(_WSNy(), y);
-    widget->setPropertyV(_WSNwidth(), width);
-    widget->setPropertyV(_WSNheight(), height);
+    auto* widget = makeTextWidget<Widget>(name, text, x, y);
+    size(widget, width, height);
     return widget;
 }
 
@@ -70,14 +81,9 @@ Widget* makeSizedTextWidget(const char* name, const char* text, short x, short y
 template <class Widget>
 Widget* makeArea(const char* name, short x, short y, unsigned short width, unsigned short height)
 {
-    auto* widget = new Widget(newwin000, name);
-    widget->initialize();
-    widget->setPropertyV(_WSNname(), name);
-    widget->setPropertyV(_WSNvis(), kVisible);
-    widget->setPropertyV(_WSNx(), x);
-    widget->setPropertyV(_WSNy(), y);
-    widget->setPropertyV(_WSNwidth(), width);
-    widget->setPropertyV(_WSNheight(), height);
+    auto* widget = create<Widget>(name);
+    place(widget, name, x, y);
+    size(widget, width, height);
     return widget;
 }
 

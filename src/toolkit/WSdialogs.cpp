@@ -36,23 +36,22 @@ long WSCmessageDialog::popup()
     return 1;
 }
 
+namespace {
+
 // Built on first use, after a backend may have been installed, and kept to the end.
-WSCfileSelect* WSGIappFileSelect()
+template <class Dialog>
+Dialog* shared()
 {
-    static WSCfileSelect* dialog = [] {
-        auto* d = new WSCfileSelect;
+    static Dialog* dialog = [] {
+        auto* d = new Dialog;
         d->initialize();
         return d;
     }();
     return dialog;
 }
 
-WSCmessageDialog* WSGIappMessageDialog()
-{
-    static WSCmessageDialog* dialog = [] {
-        auto* d = new WSCmessageDialog;
-        d->initialize();
-        return d;
-    }();
-    return dialog;
-}
+}  // namespace
+
+WSCfileSelect* WSGIappFileSelect() { return shared<WSCfileSelect>(); }
+
+WSCmessageDialog* WSGIappMessageDialog() { return shared<WSCmessageDialog>(); }
