@@ -74,12 +74,15 @@ WaveRefusal find_riff(Load& load) {
                : WaveRefusal::riffNotFound;
 }
 
-WaveRefusal find_format(Load& load) {
-    load.chunk.id = riffFourcc("fmt ");
+// Searches the RIFF chunk forward from the current position for a chunk with that id.
+WaveRefusal find_chunk(Load& load, const char (&id)[5], WaveRefusal missing) {
+    load.chunk.id = riffFourcc(id);
     return riffDescend(load.file, &load.chunk, &load.riff, kRiffFindChunk) == kRiffOk
                ? WaveRefusal::none
-               : WaveRefusal::formatNotFound;
+               : missing;
 }
+
+WaveRefusal find_format(Load& load) { return find_chunk(load, "fmt ", WaveRefusal::formatNotFound); }
 
 WaveRefusal alloc_format(Load& load) {
     load.body_available = available_body(load);
@@ -111,10 +114,7 @@ WaveRefusal check_bits(Load& load) {
 // not found.
 WaveRefusal find_data(Load& load) {
     riffAscend(load.file, &load.chunk);
-    load.chunk.id = riffFourcc("data");
-    return riffDescend(load.file, &load.chunk, &load.riff, kRiffFindChunk) == kRiffOk
-               ? WaveRefusal::none
-               : WaveRefusal::dataNotFound;
+    return find_chunk(load, "data", WaveRefusal::dataNotFound);
 }
 
 WaveRefusal alloc_data(Load& load) {
