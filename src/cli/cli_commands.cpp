@@ -1,17 +1,48 @@
 #include "cli/cli_commands.h"
 
 #include <cstdio>
+#include <cstring>
 
 const CliCommand kCliCommands[] = {
     {"info", "FILE", "check a WAVE file as the window loads it and print what it shows", runInfo},
+    {"spectrum", "FILE [--size N] [--position P] [--format csv|json]",
+     "print the power and phase spectra the window plots for that segment (N = 512, 1024,\n"
+     "      2048 or 4096, default 1024; P from 0, the default, to points - N)",
+     runSpectrum},
+    {"render", "FILE [--size N] [--position P] -o OUT.png",
+     "save the whole window, as it shows that segment, as an 800 x 600 PNG", runRender},
+    {"replay", "[SCRIPT] [--shots DIR]",
+     "act as the window's user, one action a line from SCRIPT or standard input, and print\n"
+     "      the window's state after each as a JSON line (--shots: DIR/NNN.png after each)",
+     runReplay},
     {nullptr, nullptr, nullptr, nullptr},
 };
 
 void printCliUsage(std::FILE* out) {
-    std::fputs("usage: sefaro-cli COMMAND [ARGUMENTS]\n       sefaro-cli --help\n", out);
+    std::fputs("usage: sefaro-cli COMMAND [ARGUMENTS]\n       sefaro-cli --help | --version\n",
+               out);
     std::fputs("commands:\n", out);
     for (const CliCommand* command = kCliCommands; command->name; ++command) {
         std::fprintf(out, "  %s %s\n      %s\n", command->name, command->arguments,
                      command->summary);
     }
+    std::fputs(
+        "replay actions: load PATH, cancel, size N, slide P, release, back, forw,\n"
+        "  key Left|Right|PageUp|PageDown|Home|End; blank lines and # comments\n",
+        out);
+}
+
+int commandUsageError(const char* command, const std::string& why) {
+    const char* arguments = "";
+    for (const CliCommand* entry = kCliCommands; entry->name; ++entry) {
+        if (std::strcmp(entry->name, command) == 0) arguments = entry->arguments;
+    }
+    std::fprintf(stderr, "sefaro-cli %s: %s (usage: sefaro-cli %s %s)\n", command, why.c_str(),
+                 command, arguments);
+    return kExitUsage;
+}
+
+int commandError(const char* command, const std::string& why, int exit_code) {
+    std::fprintf(stderr, "sefaro-cli %s: %s\n", command, why.c_str());
+    return exit_code;
 }

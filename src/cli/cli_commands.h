@@ -1,14 +1,16 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 // The subcommands of sefaro-cli. Each lives in a file of its own and is listed once in
 // cli_commands.cpp; main only dispatches.
 //
 // Exit codes every subcommand keeps to.
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;   // a file could not be read or written; one line on stderr
 inline constexpr int kExitRefused = 2;  // the file was refused; its message is on stderr
-inline constexpr int kExitUsage = 64;   // wrong arguments; a usage line is on stderr
+inline constexpr int kExitUsage = 64;   // wrong arguments; one line on stderr says why
 
 struct CliCommand {
     const char* name;
@@ -24,4 +26,12 @@ extern const CliCommand kCliCommands[];
 // Prints the usage of every command.
 void printCliUsage(std::FILE* out);
 
+// Prints "sefaro-cli COMMAND: why (usage: …)" on stderr, one line; kExitUsage.
+int commandUsageError(const char* command, const std::string& why);
+// Prints "sefaro-cli COMMAND: why" on stderr, one line; returns exit_code.
+int commandError(const char* command, const std::string& why, int exit_code);
+
 int runInfo(int argc, char** argv);
+int runSpectrum(int argc, char** argv);
+int runRender(int argc, char** argv);
+int runReplay(int argc, char** argv);

@@ -9,6 +9,10 @@ int main(int argc, char** argv) {
         printCliUsage(stdout);
         return kExitOk;
     }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("sefaro-cli " SEFARO_VERSION);
+        return kExitOk;
+    }
     if (argc >= 2) {
         for (const CliCommand* command = kCliCommands; command->name; ++command) {
             if (std::strcmp(argv[1], command->name) == 0) return command->run(argc - 1, argv + 1);

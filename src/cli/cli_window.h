@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/window_state_json.h"
+
+namespace wsqt {
+class HeadlessSession;
+}
+
+// The main window started headless, for the commands that act as its user: every action
+// goes through the same widgets, events and callbacks as in the window on a desktop. The
+// file dialog is answered with the path of the last load(); each message is kept.
+class CliWindow {
+  public:
+    CliWindow();
+    ~CliWindow();
+    CliWindow(const CliWindow&) = delete;
+    CliWindow& operator=(const CliWindow&) = delete;
+
+    // A click on "select WAVE"; the file dialog confirms path, or is cancelled.
+    void load(const std::string& path);
+    void cancelLoad();
+    // A choice in the size box; false when it has no such item.
+    bool chooseSize(const std::string& item);
+    void slide(int value);
+    void release();
+    void back();
+    void forw();
+    // A key (a Qt::Key) on the slider, which takes the focus.
+    void sliderKey(int qt_key);
+
+    // The messages shown since the last call.
+    std::vector<ShownMessage> takeMessages();
+    // The whole window as the user sees it, as PNG bytes; empty if it cannot be encoded.
+    std::string windowPng();
+
+  private:
+    struct User;
+    std::unique_ptr<User> user_;
+    std::unique_ptr<wsqt::HeadlessSession> session_;
+};

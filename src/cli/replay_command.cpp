@@ -1,0 +1,145 @@
+#include <Qt>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "cli/arguments.h"
+#include "cli/atomic_file.h"
+#include "cli/cli_commands.h"
+#include "cli/cli_window.h"
+#include "cli/replay_script.h"
+#include "cli/window_state_json.h"
+
+// sefaro-cli replay [SCRIPT] [--shots DIR]: acts as the window's user, one action a line,
+// and records what the window shows after each, so that a bug report is a script anyone
+// can run again and a test can check the window end to end.
+namespace {
+
+constexpr const char* kCommand = "replay";
+
+int qtKey(ReplayKey key) {
+    switch (key) {
+        case ReplayKey::left:
+            return Qt::Key_Left;
+        case ReplayKey::right:
+            return Qt::Key_Right;
+        case ReplayKey::pageUp:
+            return Qt::Key_PageUp;
+        case ReplayKey::pageDown:
+            return Qt::Key_PageDown;
+        case ReplayKey::home:
+            return Qt::Key_Home;
+        case ReplayKey::end:
+            return Qt::Key_End;
+    }
+    return Qt::Key_unknown;
+}
+
+// Does what the line says; false when the size box has no such item.
+bool perform(CliWindow& window, const ReplayAction& action) {
+    switch (action.verb) {
+        case ReplayVerb::load:
+            window.load(action.argument);
+            break;
+        case ReplayVerb::cancel:
+            window.cancelLoad();
+            break;
+        case ReplayVerb::size:
+            return window.chooseSize(action.argument);
+        case ReplayVerb::slide:
+            window.slide(static_cast<int>(action.slider_value));
+            break;
+        case ReplayVerb::release:
+            window.release();
+            break;
+        case ReplayVerb::back:
+            window.back();
+            break;
+        case ReplayVerb::forw:
+            window.forw();
+            break;
+        case ReplayVerb::key:
+            window.sliderKey(qtKey(action.key));
+            break;
+    }
+    return true;
+}
+
+std::string shotName(long step) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%03ld.png", step);
+    return name;
+}
+
+int replay(std::istream& script, const std::string* shots) {
+    CliWindow window;
+    std::string line, error;
+    long line_number = 0, step = 0;
+    while (std::getline(script, line)) {
+        ++line_number;
+        const auto action = parseReplayLine(line, error);
+        if (!error.empty()) {
+            return commandError(kCommand, "line " + std::to_string(line_number) + ": " + error,
+                                kExitUsage);
+        }
+        if (!action) continue;
+        if (!perform(window, *action)) {
+            return commandError(kCommand,
+                                "line " + std::to_string(line_number) +
+                                    ": the size box has no item \"" + action->argument +
+                                    "\" (512, 1024, 2048, 4096)",
+                                kExitUsage);
+        }
+        ++step;
+        const std::string record =
+            windowStateJson(step, line_number, action->text, window.takeMessages());
+        std::fwrite(record.data(), 1, record.size(), stdout);
+        std::fflush(stdout);  // whoever drives the script sees each action's outcome at once
+        if (shots) {
+            const std::string path = (std::filesystem::path(*shots) / shotName(step)).string();
+            const std::string png = window.windowPng();
+            if (png.empty())
+                return commandError(kCommand, "the window could not be encoded as PNG",
+                                    kExitFailed);
+            if (!writeFileAtomically(path, png, error))
+                return commandError(kCommand, error, kExitFailed);
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int runReplay(int argc, char** argv) {
+    std::string error;
+    const auto arguments = splitArguments(argc, argv, {"shots"}, error);
+    if (!arguments) return commandUsageError(kCommand, error);
+    if (arguments->operands.size() > 1) return commandUsageError(kCommand, "give one SCRIPT only");
+    const std::string* shots = arguments->option("shots");
+    if (shots) {
+        std::error_code failure;
+        std::filesystem::create_directories(*shots, failure);
+        if (failure || !std::filesystem::is_directory(*shots)) {
+            const std::string why = failure ? failure.message() : std::strerror(ENOTDIR);
+            return commandError(kCommand, "cannot write shots into " + *shots + ": " + why,
+                                kExitFailed);
+        }
+    }
+    const bool from_stdin = arguments->operands.empty() || arguments->operands[0] == "-";
+    if (from_stdin) return replay(std::cin, shots);
+    const std::string& path = arguments->operands[0];
+    std::error_code ignored;
+    errno = std::filesystem::is_directory(path, ignored) ? EISDIR : 0;
+    std::ifstream script;
+    if (errno == 0) script.open(path);
+    if (!script.is_open()) {
+        return commandError(kCommand,
+                            "cannot read " + path + ": " + std::strerror(errno ? errno : EIO),
+                            kExitFailed);
+    }
+    return replay(script, shots);
+}

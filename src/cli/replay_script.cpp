@@ -1,0 +1,101 @@
+#include "cli/replay_script.h"
+
+#include <array>
+#include <climits>
+#include <utility>
+
+#include "cli/arguments.h"
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r";
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+constexpr std::array<std::pair<std::string_view, ReplayVerb>, 8> kVerbs = {{
+    {"load", ReplayVerb::load},
+    {"cancel", ReplayVerb::cancel},
+    {"size", ReplayVerb::size},
+    {"slide", ReplayVerb::slide},
+    {"release", ReplayVerb::release},
+    {"back", ReplayVerb::back},
+    {"forw", ReplayVerb::forw},
+    {"key", ReplayVerb::key},
+}};
+
+constexpr std::array<std::pair<std::string_view, ReplayKey>, 6> kKeys = {{
+    {"Left", ReplayKey::left},
+    {"Right", ReplayKey::right},
+    {"PageUp", ReplayKey::pageUp},
+    {"PageDown", ReplayKey::pageDown},
+    {"Home", ReplayKey::home},
+    {"End", ReplayKey::end},
+}};
+
+template <typename T, std::size_t n>
+const T* lookUp(const std::array<std::pair<std::string_view, T>, n>& table, std::string_view name) {
+    for (const auto& [text, value] : table) {
+        if (text == name) return &value;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& error) {
+    error.clear();
+    const std::string_view text = trimmed(line);
+    if (text.empty() || text.front() == '#') return std::nullopt;
+
+    const std::size_t word_end = std::min(text.find_first_of(kBlanks), text.size());
+    const std::string_view word = text.substr(0, word_end);
+    const std::string_view rest = trimmed(text.substr(word_end));
+    const ReplayVerb* verb = lookUp(kVerbs, word);
+    if (!verb) {
+        error = "unknown action \"" + std::string(word) + "\"";
+        return std::nullopt;
+    }
+
+    ReplayAction action;
+    action.verb = *verb;
+    action.text = std::string(text);
+    const auto malformed = [&](const char* wanted) {
+        error = "\"" + std::string(text) + "\": " + wanted;
+        return std::nullopt;
+    };
+    switch (*verb) {
+        case ReplayVerb::load:
+            if (rest.empty()) return malformed("load needs a PATH");
+            action.argument = std::string(rest);
+            break;
+        case ReplayVerb::size:
+            if (!parseWholeNumber(rest)) return malformed("size needs a number N");
+            action.argument = std::string(rest);
+            break;
+        case ReplayVerb::slide: {
+            const std::optional<long> value = parseWholeNumber(rest);
+            if (!value || *value < INT_MIN || *value > INT_MAX) {
+                return malformed("slide needs a whole number P");
+            }
+            action.slider_value = *value;
+            break;
+        }
+        case ReplayVerb::key: {
+            const ReplayKey* key = lookUp(kKeys, rest);
+            if (!key) return malformed("key needs one of Left, Right, PageUp, PageDown, Home, End");
+            action.key = *key;
+            break;
+        }
+        case ReplayVerb::cancel:
+        case ReplayVerb::release:
+        case ReplayVerb::back:
+        case ReplayVerb::forw:
+            if (!rest.empty()) return malformed("this action takes nothing after it");
+            break;
+    }
+    return action;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// One line of a replay script is one user action:
+//   load PATH    the file dialog confirms PATH (the rest of the line, blanks included)
+//   cancel       the file dialog is cancelled
+//   size N       N is chosen in the size box
+//   slide P      the slider's handle is dragged to P, not let go
+//   release      the handle is let go
+//   back, forw   a click on the step button
+//   key K        key K on the slider: Left, Right, PageUp, PageDown, Home or End
+// Blank lines and lines starting with '#' are no actions. Blanks around a line do not
+// count, nor a carriage return at its end.
+enum class ReplayVerb { load, cancel, size, slide, release, back, forw, key };
+enum class ReplayKey { left, right, pageUp, pageDown, home, end };
+
+struct ReplayAction {
+    ReplayVerb verb = ReplayVerb::cancel;
+    std::string argument;   // load: the path; size: the item's text
+    long slider_value = 0;  // slide
+    ReplayKey key = ReplayKey::left;
+    std::string text;  // the line as recorded, without the blanks around it
+};
+
+// The action on this line; nothing for a blank line or a comment, and nothing with error
+// set to one line for an unknown or malformed one.
+std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& error);

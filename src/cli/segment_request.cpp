@@ -1,0 +1,57 @@
+#include "cli/segment_request.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// The items of the size box.
+constexpr std::array<long, 4> kSizes = {512, 1024, 2048, 4096};
+
+}  // namespace
+
+std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
+                                             std::string& error) {
+    if (arguments.operands.size() != 1 || arguments.operands[0].empty()) {
+        error = arguments.operands.size() > 1 ? "give one FILE only" : "FILE is missing";
+        return std::nullopt;
+    }
+    SegmentRequest request;
+    request.file = arguments.operands[0];
+    if (const std::string* text = arguments.option("size")) {
+        const std::optional<long> size = parseWholeNumber(*text);
+        if (!size || std::find(kSizes.begin(), kSizes.end(), *size) == kSizes.end()) {
+            error = "size \"" + *text + "\" is not one of 512, 1024, 2048, 4096";
+            return std::nullopt;
+        }
+        request.size = *size;
+    }
+    if (const std::string* text = arguments.option("position")) {
+        const std::optional<long> position = parseWholeNumber(*text);
+        if (!position) {
+            error = "position \"" + *text + "\" is not a whole number of samples";
+            return std::nullopt;
+        }
+        request.position = *position;
+    }
+    return request;
+}
+
+std::optional<std::string> segmentRangeError(const SegmentRequest& request, long points) {
+    const std::string facts = request.file + " has " + std::to_string(points) + " samples";
+    if (points < request.size) {
+        std::string fitting;
+        for (long size : kSizes) {
+            if (size <= points) fitting += (fitting.empty() ? "" : ", ") + std::to_string(size);
+        }
+        return facts + ", fewer than the size " + std::to_string(request.size) +
+               (fitting.empty() ? "; every size needs at least 512"
+                                : "; sizes that fit: " + fitting);
+    }
+    const long last = points - request.size;
+    if (request.position < 0 || request.position > last) {
+        return "position " + std::to_string(request.position) + " is outside 0 to " +
+               std::to_string(last) + " (" + facts + ", size " + std::to_string(request.size) + ")";
+    }
+    return std::nullopt;
+}

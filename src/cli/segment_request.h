@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/arguments.h"
+
+// Which segment of which file a command shows: FILE [--size N] [--position P], as a user
+// would pick them in the window.
+struct SegmentRequest {
+    std::string file;
+    long size = 1024;   // one of the size box's items
+    long position = 0;  // the slider's value; its range is known once the file is read
+};
+
+// The request from a command's arguments (one operand, the options "size" and "position");
+// nothing, and error set to one line, when the operand is missing, empty or doubled, or a
+// value is no whole number or not one of the sizes.
+std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments, std::string& error);
+
+// One line saying why the request cannot be shown for a wave of points samples, or nothing
+// when it can: the wave must hold the whole segment, and the position must lie in the
+// slider's range 0 … points − size.
+std::optional<std::string> segmentRangeError(const SegmentRequest& request, long points);
