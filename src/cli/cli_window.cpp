@@ -26,6 +26,24 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
         std::fprintf(stderr, "Qt: %s\n", qPrintable(message));
 }
 
+int qtKey(ReplayKey key) {
+    switch (key) {
+        case ReplayKey::left:
+            return Qt::Key_Left;
+        case ReplayKey::right:
+            return Qt::Key_Right;
+        case ReplayKey::pageUp:
+            return Qt::Key_PageUp;
+        case ReplayKey::pageDown:
+            return Qt::Key_PageDown;
+        case ReplayKey::home:
+            return Qt::Key_Home;
+        case ReplayKey::end:
+            return Qt::Key_End;
+    }
+    return Qt::Key_unknown;
+}
+
 }  // namespace
 
 struct CliWindow::User : WSdialogResponder {
@@ -78,8 +96,8 @@ void CliWindow::back() {
 void CliWindow::forw() {
     session_->click(kForwButton);
 }
-void CliWindow::sliderKey(int qt_key) {
-    session_->key(kSlider, qt_key);
+void CliWindow::sliderKey(ReplayKey key) {
+    session_->key(kSlider, qtKey(key));
 }
 
 std::vector<ShownMessage> CliWindow::takeMessages() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/replay_script.h"
 #include "cli/window_state_json.h"
 
 namespace wsqt {
@@ -30,8 +31,8 @@ class CliWindow {
     void release();
     void back();
     void forw();
-    // A key (a Qt::Key) on the slider, which takes the focus.
-    void sliderKey(int qt_key);
+    // A key on the slider, which takes the focus.
+    void sliderKey(ReplayKey key);
 
     // The messages shown since the last call.
     std::vector<ShownMessage> takeMessages();

@@ -1,4 +1,3 @@
-#include <Qt>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,24 +19,6 @@
 namespace {
 
 constexpr const char* kCommand = "replay";
-
-int qtKey(ReplayKey key) {
-    switch (key) {
-        case ReplayKey::left:
-            return Qt::Key_Left;
-        case ReplayKey::right:
-            return Qt::Key_Right;
-        case ReplayKey::pageUp:
-            return Qt::Key_PageUp;
-        case ReplayKey::pageDown:
-            return Qt::Key_PageDown;
-        case ReplayKey::home:
-            return Qt::Key_Home;
-        case ReplayKey::end:
-            return Qt::Key_End;
-    }
-    return Qt::Key_unknown;
-}
 
 // Does what the line says; false when the size box has no such item.
 bool perform(CliWindow& window, const ReplayAction& action) {
@@ -63,7 +44,7 @@ bool perform(CliWindow& window, const ReplayAction& action) {
             window.forw();
             break;
         case ReplayVerb::key:
-            window.sliderKey(qtKey(action.key));
+            window.sliderKey(action.key);
             break;
     }
     return true;
