@@ -78,8 +78,11 @@ int replay(std::istream& script, const std::string* shots) {
         ++step;
         const std::string record =
             windowStateJson(step, line_number, action->text, window.takeMessages());
-        std::fwrite(record.data(), 1, record.size(), stdout);
-        std::fflush(stdout);  // whoever drives the script sees each action's outcome at once
+        // Flushed, so that whoever drives the script sees each action's outcome at once.
+        if (std::fwrite(record.data(), 1, record.size(), stdout) != record.size() ||
+            std::fflush(stdout) != 0) {
+            return commandError(kCommand, "cannot write to standard output", kExitFailed);
+        }
         if (shots) {
             const std::string path = (std::filesystem::path(*shots) / shotName(step)).string();
             const std::string png = window.windowPng();

@@ -28,6 +28,9 @@ int runSpectrum(int argc, char** argv) {
     if (const int shown = showSegment(window, *request, kCommand); shown != kExitOk) return shown;
     const SpectrumReport report = currentSpectrumReport();
     const std::string text = json ? spectrumJson(report) : spectrumCsv(report);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? kExitOk : kExitFailed;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        return commandError(kCommand, "cannot write to standard output", kExitFailed);
+    }
+    return kExitOk;
 }
