@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "folder_names.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
 
@@ -16,14 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::HasSubstr;
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(WriteFileAtomically, WritesANewFileWithTheUsualPermissions) {
     TempDir dir;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli_window_fixture.h"
+#include "folder_names.h"
 
 namespace {
 
@@ -15,14 +16,6 @@ using testing::HasSubstr;
 using wave_builder::pattern;
 
 constexpr QRgb kBlack = 0xff000000u;
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 using RenderCommand = CliAndWindow;
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "folder_names.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
 #include "support/wave_builder.h"
@@ -222,11 +223,8 @@ TEST_F(Replay, ShotsAreTheWindowAfterEachAction) {
                {"--shots", (dir.path() / "shots" / "new").string()});
     ASSERT_EQ(run.exit_code, 0) << run.err;
     ASSERT_EQ(r.size(), 3u);
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir.path() / "shots" / "new"))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"001.png", "002.png", "003.png"}));
+    EXPECT_EQ(namesIn(dir.path() / "shots" / "new"),
+              (std::vector<std::string>{"001.png", "002.png", "003.png"}));
     const auto shot = [&](const char* name) {
         return QImage(QString::fromStdString((dir.path() / "shots" / "new" / name).string()));
     };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "folder_names.h"
 #include "support/cli_run.h"
 #include "support/temp_dir.h"
 
@@ -21,10 +22,7 @@ TEST(SampleFiles, TheGeneratorWritesExactlyTheCommittedFiles) {
     const CliRun r = runProgram(MAKE_SAMPLES, {made.string()}, dir.path());
     ASSERT_EQ(r.exit_code, 0) << r.err;
 
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(made))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
+    const std::vector<std::string> names = namesIn(made);
     std::vector<std::string> committed;
     for (const auto& entry : fs::directory_iterator(SAMPLES_DIR)) {
         if (entry.path().extension() == ".wav")
