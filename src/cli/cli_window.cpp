@@ -1,10 +1,6 @@
 #include "cli/cli_window.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QImage>
-#include <QtGlobal>
-#include <cstdio>
+#include <utility>
 
 #include "toolkit/WSbackend.h"
 #include "toolkit/qt/headless.h"
@@ -17,32 +13,6 @@ constexpr const char* kSizeBox = "newcomb_000";
 constexpr const char* kSlider = "newvsli_000";
 constexpr const char* kBackButton = "newvbtn_001";
 constexpr const char* kForwButton = "newvbtn_002";
-
-// stderr carries what the user must read: the reader's messages and the commands' errors.
-// Qt's debug output and warnings about the environment (no runtime folder, say) say
-// nothing about the file or the request; only its critical and fatal messages get through.
-void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "Qt: %s\n", qPrintable(message));
-}
-
-int qtKey(ReplayKey key) {
-    switch (key) {
-        case ReplayKey::left:
-            return Qt::Key_Left;
-        case ReplayKey::right:
-            return Qt::Key_Right;
-        case ReplayKey::pageUp:
-            return Qt::Key_PageUp;
-        case ReplayKey::pageDown:
-            return Qt::Key_PageDown;
-        case ReplayKey::home:
-            return Qt::Key_Home;
-        case ReplayKey::end:
-            return Qt::Key_End;
-    }
-    return Qt::Key_unknown;
-}
 
 }  // namespace
 
@@ -61,7 +31,7 @@ struct CliWindow::User : WSdialogResponder {
 };
 
 CliWindow::CliWindow() : user_(std::make_unique<User>()) {
-    qInstallMessageHandler(keepQtQuiet);
+    wsqt::HeadlessSession::quietQtMessages();
     WSinstallDialogResponder(user_.get());
     session_ = std::make_unique<wsqt::HeadlessSession>();
 }
@@ -96,8 +66,8 @@ void CliWindow::back() {
 void CliWindow::forw() {
     session_->click(kForwButton);
 }
-void CliWindow::sliderKey(ReplayKey key) {
-    session_->key(kSlider, qtKey(key));
+void CliWindow::sliderKey(const std::string& key_name) {
+    session_->key(kSlider, key_name.c_str());
 }
 
 std::vector<ShownMessage> CliWindow::takeMessages() {
@@ -105,10 +75,5 @@ std::vector<ShownMessage> CliWindow::takeMessages() {
 }
 
 std::string CliWindow::windowPng() {
-    const QImage picture = session_->grabWindow();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
-        return {};
-    return bytes.toStdString();
+    return session_->windowPng();
 }

@@ -31,8 +31,8 @@ class CliWindow {
     void release();
     void back();
     void forw();
-    // A key on the slider, which takes the focus.
-    void sliderKey(ReplayKey key);
+    // A key on the slider, which takes the focus, by its name (Left, PageUp …).
+    void sliderKey(const std::string& key_name);
 
     // The messages shown since the last call.
     std::vector<ShownMessage> takeMessages();

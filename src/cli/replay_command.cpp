@@ -44,7 +44,7 @@ bool perform(CliWindow& window, const ReplayAction& action) {
             window.forw();
             break;
         case ReplayVerb::key:
-            window.sliderKey(action.key);
+            window.sliderKey(action.argument);
             break;
     }
     return true;

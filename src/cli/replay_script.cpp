@@ -1,5 +1,6 @@
 #include "cli/replay_script.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <utility>
@@ -27,14 +28,7 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 8> kVerbs = {{
     {"key", ReplayVerb::key},
 }};
 
-constexpr std::array<std::pair<std::string_view, ReplayKey>, 6> kKeys = {{
-    {"Left", ReplayKey::left},
-    {"Right", ReplayKey::right},
-    {"PageUp", ReplayKey::pageUp},
-    {"PageDown", ReplayKey::pageDown},
-    {"Home", ReplayKey::home},
-    {"End", ReplayKey::end},
-}};
+constexpr std::array<std::string_view, 6> kKeys = {"Left", "Right", "PageUp", "PageDown", "Home", "End"};
 
 template <typename T, std::size_t n>
 const T* lookUp(const std::array<std::pair<std::string_view, T>, n>& table, std::string_view name) {
@@ -85,9 +79,10 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             break;
         }
         case ReplayVerb::key: {
-            const ReplayKey* key = lookUp(kKeys, rest);
-            if (!key) return malformed("key needs one of Left, Right, PageUp, PageDown, Home, End");
-            action.key = *key;
+            if (std::find(kKeys.begin(), kKeys.end(), rest) == kKeys.end()) {
+                return malformed("key needs one of Left, Right, PageUp, PageDown, Home, End");
+            }
+            action.argument = std::string(rest);
             break;
         }
         case ReplayVerb::cancel:

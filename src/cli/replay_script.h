@@ -15,13 +15,11 @@
 // Blank lines and lines starting with '#' are no actions. Blanks around a line do not
 // count, nor a carriage return at its end.
 enum class ReplayVerb { load, cancel, size, slide, release, back, forw, key };
-enum class ReplayKey { left, right, pageUp, pageDown, home, end };
 
 struct ReplayAction {
     ReplayVerb verb = ReplayVerb::cancel;
-    std::string argument;   // load: the path; size: the item's text
+    std::string argument;   // load: the path; size: the item's text; key: the key's name
     long slider_value = 0;  // slide
-    ReplayKey key = ReplayKey::left;
     std::string text;  // the line as recorded, without the blanks around it
 };
 

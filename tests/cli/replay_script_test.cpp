@@ -13,7 +13,6 @@ struct Line {
     ReplayVerb verb;
     std::string argument;
     long slider_value;
-    ReplayKey key;
     std::string text;
 };
 void PrintTo(const Line& value, std::ostream* out) {
@@ -30,34 +29,30 @@ TEST_P(ReplayLineAction, IsRead) {
     EXPECT_EQ(action->verb, GetParam().verb);
     EXPECT_EQ(action->argument, GetParam().argument);
     EXPECT_EQ(action->slider_value, GetParam().slider_value);
-    if (action->verb == ReplayVerb::key) {
-        EXPECT_EQ(action->key, GetParam().key);
-    }
     EXPECT_EQ(action->text, GetParam().text);
 }
 
 using V = ReplayVerb;
-using K = ReplayKey;
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ReplayLineAction,
-    testing::Values(Line{"load", "load a.wav", V::load, "a.wav", 0, K::left, "load a.wav"},
+    testing::Values(Line{"load", "load a.wav", V::load, "a.wav", 0, "load a.wav"},
                     Line{"load_keeps_inner_blanks", "  load   my tone #1.wav \r", V::load,
-                         "my tone #1.wav", 0, K::left, "load   my tone #1.wav"},
-                    Line{"cancel", "cancel", V::cancel, "", 0, K::left, "cancel"},
-                    Line{"size", "size 2048", V::size, "2048", 0, K::left, "size 2048"},
-                    Line{"slide", "slide 300", V::slide, "", 300, K::left, "slide 300"},
-                    Line{"slide_negative", "slide -5", V::slide, "", -5, K::left, "slide -5"},
-                    Line{"release_with_tab", "\trelease", V::release, "", 0, K::left, "release"},
-                    Line{"back", "back", V::back, "", 0, K::left, "back"},
-                    Line{"forw_crlf", "forw\r", V::forw, "", 0, K::left, "forw"},
-                    Line{"key_left", "key Left", V::key, "", 0, K::left, "key Left"},
-                    Line{"key_right", "key Right", V::key, "", 0, K::right, "key Right"},
-                    Line{"key_page_up", "key PageUp", V::key, "", 0, K::pageUp, "key PageUp"},
-                    Line{"key_page_down", "key PageDown", V::key, "", 0, K::pageDown,
+                         "my tone #1.wav", 0, "load   my tone #1.wav"},
+                    Line{"cancel", "cancel", V::cancel, "", 0, "cancel"},
+                    Line{"size", "size 2048", V::size, "2048", 0, "size 2048"},
+                    Line{"slide", "slide 300", V::slide, "", 300, "slide 300"},
+                    Line{"slide_negative", "slide -5", V::slide, "", -5, "slide -5"},
+                    Line{"release_with_tab", "\trelease", V::release, "", 0, "release"},
+                    Line{"back", "back", V::back, "", 0, "back"},
+                    Line{"forw_crlf", "forw\r", V::forw, "", 0, "forw"},
+                    Line{"key_left", "key Left", V::key, "Left", 0, "key Left"},
+                    Line{"key_right", "key Right", V::key, "Right", 0, "key Right"},
+                    Line{"key_page_up", "key PageUp", V::key, "PageUp", 0, "key PageUp"},
+                    Line{"key_page_down", "key PageDown", V::key, "PageDown", 0,
                          "key PageDown"},
-                    Line{"key_home", "key Home", V::key, "", 0, K::home, "key Home"},
-                    Line{"key_end", "key   End", V::key, "", 0, K::end, "key   End"}),
+                    Line{"key_home", "key Home", V::key, "Home", 0, "key Home"},
+                    Line{"key_end", "key   End", V::key, "End", 0, "key   End"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class ReplayLineWithoutAction : public testing::TestWithParam<std::string> {};

@@ -1,10 +1,13 @@
 #include "toolkit/qt/headless.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QKeySequence>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QSlider>
+#include <cstdio>
 #include <cstring>
 
 #include "toolkit/WSCbase.h"
@@ -104,11 +107,41 @@ void HeadlessSession::key(const char* instance_name, int qt_key)
     settle();
 }
 
+void HeadlessSession::key(const char* instance_name, const char* key_name)
+{
+    // Qt spells the page keys PgUp and PgDown.
+    QString name = QString::fromUtf8(key_name);
+    name.replace(QLatin1String("Page"), QLatin1String("Pg"));
+    const QKeySequence sequence = QKeySequence::fromString(name);
+    if (sequence.isEmpty()) return;
+    key(instance_name, sequence[0].key());
+}
+
 QImage HeadlessSession::grabWindow()
 {
     settle();
     QWidget* window = qtWidget("newwin000");
     return window ? window->grab().toImage() : QImage();
+}
+
+}  // namespace wsqt
+
+namespace wsqt {
+
+std::string HeadlessSession::windowPng()
+{
+    const QImage picture = grabWindow();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return {};
+    return bytes.toStdString();
+}
+
+void HeadlessSession::quietQtMessages()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "Qt: %s\n", qPrintable(message));
+    });
 }
 
 }  // namespace wsqt

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <memory>
+#include <string>
 
 class QApplication;
 class QWidget;
@@ -36,9 +37,18 @@ public:
     void release(const char* instance_name);
     // A key pressed on a widget that has the keyboard focus (Qt::Key).
     void key(const char* instance_name, int qt_key);
+    // The same, the key given by its name: "Left", "PageUp", "End" …
+    void key(const char* instance_name, const char* key_name);
 
     // The main window as a user sees it.
     QImage grabWindow();
+    // The same picture as the bytes of a PNG file; empty if it cannot be encoded.
+    std::string windowPng();
+
+    // Keeps Qt's debug output and warnings about the environment (no runtime folder, say)
+    // off stderr, which then carries only what a user must read; Qt's critical and fatal
+    // messages still get through.
+    static void quietQtMessages();
 
 private:
     std::unique_ptr<QApplication> owned_application_;
