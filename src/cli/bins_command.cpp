@@ -6,7 +6,7 @@
 #include "cli/cli_window.h"
 #include "cli/segment_display.h"
 #include "cli/segment_request.h"
-#include "cli/spectrum_report.h"
+#include "cli/bin_report.h"
 
 // sefaro-cli spectrum FILE [--size N] [--position P] [--format csv|json]: the spectra that
 // the power and phase plots show for that segment, read from the window's own state after

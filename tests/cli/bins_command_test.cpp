@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/spectrum_report.h"
+#include "cli/bin_report.h"
 #include "cli_window_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/spectrum_report.h"
+#include "cli/bin_report.h"
 
 #include <cstdlib>
 
