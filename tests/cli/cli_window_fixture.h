@@ -1,11 +1,13 @@
 #pragma once
 
-// The window driven in this process next to sefaro-cli run as a program, so that what the
-// command prints or draws can be compared with what the window holds after the same
-// actions.
+// sefaro-cli run as a user runs it, from a folder of the test's own, next to the window
+// driven in this process, so that what the command prints or draws can be compared with
+// what the window holds after the same actions.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -13,11 +15,19 @@
 #include "handlers/scenario.h"
 #include "support/cli_run.h"
 
+// Runs sefaro-cli in folder, so that paths may be given relative to it, with standard input
+// from input.
+inline CliRun cliIn(const std::filesystem::path& folder, const std::vector<std::string>& args,
+                    const std::string& input = "/dev/null") {
+    std::vector<std::string> shell = {"-c", "cd \"$0\" && exec \"$@\" <" + shellQuoted(input),
+                                      folder.string(), SEFARO_CLI};
+    shell.insert(shell.end(), args.begin(), args.end());
+    return runProgram("/bin/sh", shell, folder);
+}
+
 class CliAndWindow : public Scenario {
   protected:
-    CliRun cli(const std::vector<std::string>& args) {
-        return runProgram(SEFARO_CLI, args, dir.path());
-    }
+    CliRun cli(const std::vector<std::string>& args) { return cliIn(dir.path(), args); }
 };
 
 // A sine of that frequency and amplitude, n samples at 44100 Hz.
@@ -32,4 +42,13 @@ inline std::vector<int16_t> sine(double frequency_hz, double amplitude, std::siz
 
 inline std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// The entries of a folder, sorted: what a test expects there, and no temporary file besides.
+inline std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
