@@ -19,6 +19,30 @@ using Signal = std::vector<Complex>;
 constexpr int kForward = 0;
 constexpr int kInverse = 1;
 
+std::vector<double> sine_table(int n) {
+    std::vector<double> t(n + n / 4);
+    make_sintbl(n, t.data());
+    return t;
+}
+
+// == ignores the sign of zero, which the table does not promise.
+TEST(SineTable, SmallTablesAreExact) {
+    EXPECT_EQ(sine_table(4), (std::vector<double>{0, 1, 0, -1, 0}));
+    const double r = std::sqrt(0.5);  // the diagonal, taken from √½ itself
+    EXPECT_EQ(sine_table(8), (std::vector<double>{0, r, 1, r, 0, -r, -1, -r, 0, r}));
+}
+
+// The recurrence must not drift: every entry within 1e-15 of the sine, to the very last.
+TEST(SineTable, EveryEntryIsTheSine) {
+    for (int n = 16; n <= 1 << 16; n *= 2) {
+        const std::vector<double> t = sine_table(n);
+        for (int i = 0; i < n + n / 4; i++) {
+            const long double angle = 2 * std::numbers::pi_v<long double> * i / n;
+            ASSERT_NEAR(t[i], static_cast<double>(std::sin(angle)), 1e-15) << n << ": " << i;
+        }
+    }
+}
+
 Signal random_signal(int n, unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> dist(-1.0, 1.0);
@@ -63,30 +87,26 @@ double relative_error(const Split& got, const Signal& want) {
 
 class FftSize : public testing::TestWithParam<int> {};
 
-TEST_P(FftSize, MatchesFftwInBothDirections) {
+// Both directions against FFTW; the forward result, transformed back, is the input again.
+TEST_P(FftSize, MatchesFftwAndInvertsItself) {
     for (int flag : {kForward, kInverse}) {
         const Signal input = random_signal(GetParam(), 100 + flag);
         Split s(input);
         ASSERT_EQ(s.transform(flag), 0);
         EXPECT_LE(relative_error(s, oracle(input, flag)), 2.0) << "flag " << flag;
+        if (flag == kForward) {
+            ASSERT_EQ(s.transform(kInverse), 0);
+            EXPECT_LE(relative_error(s, input), 4.0) << "round trip";
+        }
     }
-}
-
-TEST_P(FftSize, ForwardThenInverseGivesTheInputBack) {
-    const Signal input = random_signal(GetParam(), 7);
-    Split s(input);
-    ASSERT_EQ(s.transform(kForward), 0);
-    ASSERT_EQ(s.transform(kInverse), 0);
-    EXPECT_LE(relative_error(s, input), 4.0);
 }
 
 // The blocked kernels only reorder independent butterflies, so any difference from the
 // literal loop order, however small, is a fault.
 TEST_P(FftSize, AllKernelsAgreeBitForBit) {
     const int n = GetParam();
-    std::vector<double> sintbl(n + n / 4);
+    std::vector<double> sintbl = sine_table(n);
     std::vector<int> bitrev(n);
-    make_sintbl(n, sintbl.data());
     make_bitrev(n, bitrev.data());
     const sefaro::dsp::FftTables tables{sintbl.data(), bitrev.data()};
     for (bool forward : {true, false}) {
@@ -105,40 +125,14 @@ TEST_P(FftSize, AllKernelsAgreeBitForBit) {
 INSTANTIATE_TEST_SUITE_P(PowersOfTwo, FftSize,
                          testing::Values(4, 8, 16, 32, 64, 128, 256, 512, 1024, 2048, 4096));
 
-struct Tone {
-    int n, bin;
-};
-
-class FftTone : public testing::TestWithParam<Tone> {};
-
-// e^(+2*pi*i*m*j/n) lands in bin m alone: the forward kernel's sign, the 1/n and the bin
-// layout. Bin 0 is a constant.
-TEST_P(FftTone, ComplexExponentialLandsInItsBin) {
-    const auto [n, m] = GetParam();
-    Signal tone(n);
-    for (int j = 0; j < n; j++) tone[j] = std::polar(1.0, 2 * std::numbers::pi * (m * j % n) / n);
-    Split s(tone);
-    ASSERT_EQ(s.transform(kForward), 0);
-    for (int k = 0; k < n; k++) {
-        EXPECT_NEAR(s.x[k], k == m ? 1.0 : 0.0, 1e-14) << k;
-        EXPECT_NEAR(s.y[k], 0.0, 1e-14) << k;
+// Only powers of two from 4 up: any other size returns 1 with the arrays untouched.
+TEST(Fft, RefusesOtherSizesUntouched) {
+    const Split before(random_signal(12, 5));
+    for (int n : {-4, 0, 1, 2, 3, 6, 12}) {
+        Split s = before;
+        EXPECT_EQ(fft(s.x.data(), s.y.data(), n, kForward), 1) << n;
+        EXPECT_TRUE(s.x == before.x && s.y == before.y) << n;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Bins, FftTone,
-                         testing::Values(Tone{4, 1}, Tone{8, 7}, Tone{64, 5}, Tone{1024, 0},
-                                         Tone{1024, 3}, Tone{4096, 2047}));
-
-class FftBadSize : public testing::TestWithParam<int> {};
-
-TEST_P(FftBadSize, IsRefusedWithArraysUntouched) {
-    const Split before(random_signal(12, 5));
-    Split s = before;
-    EXPECT_EQ(fft(s.x.data(), s.y.data(), GetParam(), kForward), 1);
-    EXPECT_TRUE(s.x == before.x && s.y == before.y);
-}
-
-INSTANTIATE_TEST_SUITE_P(NotPowersOfTwoAtLeastFour, FftBadSize,
-                         testing::Values(-4, 0, 1, 2, 3, 6, 12));
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/WSDdev.h"
+#include "toolkit/WSNames.h"
 #include "toolkit/WSwidgets.h"
 
 namespace plot_test {
@@ -13,25 +14,70 @@ struct Line {
     short x1, y1, x2, y2;
 };
 
-// A white picture of width × height with exactly these lines, drawn as the device draws
-// them: what a plot must equal pixel for pixel.
-std::unique_ptr<WSDmwindowDev> pictureWith(unsigned short width, unsigned short height,
-                                           const std::vector<Line>& lines = {});
+// The empty frames: a 670 × 100 wave view, a 388 × 330 spectrum view, and the power
+// view's axes at that size without ticks.
+inline const std::vector<Line> kWaveFrame = {{20, 97, 20, 3}, {650, 50, 20, 50}};
+inline const std::vector<Line> kSpectrumFrame = {{11, 321, 11, 9}, {377, 165, 11, 165}};
+inline const std::vector<Line> kPowerAxes = {{11, 321, 11, 9}, {377, 321, 11, 321}};
 
-// A device of that size painted black all over, so a test sees what a frame clears.
-std::unique_ptr<WSDmwindowDev> blackDevice(unsigned short width, unsigned short height);
+inline void drawLines(WSDmwindowDev& device, const std::vector<Line>& lines)
+{
+    for (const Line& l : lines) device.drawLine(l.x1, l.y1, l.x2, l.y2);
+}
 
-// A drawing area of that size, found by its instance name like the window's own.
-std::unique_ptr<WSCvdrawingArea> areaOf(const char* name, unsigned short width,
-                                        unsigned short height);
+// A white picture with exactly these lines, drawn as the device draws them: what a plot
+// must equal pixel for pixel.
+inline std::unique_ptr<WSDmwindowDev> pictureWith(unsigned short width, unsigned short height,
+                                                  const std::vector<Line>& lines = {})
+{
+    std::unique_ptr<WSDmwindowDev> device(WSDmwindowDev::getNewInstance());
+    device->setSize(width, height);
+    drawLines(*device, lines);
+    return device;
+}
 
-void resize(WSCbase& area, unsigned short width, unsigned short height);
+// Painted black all over, so a test sees what a frame clears.
+inline std::unique_ptr<WSDmwindowDev> blackDevice(unsigned short width, unsigned short height)
+{
+    auto device = pictureWith(width, height);
+    for (unsigned short y = 0; y < height; ++y) {
+        for (unsigned short x = 0; x < width; ++x) device->setPixel(x, y, 0, 0, 0);
+    }
+    return device;
+}
 
-// Where two pictures differ, the first few as "(x, y) 0xff... != 0xff..."; empty when
-// they are the same size and equal.
-std::string differences(const WSDdev& actual, const WSDdev& expected);
+inline void resize(WSCbase& area, unsigned short width, unsigned short height)
+{
+    area.setPropertyV(_WSNwidth(), width);
+    area.setPropertyV(_WSNheight(), height);
+}
 
-inline bool isBlack(const WSDdev& device, int x, int y) { return device.pixel(x, y) == 0xff000000u; }
-inline bool isWhite(const WSDdev& device, int x, int y) { return device.pixel(x, y) == 0xffffffffu; }
+// A drawing area found by its instance name, as the window's own are.
+inline std::unique_ptr<WSCvdrawingArea> areaOf(unsigned short width, unsigned short height,
+                                               const char* name = "area")
+{
+    auto area = std::make_unique<WSCvdrawingArea>(nullptr, name);
+    area->initialize();
+    resize(*area, width, height);
+    return area;
+}
+
+// Empty when both pictures are the same size and equal; otherwise the first difference.
+inline std::string differences(const WSDdev& actual, const WSDdev& expected)
+{
+    if (actual.width() != expected.width() || actual.height() != expected.height()) {
+        return "sizes differ";
+    }
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            if (actual.pixel(x, y) != expected.pixel(x, y)) {
+                return "first difference at " + std::to_string(x) + ", " + std::to_string(y);
+            }
+        }
+    }
+    return "";
+}
+
+inline bool isBlack(const WSDdev& d, int x, int y) { return d.pixel(x, y) == 0xff000000u; }
 
 }  // namespace plot_test

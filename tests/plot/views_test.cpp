@@ -1,0 +1,144 @@
+// The four views' init, expose and update, with the program's own callbacks and devices.
+#include <gtest/gtest.h>
+
+#include "picture.h"
+#include "plot/view_callbacks.h"
+#include "plot/view_devices.h"
+#include "plot/view_update.h"
+#include "toolkit/WSCprocedure.h"
+#include "toolkit/WSevents.h"
+#include "wave/analysis_state.h"
+
+namespace plot_test {
+namespace {
+
+struct ViewCase {
+    PlotView view;
+    const char* area_name;
+    WSDmwindowDev** device;
+    WSCcallback expose;
+    unsigned short width, height;
+    std::vector<Line> frame;
+};
+
+// In the views' numeric order.
+const ViewCase kViews[] = {
+    {PlotView::wave, "newvdra_001", &mdev, gra1Expose_ep, 670, 100, kWaveFrame},
+    {PlotView::segment, "newvdra_002", &mdev2, gra2Expose_ep, 670, 100, kWaveFrame},
+    {PlotView::power, "newvdra_000", &mdev3, gra3expose_ep, 388, 330, kPowerAxes},
+    {PlotView::phase, "newvdra_003", &mdev4, gra4expose_ep, 388, 330, kSpectrumFrame},
+};
+
+void forgetDevices()
+{
+    for (const ViewCase& v : kViews) {
+        delete *v.device;
+        *v.device = nullptr;
+    }
+    sampleFreq = 0;
+}
+
+// The window's four plot areas, each with its expose callback; no backend.
+class Views : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        forgetDevices();
+        for (const ViewCase& v : kViews) {
+            areas.push_back(areaOf(v.width, v.height, v.area_name));
+            auto* procedure = new WSCprocedure("expose_ep", WSEV_EXPOSE);
+            procedure->setFunction(v.expose, "expose");
+            areas.back()->addProcedure(procedure);
+        }
+    }
+    void TearDown() override { forgetDevices(); }
+
+    std::vector<std::unique_ptr<WSCvdrawingArea>> areas;
+};
+
+// An expose before the device exists leaves the area as it is. The first init makes the
+// device, draws the scale and shows it; a later one keeps the picture and its first size
+// and only shows it again. Expose copies the device's own picture, origin to origin,
+// whatever the area's size says now: the rest of a larger area stays white.
+TEST_F(Views, InitDrawsTheScaleOnceExposeCopiesTheDevice)
+{
+    WSCvdrawingArea& area = *areas[0];
+    area.getdev()->setPixel(5, 5, 0, 0, 0);
+    area.execProcedure(WSEV_EXPOSE);
+    auto untouched = pictureWith(670, 100);
+    untouched->setPixel(5, 5, 0, 0, 0);
+    EXPECT_EQ(differences(*area.getdev(), *untouched), "");
+
+    gra1Init_ep(nullptr);
+    EXPECT_EQ(mdev, nullptr);
+    gra1Init_ep(&area);
+    ASSERT_NE(mdev, nullptr);
+    EXPECT_EQ(differences(*area.getdev(), *pictureWith(670, 100, kWaveFrame)), "");
+
+    auto expectShown = [&](unsigned short width, unsigned short height) {
+        auto expected = pictureWith(width, height, kWaveFrame);
+        expected->drawLine(0, 0, 669, 99);
+        EXPECT_EQ(differences(*area.getdev(), *expected), "") << width << " x " << height;
+    };
+    WSDmwindowDev* first = mdev;
+    mdev->drawLine(0, 0, 669, 99);
+    resize(area, 400, 80);
+    gra1Init_ep(&area);
+    EXPECT_EQ(mdev, first);
+    EXPECT_EQ(mdev->width(), 670);
+    EXPECT_EQ(mdev->height(), 100);
+    expectShown(400, 80);
+    const unsigned short sizes[][2] = {{700, 120}, {300, 50}, {0, 0}};
+    for (const auto& [width, height] : sizes) {
+        resize(area, width, height);
+        area.execProcedure(WSEV_EXPOSE);
+        expectShown(width, height);
+    }
+}
+
+// Every update draws a fresh scale, then the content over it, into the view's own device,
+// made once, and the area shows the result: the old content is gone.
+TEST_F(Views, UpdateDrawsAFreshScaleThenTheContentAndShowsThem)
+{
+    for (std::size_t i = 0; i < std::size(kViews); ++i) {
+        const ViewCase& v = kViews[i];
+        SCOPED_TRACE(v.area_name);
+        updateView(v.view, [](WSCvdrawingArea*, WSDmwindowDev* d) { d->drawLine(0, 0, 200, 90); });
+        WSDmwindowDev* first = *v.device;
+        ASSERT_NE(first, nullptr);
+        WSCvdrawingArea* seen_area = nullptr;
+        updateView(v.view, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
+            seen_area = area;
+            device->drawLine(0, 90, 200, 0);
+        });
+        EXPECT_EQ(*v.device, first);
+        EXPECT_EQ(seen_area, areas[i].get());
+        auto expected = pictureWith(v.width, v.height, v.frame);
+        expected->drawLine(0, 90, 200, 0);
+        EXPECT_EQ(differences(*first, *expected), "");
+        EXPECT_EQ(differences(*areas[i]->getdev(), *expected), "");
+    }
+}
+
+// The power view's frequency axis follows the rate of the wave loaded at the time.
+TEST_F(Views, PowerScaleUsesTheCurrentRate)
+{
+    sampleFreq = 44100;
+    updateView(PlotView::power, {});
+    EXPECT_TRUE(isBlack(*areas[2]->getdev(), 27, 325));
+    sampleFreq = 0;
+    updateView(PlotView::power, {});
+    EXPECT_FALSE(isBlack(*areas[2]->getdev(), 27, 325));
+}
+
+TEST_F(Views, UpdateOfAMissingAreaIsSkipped)
+{
+    areas[1].reset();
+    bool drawn = false;
+    updateView(PlotView::segment, [&](WSCvdrawingArea*, WSDmwindowDev*) { drawn = true; });
+    EXPECT_FALSE(drawn);
+    EXPECT_EQ(mdev2, nullptr);
+}
+
+}  // namespace
+}  // namespace plot_test

@@ -1,0 +1,283 @@
+// The WAVE reader over files the tests write: what each file leaves behind, and what a
+// refused one does not touch.
+#include "wave/wave_reader.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/private_heap.h"
+#include "platform/riff_io.h"
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
+#include "toolkit/WSNames.h"
+#include "toolkit/WSbackend.h"
+#include "toolkit/WSdialogs.h"
+#include "wave/analysis_state.h"
+#include "wave/wave_refusal.h"
+
+namespace {
+
+using namespace wave_builder;
+
+// The texts of the messages the user was shown, each checked for its place.
+struct RecordingResponder : WSdialogResponder {
+    std::optional<std::string> chooseFile(WSCfileSelect&) override { return std::nullopt; }
+    void takeMessage(WSCmessageDialog& dialog) override {
+        EXPECT_EQ(dialog.getProperty(_WSNx()).text(), std::string("120"));
+        EXPECT_EQ(dialog.getProperty(_WSNy()).text(), std::string("140"));
+        messages.push_back(dialog.getProperty(_WSNlabelString()).text());
+    }
+    std::vector<std::string> messages;
+};
+
+std::vector<short> copy(const short* samples, long count) {
+    return samples ? std::vector<short>(samples, samples + count) : std::vector<short>();
+}
+
+// Everything in the analysis state, by value and by address.
+struct StateSnapshot {
+    long sizes[3] = {maxsize, selsize, sampleFreq};
+    const void* pointers[6] = {siii, seliii, selRe, selIm, power, phase};
+    std::vector<short> wave = copy(siii, maxsize), segment = copy(seliii, selsize);
+    std::vector<double> spectra = [] {
+        std::vector<double> out;
+        for (const double* array : {selRe, selIm, power, phase}) {
+            if (array) out.insert(out.end(), array, array + selsize);
+        }
+        return out;
+    }();
+    bool operator==(const StateSnapshot&) const = default;
+};
+
+class ReaderTest : public testing::Test {
+  protected:
+    void SetUp() override { WSinstallDialogResponder(&responder); }
+    void TearDown() override {
+        WSinstallDialogResponder(nullptr);
+        reset();
+    }
+    static void reset() {
+        delete[] siii;
+        delete[] seliii;
+        for (double** array : {&selRe, &selIm, &power, &phase}) {
+            delete[] *array;
+            *array = nullptr;
+        }
+        siii = seliii = nullptr;
+        maxsize = selsize = sampleFreq = 0;
+    }
+    // A loaded wave and a segment with spectra, as the window has them after a load.
+    static void load_something() {
+        reset();
+        siii = new short[3]{7, -8, 9};
+        maxsize = 3;
+        sampleFreq = 44100;
+        seliii = new short[2]{7, -8};
+        selsize = 2;
+        for (double** array : {&selRe, &selIm, &power, &phase}) *array = new double[2]{1.5, -2.5};
+    }
+    WaveReadOutcome read(const std::string& path, std::size_t heap_limit_bytes = 0) {
+        return readWaveFile(path.c_str(), "120", "140", heap_limit_bytes);
+    }
+
+    RecordingResponder responder;
+    TempDir dir;
+};
+
+struct FileCase {
+    std::string name;
+    Bytes file;
+    std::string message;              // the one message shown, if any
+    std::vector<short> samples = {};  // what an accepted file leaves in siii
+    std::string path = "";            // read instead of the file
+    std::size_t heap_limit = 0;
+};
+
+// A file is accepted when it shows no message but the length notice.
+std::vector<FileCase> files() {
+    const std::string channel = "Sorry, this program is for single-channel only";
+    const std::string rate = "Sorry, this program need 44100 SamplePerSec";
+    const std::string bits = "Sorry, this program need 16 BitsPerSample";
+    const std::string no_riff = "riff chunk not found", no_file = "file not found";
+    const std::string no_data = "data chunk not found", short_format = "can not read format data";
+    const std::string short_data = "can not read wave data";
+    const std::string elsewhere = SEFARO_TEST_DATA "/";
+    const auto s = pattern(100);
+    const Bytes data = chunk("data", sample_bytes(s));
+    auto with_format = [&](Format f) { return riff("WAVE", {fmt_chunk(f), data}); };
+    Bytes odd_bytes = sample_bytes(s);
+    odd_bytes.push_back(0x7f);  // an odd last byte is no sample
+
+    std::vector<FileCase> cases;
+    for (std::size_t n : {0, 511, 512, 1000, 22050, 22051, 30000}) {
+        const auto all = pattern(n);
+        const auto kept = all.begin() + std::min<std::ptrdiff_t>(n, 22050);
+        cases.push_back({"mono_" + std::to_string(n), mono_wave(all),
+                         n > 22050 ? kWaveLengthNotice : "", {all.begin(), kept}});
+    }
+    for (std::uint16_t tag : {0, 3, 0xFFFE}) {
+        cases.push_back({"format_tag_" + std::to_string(tag), with_format({.tag = tag}), "", s});
+    }
+    // Short records are read into a zero-filled record: the first missing field fails. An
+    // odd record is followed by its pad byte.
+    for (auto [bytes, message] : std::vector<std::pair<std::size_t, std::string>>{
+             {2, channel}, {5, rate}, {14, bits}, {16, ""}, {17, ""}, {18, ""}, {40, ""}}) {
+        cases.push_back({"format_record_of_" + std::to_string(bytes),
+                         with_format({.record_bytes = bytes}), message, s});
+    }
+    const std::vector<FileCase> more = {
+        {"one_byte_of_data", riff("WAVE", {fmt_chunk(), chunk("data", {0x12})}), "", {}},
+        {"odd_byte_count", riff("WAVE", {fmt_chunk(), chunk("data", odd_bytes)}), "", s},
+        {"odd_data_unpadded_at_the_end",
+         riff("WAVE", {fmt_chunk(), chunk_declaring("data", 201, odd_bytes)}), "", s},
+        {"chunk_before_fmt", riff("WAVE", {chunk("LIST", Bytes(20, 1)), fmt_chunk(), data}), "", s},
+        {"odd_chunk_with_pad_before_data",
+         riff("WAVE", {fmt_chunk(), chunk("JUNK", Bytes(37, 0xee)), data}), "", s},
+        {"data_named_in_a_skipped_body",
+         riff("WAVE", {fmt_chunk(), chunk("JUNK", chunk("data", {1, 2})), data}), "", s},
+        {"riff_size_past_the_end", riff_declaring(0xFFFFFFF0, "WAVE", {fmt_chunk(), data}), "", s},
+        {"wave_after_another_form", concat({riff("AVI ", {chunk("data", {1, 2})}), mono_wave(s)}),
+         "", s},
+        // The checks run channels, rate, bits: the first failing one speaks.
+        {"stereo", with_format({.channels = 2}), channel},
+        {"no_channels", with_format({.channels = 0}), channel},
+        {"48000_hz", with_format({.rate_hz = 48000}), rate},
+        {"22050_hz", with_format({.rate_hz = 22050}), rate},
+        {"8_bit", with_format({.bits = 8}), bits},
+        {"24_bit", with_format({.bits = 24}), bits},
+        {"stereo_8_bit_22050_hz", with_format({.channels = 2, .rate_hz = 22050, .bits = 8}),
+         channel},
+        {"8_bit_48000_hz", with_format({.rate_hz = 48000, .bits = 8}), rate},
+        {"empty_file", {}, no_riff},
+        {"no_riff", concat({chunk("LIST", Bytes(4, 0)), fmt_chunk(), data}), no_riff},
+        {"form_not_wave", riff("AVI ", {fmt_chunk(), data}), no_riff},
+        {"riff_header_only", {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A'}, no_riff},
+        {"no_fmt", riff("WAVE", {data}), "format chunk not found"},
+        {"fmt_outside_the_riff", concat({riff("WAVE", {}), fmt_chunk(), data}),
+         "format chunk not found"},
+        {"fmt_past_the_end", riff("WAVE", {chunk_declaring("fmt ", 100, format_record({}))}),
+         short_format},
+        // A short read is found before the fields are looked at.
+        {"stereo_fmt_past_the_end",
+         riff("WAVE", {chunk_declaring("fmt ", 100, format_record({.channels = 2}))}),
+         short_format},
+        {"no_data", riff("WAVE", {fmt_chunk(), chunk("LIST", Bytes(8, 1))}), no_data},
+        {"data_before_fmt", riff("WAVE", {data, fmt_chunk()}), no_data},
+        {"data_outside_the_riff", concat({riff("WAVE", {fmt_chunk()}), data}), no_data},
+        {"skipped_chunk_hides_data",
+         riff("WAVE", {fmt_chunk(), chunk_declaring("JUNK", 0xFFFFFFF0, {}), data}), no_data},
+        {"data_past_the_end",
+         riff("WAVE", {fmt_chunk(), chunk_declaring("data", 2000, sample_bytes(s))}), short_data},
+        // A header's size is a claim: what is allocated is what the file holds, so even a
+        // heap of a megabyte gives a short read.
+        {"fmt_of_0xFFFFFFF0",
+         riff("WAVE", {chunk_declaring("fmt ", 0xFFFFFFF0, format_record({}))}), short_format,
+         {}, "", 1 << 20},
+        {"data_of_0xFFFFFFF0",
+         riff("WAVE", {fmt_chunk(), chunk_declaring("data", 0xFFFFFFF0, {1, 2, 3})}), short_data,
+         {}, "", 1 << 20},
+        // The format record takes 16 bytes of the heap, then the data its size.
+        {"no_room_for_format", mono_wave(s), "can not alloc heap memory for format data", {}, "",
+         15},
+        {"no_room_for_data", mono_wave(s), "can not alloc heap memory for wave data", {}, "", 215},
+        {"just_enough_room", mono_wave(s), "", s, "", 216},
+        {"no_data_needs_no_room", mono_wave({}), "", {}, "", 16},
+        // Files written by other programs.
+        {"written_elsewhere", {}, "", {2, -3, 5, -7},
+         elsewhere + "hound__waveformatex-16bit-44100Hz-mono-extra.wav"},
+        {"22050_hz_elsewhere", {}, rate, {}, elsewhere + "goaudio__kick.wav"},
+        {"32_bit_elsewhere", {}, bits, {},
+         elsewhere + "scipy__test-44100Hz-le-1ch-4bytes-early-eof.wav"},
+        // Only a regular file is read: a read from a device could never end.
+        {"missing", {}, no_file, {}, "/nonexistent/folder/sound.wav"},
+        {"directory", {}, no_file, {}, SEFARO_TEST_DATA},
+        {"device", {}, no_file, {}, "/dev/zero"},
+    };
+    cases.insert(cases.end(), more.begin(), more.end());
+    return cases;
+}
+
+void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
+
+class WaveFile : public ReaderTest, public testing::WithParamInterface<FileCase> {};
+
+// Read from the pristine state and over a loaded wave. Whatever the outcome, nothing of
+// the load outlives it.
+TEST_P(WaveFile, GetsItsOutcomeAndMessage) {
+    const FileCase& c = GetParam();
+    const std::string path = c.path.empty() ? dir.write("file.wav", c.file) : c.path;
+    const bool accepted = c.message.empty() || c.message == kWaveLengthNotice;
+    for (bool loaded : {false, true}) {
+        SCOPED_TRACE(loaded ? "over a loaded wave" : "before any load");
+        if (loaded) load_something();
+        responder.messages.clear();
+        const StateSnapshot before;
+        const WaveReadOutcome outcome = read(path, c.heap_limit);
+        EXPECT_EQ(outcome, accepted ? WaveReadOutcome::accepted : WaveReadOutcome::refused);
+        if (c.message.empty()) {
+            EXPECT_THAT(responder.messages, testing::IsEmpty());
+        } else {
+            EXPECT_THAT(responder.messages, testing::ElementsAre(c.message));
+        }
+        if (accepted) {
+            ASSERT_NE(siii, nullptr);  // an empty wave is still a loaded wave
+            EXPECT_EQ(copy(siii, maxsize), c.samples);
+            EXPECT_EQ(sampleFreq, 44100);
+            EXPECT_EQ(selsize, before.sizes[1]) << "the segment is the load action's business";
+        } else {
+            EXPECT_TRUE(StateSnapshot() == before);
+        }
+        EXPECT_EQ(m_hHeap, nullptr);
+        EXPECT_EQ(heapLiveCount(), 0);
+        EXPECT_EQ(riffOpenCount(), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, WaveFile, testing::ValuesIn(files()),
+                         [](const auto& info) { return info.param.name; });
+
+long open_descriptors() {
+    const std::filesystem::directory_iterator fds("/proc/self/fd");
+    return std::distance(begin(fds), end(fds));
+}
+
+// A long session: neither open files nor heaps pile up, whatever the outcome.
+TEST_F(ReaderTest, ManyLoadsLeaveNoFileOrHeapBehind) {
+    const std::vector<std::string> paths = {
+        dir.write("long.wav", mono_wave(pattern(30000))),
+        dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}), chunk("data", {1, 2})})),
+        dir.write("short.wav", riff("WAVE", {fmt_chunk(), chunk_declaring("data", 99, {1, 2})})),
+        dir.write("nodata.wav", riff("WAVE", {fmt_chunk()})),
+        dir.path().string(),
+        "/nonexistent.wav",
+    };
+    const long descriptors = open_descriptors();
+    for (int round = 0; round < 50; ++round) {
+        for (const std::string& path : paths) {
+            read(path);
+            ASSERT_EQ(heapLiveCount(), 0) << path;
+            ASSERT_EQ(riffOpenCount(), 0) << path;
+            ASSERT_EQ(m_hHeap, nullptr) << path;
+        }
+    }
+    EXPECT_EQ(open_descriptors(), descriptors);
+    EXPECT_EQ(maxsize, 22050);
+}
+
+// A short format record is read into a larger block: the fields it lacks must read 0.
+TEST(PrivateHeap, BlocksAreZeroFilled) {
+    PrivateHeap* heap = heapCreate();
+    auto* block = static_cast<unsigned char*>(heapAlloc(heap, 1000));
+    ASSERT_NE(block, nullptr);
+    EXPECT_TRUE(std::all_of(block, block + 1000, [](unsigned char b) { return b == 0; }));
+    heapDestroy(heap);
+}
+
+}  // namespace
