@@ -2,7 +2,7 @@
 #include <numbers>
 
 #include "scenario.h"
-#include "spectrum_oracle.h"
+#include "fftw_oracle.h"
 
 namespace {
 
