@@ -17,11 +17,6 @@ void WSDdev::setSize(unsigned short width, unsigned short height)
 
 void WSDdev::beginDraw(short, short, unsigned short, unsigned short, long, long) {}
 
-void WSDdev::setForeColor(unsigned char red, unsigned char green, unsigned char blue)
-{
-    fore_color_ = 0xff000000u | (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
-}
-
 // Integer Bresenham over the whole segment. When both ends lie inside the picture every
 // point does too and the loop stores without checks; otherwise each point is checked, so
 // a segment reaching far outside (a curve beyond its scale) still draws its visible part

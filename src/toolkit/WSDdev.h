@@ -40,8 +40,6 @@ public:
     void drawLine(short x1, short y1, short x2, short y2);
     void endDraw() { notifyChanged(); }
 
-    void setForeColor(unsigned char red, unsigned char green, unsigned char blue);
-
     // Copies width × height pixels from (sx, sy) of this picture to (dx, dy) of target.
     void copyImage(WSDdev* target, short sx, short sy, unsigned short width,
                    unsigned short height, short dx, short dy) const;
@@ -63,7 +61,7 @@ private:
     unsigned short width_ = 0;
     unsigned short height_ = 0;
     std::vector<uint32_t> pixels_;
-    uint32_t fore_color_ = 0xff000000u;
+    static constexpr uint32_t fore_color_ = 0xff000000u;  // lines are drawn black
     std::function<void()> listener_;
 };
 

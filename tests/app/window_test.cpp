@@ -180,6 +180,23 @@ TEST(Window, TheQtWindowShowsEveryWidgetWhereItsTableSays)
     EXPECT_EQ(children, 16);
 }
 
+int exposes = 0;
+
+TEST(Window, APaintRaisesExposeUnlessTheProgramsOwnExposeJustCopiedThePicture)
+{
+    wsqt::HeadlessSession session;
+    WSCbase* area = session.find("newvdra_002");
+    auto* counter = new WSCprocedure("count", WSEV_EXPOSE);
+    counter->setFunction([](WSCbase*) { ++exposes; }, "count");
+    area->addProcedure(counter);
+
+    area->execProcedure(WSEV_EXPOSE);
+    session.settle();
+    EXPECT_EQ(exposes, 1);
+    session.qtWidget("newvdra_002")->repaint();
+    EXPECT_EQ(exposes, 2);
+}
+
 TEST(Window, LabelsAndButtonsShowTheirTextsAndElideWhatDoesNotFit)
 {
     wsqt::HeadlessSession session;

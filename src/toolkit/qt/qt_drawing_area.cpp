@@ -18,14 +18,24 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-    bool painting() const { return painting_; }
+    // The program's own expose just put a new picture into the window device: the paint it
+    // asks for shows that picture without raising expose, and so copying it, once more.
+    void showNewPicture()
+    {
+        if (painting_) return;
+        picture_is_new_ = true;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        painting_ = true;
-        owner_.execProcedure(WSEV_EXPOSE);
-        painting_ = false;
+        if (!picture_is_new_) {
+            painting_ = true;
+            owner_.execProcedure(WSEV_EXPOSE);
+            painting_ = false;
+        }
+        picture_is_new_ = false;
         QPainter painter(this);
         painter.drawImage(0, 0, imageOf(*owner_.getdev()));
     }
@@ -33,16 +43,14 @@ protected:
 private:
     WSCbase& owner_;
     bool painting_ = false;
+    bool picture_is_new_ = false;
 };
 
 class DrawingAreaPeer : public Peer {
 public:
     DrawingAreaPeer(WSCbase& owner, AreaWidget* area) : Peer(owner, area), area_(area) {}
 
-    void pictureChanged() override
-    {
-        if (!area_->painting()) area_->update();
-    }
+    void pictureChanged() override { area_->showNewPicture(); }
 
 private:
     AreaWidget* area_;

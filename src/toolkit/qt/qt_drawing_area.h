@@ -4,9 +4,10 @@
 
 namespace wsqt {
 
-// An area that paints its window device. Each paint first raises expose, whose callback
-// may copy a new picture into the device; such a copy made while painting requests no
-// further paint, so painting never loops.
+// An area that paints its window device. A paint that Qt asks for (the area uncovered,
+// say) first raises expose, whose callback may copy a new picture into the device; such a
+// copy made while painting requests no further paint, so painting never loops. A paint
+// that follows the program's own expose shows the picture it copied without a second copy.
 Peer* makeDrawingAreaPeer(WSCbase& owner, QWidget* parent);
 
 }  // namespace wsqt
