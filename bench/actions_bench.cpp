@@ -4,22 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <optional>
 #include <string>
 
-#include "toolkit/WSbackend.h"
+#include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 #include "support/temp_dir.h"
 #include "support/wave_builder.h"
 
 namespace {
-
-struct AnswerWithFile : WSdialogResponder {
-    std::string path;
-    std::optional<std::string> chooseFile(WSCfileSelect&) override { return path; }
-    void takeMessage(WSCmessageDialog&) override {}
-};
 
 // One program for every benchmark: loaded with a 22050-sample tone, N = 4096.
 struct LoadedProgram {
@@ -29,15 +22,17 @@ struct LoadedProgram {
         for (std::size_t i = 0; i < samples.size(); ++i) {
             samples[i] = static_cast<int16_t>(8000 * std::sin(0.07 * double(i)) + 900 * std::sin(1.3 * double(i)));
         }
-        answer.path = dir.write("tone.wav", wave_builder::mono_wave(samples));
-        WSinstallDialogResponder(&answer);
+        path = dir.write("tone.wav", wave_builder::mono_wave(samples));
+        WSinstallDialogResponder(&user);
+        user.queueAnswer(path);
         session.choose("newcomb_000", "4096");
         session.click("newvbtn_000");
     }
     WSCbase* widget(const char* name) { return wsqt::HeadlessSession::find(name); }
 
     TempDir dir;
-    AnswerWithFile answer;
+    std::string path;
+    WSscriptedUser user;
     wsqt::HeadlessSession session;
 };
 
@@ -50,7 +45,10 @@ LoadedProgram& program()
 void BM_load(benchmark::State& state)
 {
     WSCbase* button = program().widget("newvbtn_000");
-    for (auto _ : state) button->execProcedure(WSEV_ACTIVATE);
+    for (auto _ : state) {
+        program().user.queueAnswer(program().path);
+        button->execProcedure(WSEV_ACTIVATE);
+    }
 }
 
 // A slider movement: the slider holds the new value, then raises value change.

@@ -1,8 +1,6 @@
 #include "cli/cli_window.h"
 
-#include <utility>
-
-#include "toolkit/WSbackend.h"
+#include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 
@@ -16,21 +14,8 @@ constexpr const char* kForwButton = "newvbtn_002";
 
 }  // namespace
 
-struct CliWindow::User : WSdialogResponder {
-    std::optional<std::string> answer;
-    std::vector<ShownMessage> messages;
 
-    std::optional<std::string> chooseFile(WSCfileSelect&) override {
-        return std::exchange(answer, std::nullopt);
-    }
-    void takeMessage(WSCmessageDialog& dialog) override {
-        messages.push_back({dialog.getProperty(_WSNlabelString()).text(),
-                            dialog.getProperty(_WSNx()).text(),
-                            dialog.getProperty(_WSNy()).text()});
-    }
-};
-
-CliWindow::CliWindow() : user_(std::make_unique<User>()) {
+CliWindow::CliWindow() : user_(std::make_unique<WSscriptedUser>()) {
     wsqt::HeadlessSession::quietQtMessages();
     WSinstallDialogResponder(user_.get());
     session_ = std::make_unique<wsqt::HeadlessSession>();
@@ -42,12 +27,12 @@ CliWindow::~CliWindow() {
 }
 
 void CliWindow::load(const std::string& path) {
-    user_->answer = path;
+    user_->queueAnswer(path);
     session_->click(kLoadButton);
 }
 
 void CliWindow::cancelLoad() {
-    user_->answer.reset();
+    user_->queueAnswer(std::nullopt);
     session_->click(kLoadButton);
 }
 
@@ -70,8 +55,8 @@ void CliWindow::sliderKey(const std::string& key_name) {
     session_->key(kSlider, key_name.c_str());
 }
 
-std::vector<ShownMessage> CliWindow::takeMessages() {
-    return std::exchange(user_->messages, {});
+std::vector<WSshownMessage> CliWindow::takeMessages() {
+    return user_->takeMessages();
 }
 
 std::string CliWindow::windowPng() {

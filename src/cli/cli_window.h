@@ -7,6 +7,7 @@
 
 #include "cli/replay_script.h"
 #include "cli/window_state_json.h"
+#include "toolkit/WSscriptedUser.h"
 
 namespace wsqt {
 class HeadlessSession;
@@ -35,12 +36,11 @@ class CliWindow {
     void sliderKey(const std::string& key_name);
 
     // The messages shown since the last call.
-    std::vector<ShownMessage> takeMessages();
+    std::vector<WSshownMessage> takeMessages();
     // The whole window as the user sees it, as PNG bytes; empty if it cannot be encoded.
     std::string windowPng();
 
   private:
-    struct User;
-    std::unique_ptr<User> user_;
+    std::unique_ptr<WSscriptedUser> user_;
     std::unique_ptr<wsqt::HeadlessSession> session_;
 };

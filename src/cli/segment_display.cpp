@@ -10,7 +10,7 @@
 namespace {
 
 void printMessages(CliWindow& window) {
-    for (const ShownMessage& message : window.takeMessages())
+    for (const WSshownMessage& message : window.takeMessages())
         std::fprintf(stderr, "%s\n", message.text.c_str());
 }
 

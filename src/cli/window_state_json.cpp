@@ -21,14 +21,14 @@ std::map<std::string, std::string, std::less<>> shownProperties(WSCbase& widget)
 }  // namespace
 
 std::string windowStateJson(long step, long line, std::string_view action,
-                            const std::vector<ShownMessage>& messages) {
+                            const std::vector<WSshownMessage>& messages) {
     JsonWriter json;
     json.beginObject();
     json.key("step").value(step);
     json.key("line").value(line);
     json.key("action").value(action);
     json.key("messages").beginArray();
-    for (const ShownMessage& message : messages) {
+    for (const WSshownMessage& message : messages) {
         json.beginObject();
         json.key("text").value(message.text);
         json.key("x").value(message.x);

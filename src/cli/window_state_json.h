@@ -4,14 +4,11 @@
 #include <string_view>
 #include <vector>
 
-// A message the user saw, where the message dialog stood.
-struct ShownMessage {
-    std::string text, x, y;
-};
+#include "toolkit/WSscriptedUser.h"
 
 // One record of a replay, on one line: the action's number and script line, the action,
 // the messages it showed, and every widget of the main window (the window first, then its
 // children in creation order) with its property table as text. The slider's value,
 // minimum, maximum and drag interval are always present, as getProperty reads them.
 std::string windowStateJson(long step, long line, std::string_view action,
-                            const std::vector<ShownMessage>& messages);
+                            const std::vector<WSshownMessage>& messages);

@@ -6,11 +6,10 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "toolkit/WSbackend.h"
+#include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 
@@ -24,11 +23,6 @@ void spy(WSCbase* object, long event)
 }
 void spyActivate(WSCbase* object) { spy(object, WSEV_ACTIVATE); }
 void spyValueChange(WSCbase* object) { spy(object, WSEV_VALUE_CHANGE); }
-
-struct CancelEverything : WSdialogResponder {
-    std::optional<std::string> chooseFile(WSCfileSelect&) override { return std::nullopt; }
-    void takeMessage(WSCmessageDialog&) override {}
-};
 
 // Real Qt input events on the real window reach the procedures bound to each widget.
 class RealInput : public ::testing::Test {
@@ -73,7 +67,7 @@ protected:
         return slider()->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider()).center();
     }
 
-    CancelEverything cancel;
+    WSscriptedUser cancel;  // answers nothing: every file dialog is cancelled
     wsqt::HeadlessSession session;
 };
 

@@ -35,8 +35,9 @@ TEST_F(Load, ALongFileIsCutWithANoticeAndShownWhole)
     const std::vector<std::vector<uint32_t>> before = {view(1), view(2), view(3), view(4)};
     load(file("long tone.wav", samples));
 
-    EXPECT_EQ(user.dialog_places, (std::vector<std::string>{"120,120"}));
-    EXPECT_EQ(user.messages, (std::vector<Message>{{"120", "120", "Sorry, this program change parameter of wave length"}}));
+    EXPECT_EQ(user.takeFileDialogPlaces(), (std::vector<std::string>{"120,120"}));
+    EXPECT_EQ(user.takeMessages(),
+              (std::vector<WSshownMessage>{{"Sorry, this program change parameter of wave length", "120", "120"}}));
     EXPECT_EQ(label("newvlab_000"), "long tone.wav");
     EXPECT_EQ(label("newvlab_005"), "44100Hz");
     EXPECT_EQ(label("newvlab_011"), "16bitsPerSamp");
@@ -76,10 +77,11 @@ TEST_F(Load, ACancelOrARefusedFileChangesNothingOnScreenOrBehindIt)
     std::vector<unsigned char> stereo = wave_builder::riff(
         "WAVE", {wave_builder::fmt_chunk({.channels = 2}), wave_builder::chunk("data", wave_builder::sample_bytes(pattern(100)))});
     load(dir.write("stereo.wav", stereo));
-    EXPECT_EQ(user.messages.back(), (Message{"120", "120", "Sorry, this program is for single-channel only"}));
+    EXPECT_EQ(user.takeMessages(),
+              (std::vector<WSshownMessage>{{"Sorry, this program is for single-channel only", "120", "120"}}));
     EXPECT_EQ(snapshot(), shown);
     load(dir.path().string() + "/missing.wav");
-    EXPECT_EQ(user.messages.back().text, "file not found");
+    EXPECT_EQ(user.takeMessages(), (std::vector<WSshownMessage>{{"file not found", "120", "120"}}));
     EXPECT_EQ(snapshot(), shown);
 }
 

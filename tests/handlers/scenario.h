@@ -6,45 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "plot/view_devices.h"
-#include "toolkit/WSbackend.h"
+#include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 #include "support/temp_dir.h"
 #include "support/wave_builder.h"
-
-struct Message {
-    std::string x, y, text;
-    bool operator==(const Message&) const = default;
-};
-
-// Answers the file dialog from a queue (an empty answer cancels) and keeps every message.
-struct UserAtTheDialogs : WSdialogResponder {
-    std::deque<std::optional<std::string>> answers;
-    std::vector<Message> messages;
-    std::vector<std::string> dialog_places;
-
-    std::optional<std::string> chooseFile(WSCfileSelect& dialog) override
-    {
-        dialog_places.push_back(std::string(dialog.getProperty(_WSNx()).text()) + "," +
-                                dialog.getProperty(_WSNy()).text());
-        if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void takeMessage(WSCmessageDialog& dialog) override
-    {
-        messages.push_back({dialog.getProperty(_WSNx()).text(), dialog.getProperty(_WSNy()).text(),
-                            dialog.getProperty(_WSNlabelString()).text()});
-    }
-};
 
 // What a user can see, and the state behind it, at one moment.
 struct Snapshot {
@@ -69,12 +40,12 @@ protected:
     }
     void load(const std::string& path)
     {
-        user.answers.push_back(path);
+        user.queueAnswer(path);
         session.click("newvbtn_000");
     }
     void cancelLoad()
     {
-        user.answers.push_back(std::nullopt);
+        user.queueAnswer(std::nullopt);
         session.click("newvbtn_000");
     }
     void choose(const char* size) { ASSERT_TRUE(session.choose("newcomb_000", size)); }
@@ -120,7 +91,7 @@ protected:
 
     std::vector<short> segment() const { return seliii ? std::vector<short>(seliii, seliii + selsize) : std::vector<short>{}; }
 
-    UserAtTheDialogs user;
+    WSscriptedUser user;
     TempDir dir;
     wsqt::HeadlessSession session;
 };

@@ -4,34 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/WSbackend.h"
+#include "toolkit/WSscriptedUser.h"
 #include "toolkit/toolkit.h"
 
 namespace {
-
-struct ScriptedResponder : WSdialogResponder {
-    std::optional<std::string> answer;
-    std::vector<std::string> messages;
-
-    std::optional<std::string> chooseFile(WSCfileSelect&) override { return answer; }
-    void takeMessage(WSCmessageDialog& dialog) override
-    {
-        messages.push_back(std::string(dialog.getProperty(_WSNx()).text()) + "," +
-                           dialog.getProperty(_WSNy()).text() + ":" +
-                           dialog.getProperty(_WSNlabelString()).text());
-    }
-};
 
 class Dialogs : public ::testing::Test {
 protected:
     void SetUp() override { WSinstallDialogResponder(&responder); }
     void TearDown() override { WSinstallDialogResponder(nullptr); }
-    ScriptedResponder responder;
+    WSscriptedUser responder;
 };
 
 TEST_F(Dialogs, AConfirmedFileGivesItsPathAndItsNameWithoutFolder)
 {
-    responder.answer = "/data/sounds/kick.wav";
+    responder.queueAnswer("/data/sounds/kick.wav");
     WSCfileSelect* dialog = WSGIappFileSelect();
     ASSERT_EQ(dialog->popup(), 1);
     EXPECT_STREQ(dialog->getFileName().getString(), "/data/sounds/kick.wav");
@@ -41,14 +28,18 @@ TEST_F(Dialogs, AConfirmedFileGivesItsPathAndItsNameWithoutFolder)
 
 TEST_F(Dialogs, ACancelReturnsOtherThanOneAndKeepsTheLastChoice)
 {
-    responder.answer = "/a/first.wav";
+    responder.queueAnswer("/a/first.wav");
+    responder.queueAnswer(std::nullopt);
+    responder.queueAnswer("");
     WSCfileSelect* dialog = WSGIappFileSelect();
+    dialog->setPropertyV(_WSNx(), "120");
+    dialog->setPropertyV(_WSNy(), "130");
     ASSERT_EQ(dialog->popup(), 1);
-    responder.answer.reset();
     EXPECT_NE(dialog->popup(), 1);
     EXPECT_STREQ(dialog->getProperty(_WSNfileName()).text(), "first.wav");
-    responder.answer = "";
     EXPECT_NE(dialog->popup(), 1);
+    EXPECT_NE(dialog->popup(), 1) << "with no answer left the user cancels";
+    EXPECT_EQ(responder.takeFileDialogPlaces(), (std::vector<std::string>(4, "120,130")));
 }
 
 TEST_F(Dialogs, TheMessageDialogHandsItsTextAndPlaceToTheResponder)
@@ -58,7 +49,8 @@ TEST_F(Dialogs, TheMessageDialogHandsItsTextAndPlaceToTheResponder)
     dialog->setPropertyV(_WSNy(), "120");
     dialog->setPropertyV(_WSNlabelString(), "file not found");
     dialog->popup();
-    EXPECT_EQ(responder.messages, (std::vector<std::string>{"120,120:file not found"}));
+    EXPECT_EQ(responder.takeMessages(), (std::vector<WSshownMessage>{{"file not found", "120", "120"}}));
+    EXPECT_TRUE(responder.takeMessages().empty());
     EXPECT_EQ(WSGIappMessageDialog(), dialog);
 }
 
