@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "names/window_names.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
@@ -25,8 +26,8 @@ struct LoadedProgram {
         path = dir.write("tone.wav", wave_builder::mono_wave(samples));
         WSinstallDialogResponder(&user);
         user.queueAnswer(path);
-        session.choose("newcomb_000", "4096");
-        session.click("newvbtn_000");
+        session.choose(names::kSizeBox, "4096");
+        session.click(names::kSelectButton);
     }
     WSCbase* widget(const char* name) { return wsqt::HeadlessSession::find(name); }
 
@@ -44,7 +45,7 @@ LoadedProgram& program()
 
 void BM_load(benchmark::State& state)
 {
-    WSCbase* button = program().widget("newvbtn_000");
+    WSCbase* button = program().widget(names::kSelectButton);
     for (auto _ : state) {
         program().user.queueAnswer(program().path);
         button->execProcedure(WSEV_ACTIVATE);
@@ -54,7 +55,7 @@ void BM_load(benchmark::State& state)
 // A slider movement: the slider holds the new value, then raises value change.
 void BM_value_change(benchmark::State& state)
 {
-    WSCbase* slider = program().widget("newvsli_000");
+    WSCbase* slider = program().widget(names::kPositionSlider);
     long position = 0;
     for (auto _ : state) {
         position = (position + 97) % 17954;
@@ -65,16 +66,16 @@ void BM_value_change(benchmark::State& state)
 
 void BM_activate(benchmark::State& state)
 {
-    WSCbase* slider = program().widget("newvsli_000");
+    WSCbase* slider = program().widget(names::kPositionSlider);
     slider->storeUserValue(_WSNvalue(), "5000");
     for (auto _ : state) slider->execProcedure(WSEV_ACTIVATE);
 }
 
 void BM_step(benchmark::State& state)
 {
-    WSCbase* forw = program().widget("newvbtn_002");
-    WSCbase* back = program().widget("newvbtn_001");
-    program().widget("newvsli_000")->setPropertyV(_WSNvalue(), "5000");
+    WSCbase* forw = program().widget(names::kForwButton);
+    WSCbase* back = program().widget(names::kBackButton);
+    program().widget(names::kPositionSlider)->setPropertyV(_WSNvalue(), "5000");
     bool forward = true;
     for (auto _ : state) {
         (forward ? forw : back)->execProcedure(WSEV_ACTIVATE);
@@ -84,7 +85,7 @@ void BM_step(benchmark::State& state)
 
 void BM_size_change(benchmark::State& state)
 {
-    WSCbase* combo = program().widget("newcomb_000");
+    WSCbase* combo = program().widget(names::kSizeBox);
     for (auto _ : state) combo->execProcedure(WSEV_ACTIVATE);
 }
 

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "names/window_names.h"
 #include "plot/cmnDraw.h"
 #include "plot/view_callbacks.h"
 #include "plot/view_update.h"
@@ -73,7 +74,7 @@ void redraw(benchmark::State& state, PlotView view, WSCvdrawingArea& area, const
 void BM_view_wave(benchmark::State& state)
 {
     const long n = state.range(0);
-    const auto area = plotArea("newvdra_001", 670, 100, gra1Expose_ep);
+    const auto area = plotArea(names::kWholeWaveArea, 670, 100, gra1Expose_ep);
     const std::vector<short> samples = recording(n);
     const short peak = findMax(samples.data(), n);
     redraw(state, PlotView::wave, *area, [&](WSCvdrawingArea* a, WSDmwindowDev* device) {
@@ -85,7 +86,7 @@ BENCHMARK(BM_view_wave)->Arg(4096)->Arg(22050);
 void BM_view_power(benchmark::State& state)
 {
     const long n = state.range(0);
-    const auto area = plotArea("newvdra_000", 388, 330, gra3expose_ep);
+    const auto area = plotArea(names::kPowerArea, 388, 330, gra3expose_ep);
     const std::vector<double> power = logPowerSpectrum(n);
     const double peak = findMax(power.data(), n);
     redraw(state, PlotView::power, *area, [&](WSCvdrawingArea* a, WSDmwindowDev* device) {

@@ -1,6 +1,9 @@
 #include "app/newwin000.h"
 
+#include <string>
+
 #include "handlers/control_callbacks.h"
+#include "names/window_names.h"
 #include "plot/view_callbacks.h"
 #include "toolkit/toolkit.h"
 #include "wave/wave1act_ep.h"
@@ -91,9 +94,9 @@ Widget* makeArea(const char* name, short x, short y, unsigned short width, unsig
 
 void _create_win_newwin000()
 {
-    newwin000 = new WSCmainWindow(nullptr, "newwin000");
+    newwin000 = new WSCmainWindow(nullptr, names::kMainWindow);
     newwin000->initialize();
-    newwin000->setPropertyV(_WSNname(), "newwin000");
+    newwin000->setPropertyV(_WSNname(), names::kMainWindow);
     newwin000->setPropertyV(_WSNtitleString(), "Sefaro");
     newwin000->setPropertyV(_WSNx(), short{100});
     newwin000->setPropertyV(_WSNy(), short{100});
@@ -101,55 +104,55 @@ void _create_win_newwin000()
     newwin000->setPropertyV(_WSNheight(), static_cast<unsigned short>(600));
     newwin000->setPropertyV(_WSNvis(), kVisible);
 
-    newvbtn_000 = makeTextWidget<WSCvbtn>("newvbtn_000", "select WAVE", 10, 8);
+    newvbtn_000 = makeTextWidget<WSCvbtn>(names::kSelectButton, "select WAVE", 10, 8);
     bind(newvbtn_000, "act_ep", WSEV_ACTIVATE, wave1act_ep, "wave1act_ep");
 
-    newvdra_001 = makeArea<WSCvdrawingArea>("newvdra_001", 120, 10, 670, 100);
+    newvdra_001 = makeArea<WSCvdrawingArea>(names::kWholeWaveArea, 120, 10, 670, 100);
     bind(newvdra_001, "init_ep", WSEV_INITIALIZE, gra1Init_ep, "gra1Init_ep");
     bind(newvdra_001, "expose_ep", WSEV_EXPOSE, gra1Expose_ep, "gra1Expose_ep");
 
-    newvsli_000 = makeArea<WSCvslider>("newvsli_000", 120, 115, 670, 15);
+    newvsli_000 = makeArea<WSCvslider>(names::kPositionSlider, 120, 115, 670, 15);
     bind(newvsli_000, "valueCH_ep", WSEV_VALUE_CHANGE, sli1valueCH_ep, "sli1valueCH_ep");
     bind(newvsli_000, "act_ep", WSEV_ACTIVATE, sli1act_ep, "sli1act_ep");
 
-    newvdra_002 = makeArea<WSCvdrawingArea>("newvdra_002", 120, 135, 670, 100);
+    newvdra_002 = makeArea<WSCvdrawingArea>(names::kSegmentArea, 120, 135, 670, 100);
     bind(newvdra_002, "init2_ep", WSEV_INITIALIZE, gra2Init_ep, "gra2Init_ep");
     bind(newvdra_002, "expose2_ep", WSEV_EXPOSE, gra2Expose_ep, "gra2Expose_ep");
 
-    newvlab_000 = makeTextWidget<WSCvlabel>("newvlab_000", "name", 10, 40);
-    newvlab_005 = makeTextWidget<WSCvlabel>("newvlab_005", "sample freq", 10, 70);
-    newvlab_011 = makeTextWidget<WSCvlabel>("newvlab_011", "bits per sample", 10, 100);
-    newvlab_012 = makeTextWidget<WSCvlabel>("newvlab_012", "points", 10, 130);
-    newvlab_013 = makeTextWidget<WSCvlabel>("newvlab_013", "position", 10, 160);
+    newvlab_000 = makeTextWidget<WSCvlabel>(names::kNameLabel, "name", 10, 40);
+    newvlab_005 = makeTextWidget<WSCvlabel>(names::kRateLabel, "sample freq", 10, 70);
+    newvlab_011 = makeTextWidget<WSCvlabel>(names::kBitsLabel, "bits per sample", 10, 100);
+    newvlab_012 = makeTextWidget<WSCvlabel>(names::kPointsLabel, "points", 10, 130);
+    newvlab_013 = makeTextWidget<WSCvlabel>(names::kPositionLabel, "position", 10, 160);
 
-    newcomb_000 = new WSCcomboBox(newwin000, "newcomb_000");
+    newcomb_000 = new WSCcomboBox(newwin000, names::kSizeBox);
     newcomb_000->initialize();
-    newcomb_000->setPropertyV(_WSNmenuItems(), "512,1024,2048,4096");
+    newcomb_000->setPropertyV(_WSNmenuItems(), names::kSegmentSizeItems);
     newcomb_000->setPropertyV(_WSNbackBlinkColor(), "DEF13");
     newcomb_000->setPropertyV(_WSNworkBackColor(), "DEF11");
-    newcomb_000->setPropertyV(_WSNlabelString(), "1024");
+    newcomb_000->setPropertyV(_WSNlabelString(), std::to_string(names::kDefaultSegmentSize).c_str());
     newcomb_000->setPropertyV(_WSNinterCur(), static_cast<unsigned char>(0));
-    newcomb_000->setPropertyV(_WSNname(), "newcomb_000");
+    newcomb_000->setPropertyV(_WSNname(), names::kSizeBox);
     newcomb_000->setPropertyV(_WSNx(), short{10});
     newcomb_000->setPropertyV(_WSNy(), short{190});
     newcomb_000->setPropertyV(_WSNheight(), static_cast<unsigned short>(20));
     newcomb_000->setPropertyV(_WSNvis(), kVisible);
     bind(newcomb_000, "act_ep", WSEV_ACTIVATE, combo1act_ep, "combo1act_ep");
 
-    newvdra_000 = makeArea<WSCvdrawingArea>("newvdra_000", 10, 260, 388, 330);
+    newvdra_000 = makeArea<WSCvdrawingArea>(names::kPowerArea, 10, 260, 388, 330);
     bind(newvdra_000, "init_ep", WSEV_INITIALIZE, gra3init_ep, "gra3init_ep");
     bind(newvdra_000, "expose_ep", WSEV_EXPOSE, gra3expose_ep, "gra3expose_ep");
 
-    newvdra_003 = makeArea<WSCvdrawingArea>("newvdra_003", 402, 260, 388, 330);
+    newvdra_003 = makeArea<WSCvdrawingArea>(names::kPhaseArea, 402, 260, 388, 330);
     bind(newvdra_003, "init_ep", WSEV_INITIALIZE, gra4init_ep, "gra4init_ep");
     bind(newvdra_003, "expose_ep", WSEV_EXPOSE, gra4expose_ep, "gra4expose_ep");
 
-    newvlab_002 = makeSizedTextWidget<WSCvlabel>("newvlab_002", "power", 10, 240, 388, 18);
-    newvlab_007 = makeSizedTextWidget<WSCvlabel>("newvlab_007", "phase", 402, 240, 388, 18);
+    newvlab_002 = makeSizedTextWidget<WSCvlabel>(names::kPowerCaption, "power", 10, 240, 388, 18);
+    newvlab_007 = makeSizedTextWidget<WSCvlabel>(names::kPhaseCaption, "phase", 402, 240, 388, 18);
 
-    newvbtn_001 = makeSizedTextWidget<WSCvbtn>("newvbtn_001", "back", 10, 214, 48, 22);
+    newvbtn_001 = makeSizedTextWidget<WSCvbtn>(names::kBackButton, "back", 10, 214, 48, 22);
     bind(newvbtn_001, "act_ep", WSEV_ACTIVATE, btn1act_ep, "btn1act_ep");
-    newvbtn_002 = makeSizedTextWidget<WSCvbtn>("newvbtn_002", "forw", 63, 214, 48, 22);
+    newvbtn_002 = makeSizedTextWidget<WSCvbtn>(names::kForwButton, "forw", 63, 214, 48, 22);
     bind(newvbtn_002, "act_ep", WSEV_ACTIVATE, btn2act_ep, "btn2act_ep");
 
     newwin000->setVisible(1);

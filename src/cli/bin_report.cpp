@@ -4,6 +4,7 @@
 
 #include "cli/json_writer.h"
 #include "cli/number_text.h"
+#include "names/window_names.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
@@ -21,13 +22,13 @@ std::string propertyText(const char* class_name, const char* instance_name, cons
 
 SpectrumReport currentSpectrumReport() {
     SpectrumReport report;
-    report.name = propertyText("WSCvlabel", "newvlab_000", _WSNlabelString());
+    report.name = propertyText("WSCvlabel", names::kNameLabel, _WSNlabelString());
     report.rate_hz = sampleFreq;
     report.bits = kBitsPerSample;
     report.points = maxsize;
     report.size = selsize;
     report.position =
-        std::strtol(propertyText("WSCvslider", "newvsli_000", _WSNvalue()).c_str(), nullptr, 10);
+        std::strtol(propertyText("WSCvslider", names::kPositionSlider, _WSNvalue()).c_str(), nullptr, 10);
     if (seliii && power && phase) {
         const long bins = selsize / 2;
         report.log_power.assign(power, power + bins);

@@ -1,18 +1,9 @@
 #include "cli/cli_window.h"
 
+#include "names/window_names.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
-
-namespace {
-
-constexpr const char* kLoadButton = "newvbtn_000";
-constexpr const char* kSizeBox = "newcomb_000";
-constexpr const char* kSlider = "newvsli_000";
-constexpr const char* kBackButton = "newvbtn_001";
-constexpr const char* kForwButton = "newvbtn_002";
-
-}  // namespace
 
 
 CliWindow::CliWindow() : user_(std::make_unique<WSscriptedUser>()) {
@@ -28,31 +19,31 @@ CliWindow::~CliWindow() {
 
 void CliWindow::load(const std::string& path) {
     user_->queueAnswer(path);
-    session_->click(kLoadButton);
+    session_->click(names::kSelectButton);
 }
 
 void CliWindow::cancelLoad() {
     user_->queueAnswer(std::nullopt);
-    session_->click(kLoadButton);
+    session_->click(names::kSelectButton);
 }
 
 bool CliWindow::chooseSize(const std::string& item) {
-    return session_->choose(kSizeBox, item.c_str());
+    return session_->choose(names::kSizeBox, item.c_str());
 }
 void CliWindow::slide(int value) {
-    session_->slide(kSlider, value);
+    session_->slide(names::kPositionSlider, value);
 }
 void CliWindow::release() {
-    session_->release(kSlider);
+    session_->release(names::kPositionSlider);
 }
 void CliWindow::back() {
-    session_->click(kBackButton);
+    session_->click(names::kBackButton);
 }
 void CliWindow::forw() {
-    session_->click(kForwButton);
+    session_->click(names::kForwButton);
 }
 void CliWindow::sliderKey(const std::string& key_name) {
-    session_->key(kSlider, key_name.c_str());
+    session_->key(names::kPositionSlider, key_name.c_str());
 }
 
 std::vector<WSshownMessage> CliWindow::takeMessages() {

@@ -11,6 +11,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_window.h"
 #include "cli/replay_script.h"
+#include "cli/segment_request.h"
 #include "cli/window_state_json.h"
 
 // sefaro-cli replay [SCRIPT] [--shots DIR]: acts as the window's user, one action a line,
@@ -72,7 +73,7 @@ int replay(std::istream& script, const std::string* shots) {
             return commandError(kCommand,
                                 "line " + std::to_string(line_number) +
                                     ": the size box has no item \"" + action->argument +
-                                    "\" (512, 1024, 2048, 4096)",
+                                    "\" (" + segmentSizesText() + ")",
                                 kExitUsage);
         }
         ++step;

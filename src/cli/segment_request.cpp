@@ -1,14 +1,25 @@
 #include "cli/segment_request.h"
 
 #include <algorithm>
-#include <array>
+
+#include "names/window_names.h"
 
 namespace {
 
-// The items of the size box.
-constexpr std::array<long, 4> kSizes = {512, 1024, 2048, 4096};
+// The sizes no larger than limit, as a user reads a list: "512, 1024".
+std::string sizesUpTo(long limit) {
+    std::string list;
+    for (long size : names::kSegmentSizes) {
+        if (size <= limit) list += (list.empty() ? "" : ", ") + std::to_string(size);
+    }
+    return list;
+}
 
 }  // namespace
+
+std::string segmentSizesText() {
+    return sizesUpTo(names::kSegmentSizes.back());
+}
 
 std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
                                              std::string& error) {
@@ -20,8 +31,8 @@ std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
     request.file = arguments.operands[0];
     if (const std::string* text = arguments.option("size")) {
         const std::optional<long> size = parseWholeNumber(*text);
-        if (!size || std::find(kSizes.begin(), kSizes.end(), *size) == kSizes.end()) {
-            error = "size \"" + *text + "\" is not one of 512, 1024, 2048, 4096";
+        if (!size || std::ranges::find(names::kSegmentSizes, *size) == names::kSegmentSizes.end()) {
+            error = "size \"" + *text + "\" is not one of " + segmentSizesText();
             return std::nullopt;
         }
         request.size = *size;
@@ -40,12 +51,10 @@ std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
 std::optional<std::string> segmentRangeError(const SegmentRequest& request, long points) {
     const std::string facts = request.file + " has " + std::to_string(points) + " samples";
     if (points < request.size) {
-        std::string fitting;
-        for (long size : kSizes) {
-            if (size <= points) fitting += (fitting.empty() ? "" : ", ") + std::to_string(size);
-        }
+        const std::string fitting = sizesUpTo(points);
         return facts + ", fewer than the size " + std::to_string(request.size) +
-               (fitting.empty() ? "; every size needs at least 512"
+               (fitting.empty() ? "; every size needs at least " +
+                                      std::to_string(names::kSegmentSizes.front())
                                 : "; sizes that fit: " + fitting);
     }
     const long last = points - request.size;

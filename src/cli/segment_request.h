@@ -4,14 +4,18 @@
 #include <string>
 
 #include "cli/arguments.h"
+#include "names/window_names.h"
 
 // Which segment of which file a command shows: FILE [--size N] [--position P], as a user
 // would pick them in the window.
 struct SegmentRequest {
     std::string file;
-    long size = 1024;   // one of the size box's items
+    long size = names::kDefaultSegmentSize;  // one of the size box's items
     long position = 0;  // the slider's value; its range is known once the file is read
 };
+
+// The size box's items as a user reads them: "512, 1024, 2048, 4096".
+std::string segmentSizesText();
 
 // The request from a command's arguments (one operand, the options "size" and "position");
 // nothing, and error set to one line, when the operand is missing, empty or doubled, or a

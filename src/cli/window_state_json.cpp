@@ -3,6 +3,7 @@
 #include <map>
 
 #include "cli/json_writer.h"
+#include "names/window_names.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -37,7 +38,7 @@ std::string windowStateJson(long step, long line, std::string_view action,
     }
     json.endArray();
     json.key("widgets").beginObject();
-    WSCbase* window = WSGIappObjectList()->getInstance("WSCmainWindow", "newwin000");
+    WSCbase* window = WSGIappObjectList()->getInstance("WSCmainWindow", names::kMainWindow);
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         if (!window || (widget != window && widget->getParent() != window)) continue;
         json.key(widget->getInstanceName()).beginObject();

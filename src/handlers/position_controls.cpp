@@ -1,4 +1,5 @@
 #include "handlers/position_controls.h"
+#include "names/window_names.h"
 
 #include <cstdio>
 
@@ -34,14 +35,14 @@ long readPosition(WSCbase* slider)
 
 void updatePositionLabel(long position_samples)
 {
-    if (WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", "newvlab_013")) {
+    if (WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", names::kPositionLabel)) {
         label->setProperty(_WSNlabelString(), decimalText(position_samples));
     }
 }
 
 void resetSliderRange(long event)
 {
-    WSCbase* found = WSGIappObjectList()->getInstance("WSCvslider", "newvsli_000");
+    WSCbase* found = WSGIappObjectList()->getInstance("WSCvslider", names::kPositionSlider);
     WSCbase* slider = found ? found->cast("WSCvslider") : nullptr;
     if (!slider) return;
     const WSCstring minimum(slider->getProperty(_WSNminimum()), -2);

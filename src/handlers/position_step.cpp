@@ -3,13 +3,14 @@
 #include "handlers/position_controls.h"
 #include "handlers/segment_analysis.h"
 #include "handlers/segment_views.h"
+#include "names/window_names.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
 void stepPosition(long step_samples)
 {
     if (!siii || !seliii) return;
-    WSCbase* found = WSGIappObjectList()->getInstance("WSCvslider", "newvsli_000");
+    WSCbase* found = WSGIappObjectList()->getInstance("WSCvslider", names::kPositionSlider);
     WSCbase* slider = found ? found->cast("WSCvslider") : nullptr;
     if (!slider) return;
     const long maximum = readLongProperty(slider, _WSNmaximum(), 0);

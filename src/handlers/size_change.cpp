@@ -1,23 +1,27 @@
 #include "handlers/size_change.h"
 
+#include <algorithm>
+
 #include "handlers/position_controls.h"
 #include "handlers/segment_analysis.h"
 #include "handlers/segment_buffers.h"
 #include "handlers/segment_views.h"
+#include "names/window_names.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
 namespace {
 
-constexpr long kDefaultSize = 1024;
-
 // Only the combo box's four sizes reach the analysis: any other text gives the default,
 // as text that is no number does.
 long chosenSize()
 {
-    WSCbase* combo = WSGIappObjectList()->getInstance("WSCcomboBox", "newcomb_000");
-    const long size = combo ? readLongProperty(combo, _WSNlabelString(), kDefaultSize) : kDefaultSize;
-    return size == 512 || size == 1024 || size == 2048 || size == 4096 ? size : kDefaultSize;
+    WSCbase* combo = WSGIappObjectList()->getInstance("WSCcomboBox", names::kSizeBox);
+    const long size = combo ? readLongProperty(combo, _WSNlabelString(), names::kDefaultSegmentSize)
+                            : names::kDefaultSegmentSize;
+    return std::ranges::find(names::kSegmentSizes, size) != names::kSegmentSizes.end()
+               ? size
+               : names::kDefaultSegmentSize;
 }
 
 }  // namespace

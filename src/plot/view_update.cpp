@@ -1,3 +1,4 @@
+#include "names/window_names.h"
 #include "plot/view_update.h"
 
 #include "plot/cmnDraw.h"
@@ -19,12 +20,12 @@ struct ViewParts {
 ViewParts partsOf(PlotView view)
 {
     switch (view) {
-    case PlotView::wave: return {"newvdra_001", mdev, drawScale};
-    case PlotView::segment: return {"newvdra_002", mdev2, drawScale};
-    case PlotView::power: return {"newvdra_000", mdev3, drawPowerScale};
+    case PlotView::wave: return {names::kWholeWaveArea, mdev, drawScale};
+    case PlotView::segment: return {names::kSegmentArea, mdev2, drawScale};
+    case PlotView::power: return {names::kPowerArea, mdev3, drawPowerScale};
     case PlotView::phase: break;
     }
-    return {"newvdra_003", mdev4, drawScale};
+    return {names::kPhaseArea, mdev4, drawScale};
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "handlers/position_controls.h"
 #include "handlers/size_change.h"
+#include "names/window_names.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 #include "wave/wave_reader.h"
@@ -31,7 +32,7 @@ void wave1act_ep(WSCbase* object)
     std::string x_text = object->getProperty(_WSNx()).text();
     std::string y_text = object->getProperty(_WSNy()).text();
     WSCfileSelect* dialog = WSGIappFileSelect();
-    if (WSCbase* window = WSGIappObjectList()->getInstance("WSCmainWindow", "newwin000")) {
+    if (WSCbase* window = WSGIappObjectList()->getInstance("WSCmainWindow", names::kMainWindow)) {
         x_text = decimalText(readLongProperty(window, _WSNx(), 0) + kDialogOffset).text();
         y_text = decimalText(readLongProperty(window, _WSNy(), 0) + kDialogOffset).text();
         dialog->setPropertyV(_WSNx(), x_text.c_str());
@@ -45,11 +46,11 @@ void wave1act_ep(WSCbase* object)
         return;
     }
 
-    setLabel("newvlab_000", WSCvariant(file_name));
-    setLabel("newvlab_005", WSCvariant("44100Hz"));
-    setLabel("newvlab_011", WSCvariant("16bitsPerSamp"));
-    setLabel("newvlab_012", decimalText(maxsize));
-    setLabel("newvlab_013", WSCvariant("0"));
+    setLabel(names::kNameLabel, WSCvariant(file_name));
+    setLabel(names::kRateLabel, WSCvariant("44100Hz"));
+    setLabel(names::kBitsLabel, WSCvariant("16bitsPerSamp"));
+    setLabel(names::kPointsLabel, decimalText(maxsize));
+    setLabel(names::kPositionLabel, WSCvariant("0"));
     changeSegmentSize(WaveView::redraw, WSEV_EXPOSE);
 }
 

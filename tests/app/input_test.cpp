@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "names/window_names.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
@@ -17,10 +18,12 @@ namespace {
 
 std::vector<std::string> events;
 
-void spy(WSCbase* object, long event)
+std::string fired(const char* instance_name, long event)
 {
-    events.push_back(std::string(object->getInstanceName()) + ":" + std::to_string(event));
+    return std::string(instance_name) + ":" + std::to_string(event);
 }
+
+void spy(WSCbase* object, long event) { events.push_back(fired(object->getInstanceName(), event)); }
 void spyActivate(WSCbase* object) { spy(object, WSEV_ACTIVATE); }
 void spyValueChange(WSCbase* object) { spy(object, WSEV_VALUE_CHANGE); }
 
@@ -31,7 +34,7 @@ protected:
     {
         events.clear();
         WSinstallDialogResponder(&cancel);
-        for (const char* name : {"newvbtn_001", "newcomb_000", "newvsli_000"}) {
+        for (const char* name : {names::kBackButton, names::kSizeBox, names::kPositionSlider}) {
             WSCbase* widget = session.find(name);
             const std::pair<long, WSCcallback> spies[] = {{WSEV_ACTIVATE, spyActivate},
                                                           {WSEV_VALUE_CHANGE, spyValueChange}};
@@ -41,16 +44,16 @@ protected:
                 widget->addProcedure(procedure);
             }
         }
-        QWidget* window = session.qtWidget("newwin000");
+        QWidget* window = session.qtWidget(names::kMainWindow);
         window->activateWindow();
         QApplication::setActiveWindow(window);
     }
     void TearDown() override { WSinstallDialogResponder(nullptr); }
 
-    QSlider* slider() { return qobject_cast<QSlider*>(session.qtWidget("newvsli_000")); }
+    QSlider* slider() { return qobject_cast<QSlider*>(session.qtWidget(names::kPositionSlider)); }
     void setRange(const char* maximum, const char* drag)
     {
-        WSCbase* s = session.find("newvsli_000");
+        WSCbase* s = session.find(names::kPositionSlider);
         s->setPropertyV(_WSNmaximum(), maximum);
         s->setPropertyV(_WSNdragInterval(), drag);
         s->setPropertyV(_WSNvalue(), "0");
@@ -73,17 +76,17 @@ protected:
 
 TEST_F(RealInput, AMouseClickOnAButtonActivatesIt)
 {
-    QTest::mouseClick(session.qtWidget("newvbtn_001"), Qt::LeftButton);
-    EXPECT_EQ(events, (std::vector<std::string>{"newvbtn_001:2"}));
+    QTest::mouseClick(session.qtWidget(names::kBackButton), Qt::LeftButton);
+    EXPECT_EQ(events, (std::vector<std::string>{fired(names::kBackButton, WSEV_ACTIVATE)}));
 }
 
 TEST_F(RealInput, AComboChoiceBecomesItsTextThenActivates)
 {
-    auto* combo = qobject_cast<QComboBox*>(session.qtWidget("newcomb_000"));
+    auto* combo = qobject_cast<QComboBox*>(session.qtWidget(names::kSizeBox));
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(events, (std::vector<std::string>{"newcomb_000:2"}));
-    EXPECT_STREQ(session.find("newcomb_000")->getProperty(_WSNlabelString()).text(), "2048");
+    EXPECT_EQ(events, (std::vector<std::string>{fired(names::kSizeBox, WSEV_ACTIVATE)}));
+    EXPECT_STREQ(session.find(names::kSizeBox)->getProperty(_WSNlabelString()).text(), "2048");
     EXPECT_FALSE(combo->isEditable());
 }
 
@@ -95,14 +98,14 @@ TEST_F(RealInput, ADragRaisesValueChangesAndItsReleaseActivates)
     QTest::mouseMove(slider(), start + QPoint(100, 0));
     QTest::mouseMove(slider(), start + QPoint(200, 0));
     ASSERT_GE(events.size(), 1u);
-    for (const std::string& e : events) EXPECT_EQ(e, "newvsli_000:3");
-    const long moved_to = QString(session.find("newvsli_000")->getProperty(_WSNvalue()).text()).toLong();
+    for (const std::string& e : events) EXPECT_EQ(e, fired(names::kPositionSlider, WSEV_VALUE_CHANGE));
+    const long moved_to = QString(session.find(names::kPositionSlider)->getProperty(_WSNvalue()).text()).toLong();
     EXPECT_GT(moved_to, 0);
     EXPECT_EQ(moved_to, slider()->value());
 
     events.clear();
     QTest::mouseRelease(slider(), Qt::LeftButton, Qt::NoModifier, start + QPoint(200, 0));
-    EXPECT_EQ(events, (std::vector<std::string>{"newvsli_000:2"}));
+    EXPECT_EQ(events, (std::vector<std::string>{fired(names::kPositionSlider, WSEV_ACTIVATE)}));
 }
 
 TEST_F(RealInput, ArrowKeysOnTheFocusedSliderMoveItThenActivate)
@@ -110,24 +113,26 @@ TEST_F(RealInput, ArrowKeysOnTheFocusedSliderMoveItThenActivate)
     setRange("1000", "20");
     slider()->setFocus();
     QTest::keyClick(slider(), Qt::Key_Right);
-    EXPECT_EQ(events, (std::vector<std::string>{"newvsli_000:3", "newvsli_000:2"}));
-    EXPECT_STREQ(session.find("newvsli_000")->getProperty(_WSNvalue()).text(), "1");
+    EXPECT_EQ(events, (std::vector<std::string>{fired(names::kPositionSlider, WSEV_VALUE_CHANGE),
+                                                fired(names::kPositionSlider, WSEV_ACTIVATE)}));
+    EXPECT_STREQ(session.find(names::kPositionSlider)->getProperty(_WSNvalue()).text(), "1");
     events.clear();
     QTest::keyClick(slider(), Qt::Key_End);
-    EXPECT_EQ(events, (std::vector<std::string>{"newvsli_000:3", "newvsli_000:2"}));
-    EXPECT_STREQ(session.find("newvsli_000")->getProperty(_WSNvalue()).text(), "1000");
+    EXPECT_EQ(events, (std::vector<std::string>{fired(names::kPositionSlider, WSEV_VALUE_CHANGE),
+                                                fired(names::kPositionSlider, WSEV_ACTIVATE)}));
+    EXPECT_STREQ(session.find(names::kPositionSlider)->getProperty(_WSNvalue()).text(), "1000");
 }
 
 TEST_F(RealInput, ProgramChangesOfPropertiesRaiseNoEvent)
 {
     setRange("500", "10");
-    session.find("newvsli_000")->setPropertyV(_WSNvalue(), "250");
-    session.find("newcomb_000")->setPropertyV(_WSNlabelString(), "4096");
-    session.find("newvbtn_001")->setPropertyV(_WSNlabelString(), "back");
+    session.find(names::kPositionSlider)->setPropertyV(_WSNvalue(), "250");
+    session.find(names::kSizeBox)->setPropertyV(_WSNlabelString(), "4096");
+    session.find(names::kBackButton)->setPropertyV(_WSNlabelString(), "back");
     session.settle();
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(slider()->value(), 250);
-    EXPECT_EQ(qobject_cast<QComboBox*>(session.qtWidget("newcomb_000"))->currentText(), "4096");
+    EXPECT_EQ(qobject_cast<QComboBox*>(session.qtWidget(names::kSizeBox))->currentText(), "4096");
 }
 
 TEST_F(RealInput, ASliderWhoseMaximumIsBelowItsMinimumIsDisabledAtZero)
@@ -135,7 +140,7 @@ TEST_F(RealInput, ASliderWhoseMaximumIsBelowItsMinimumIsDisabledAtZero)
     setRange("-24", "0");
     EXPECT_FALSE(slider()->isEnabled());
     EXPECT_EQ(slider()->value(), 0);
-    EXPECT_STREQ(session.find("newvsli_000")->getProperty(_WSNmaximum()).text(), "-24");
+    EXPECT_STREQ(session.find(names::kPositionSlider)->getProperty(_WSNmaximum()).text(), "-24");
     QTest::keyClick(slider(), Qt::Key_Right);
     EXPECT_TRUE(events.empty());
 }

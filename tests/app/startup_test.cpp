@@ -4,6 +4,7 @@
 
 #include "app/Vendrall.h"
 #include "handlers/control_callbacks.h"
+#include "names/window_names.h"
 #include "plot/view_callbacks.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
@@ -57,7 +58,7 @@ TEST(StartUp, StartingHandsBothTablesToTheToolkitAndBuildsTheWindow)
     wsqt::HeadlessSession session;
     EXPECT_EQ(WSGFfontData(), fon);
     EXPECT_EQ(WSGFmouseCursorData(), mou);
-    EXPECT_NE(WSGIappObjectList()->getInstance("WSCmainWindow", "newwin000"), nullptr);
+    EXPECT_NE(WSGIappObjectList()->getInstance("WSCmainWindow", names::kMainWindow), nullptr);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "names/window_names.h"
 #include "toolkit/WSCpeer.h"
 #include "toolkit/WSbackend.h"
 #include "toolkit/qt/headless.h"
@@ -49,14 +50,14 @@ struct RecordingBackend : WSbackend {
 std::vector<std::string> textWidget(const std::string& cls, const std::string& name, const std::string& text,
                                     const std::string& x, const std::string& y)
 {
-    return {"create " + cls + " " + name + " in newwin000", name + " labelString=" + text, name + " name=" + name,
-            name + " vis=1", name + " x=" + x, name + " y=" + y};
+    return {"create " + cls + " " + name + " in " + names::kMainWindow, name + " labelString=" + text,
+            name + " name=" + name, name + " vis=1", name + " x=" + x, name + " y=" + y};
 }
 
 std::vector<std::string> area(const std::string& cls, const std::string& name, const std::string& x,
                               const std::string& y, const std::string& w, const std::string& h)
 {
-    return {"create " + cls + " " + name + " in newwin000", name + " name=" + name, name + " vis=1",
+    return {"create " + cls + " " + name + " in " + names::kMainWindow, name + " name=" + name, name + " vis=1",
             name + " x=" + x, name + " y=" + y, name + " width=" + w, name + " height=" + h};
 }
 
@@ -77,30 +78,33 @@ TEST(Window, BuildsSixteenWidgetsWithTheirPropertiesInOrderBeforeShowingTheWindo
     WSDappDev::runInitHandlers();
     WSinstallBackend(nullptr);
 
-    std::vector<std::string> expected = {
-        "create WSCmainWindow newwin000", "newwin000 name=newwin000", "newwin000 titleString=Sefaro",
-        "newwin000 x=100",  "newwin000 y=100", "newwin000 width=800", "newwin000 height=600", "newwin000 vis=1"};
+    const std::string window = names::kMainWindow;
+    std::vector<std::string> expected = {"create WSCmainWindow " + window, window + " name=" + window,
+                                         window + " titleString=Sefaro",   window + " x=100",
+                                         window + " y=100",                window + " width=800",
+                                         window + " height=600",           window + " vis=1"};
     auto add = [&](const std::vector<std::string>& lines) { expected.insert(expected.end(), lines.begin(), lines.end()); };
-    add(textWidget("WSCvbtn", "newvbtn_000", "select WAVE", "10", "8"));
-    add(area("WSCvdrawingArea", "newvdra_001", "120", "10", "670", "100"));
-    add(area("WSCvslider", "newvsli_000", "120", "115", "670", "15"));
-    add(area("WSCvdrawingArea", "newvdra_002", "120", "135", "670", "100"));
-    add(textWidget("WSCvlabel", "newvlab_000", "name", "10", "40"));
-    add(textWidget("WSCvlabel", "newvlab_005", "sample freq", "10", "70"));
-    add(textWidget("WSCvlabel", "newvlab_011", "bits per sample", "10", "100"));
-    add(textWidget("WSCvlabel", "newvlab_012", "points", "10", "130"));
-    add(textWidget("WSCvlabel", "newvlab_013", "position", "10", "160"));
-    add({"create WSCcomboBox newcomb_000 in newwin000", "newcomb_000 menuItems=512,1024,2048,4096",
-         "newcomb_000 backBlinkColor=DEF13", "newcomb_000 workBackColor=DEF11", "newcomb_000 labelString=1024",
-         "newcomb_000 interCur=0", "newcomb_000 name=newcomb_000", "newcomb_000 x=10", "newcomb_000 y=190",
-         "newcomb_000 height=20", "newcomb_000 vis=1"});
-    add(area("WSCvdrawingArea", "newvdra_000", "10", "260", "388", "330"));
-    add(area("WSCvdrawingArea", "newvdra_003", "402", "260", "388", "330"));
-    add(sizedText("WSCvlabel", "newvlab_002", "power", "10", "240", "388", "18"));
-    add(sizedText("WSCvlabel", "newvlab_007", "phase", "402", "240", "388", "18"));
-    add(sizedText("WSCvbtn", "newvbtn_001", "back", "10", "214", "48", "22"));
-    add(sizedText("WSCvbtn", "newvbtn_002", "forw", "63", "214", "48", "22"));
-    add({"newwin000 shown"});
+    add(textWidget("WSCvbtn", names::kSelectButton, "select WAVE", "10", "8"));
+    add(area("WSCvdrawingArea", names::kWholeWaveArea, "120", "10", "670", "100"));
+    add(area("WSCvslider", names::kPositionSlider, "120", "115", "670", "15"));
+    add(area("WSCvdrawingArea", names::kSegmentArea, "120", "135", "670", "100"));
+    add(textWidget("WSCvlabel", names::kNameLabel, "name", "10", "40"));
+    add(textWidget("WSCvlabel", names::kRateLabel, "sample freq", "10", "70"));
+    add(textWidget("WSCvlabel", names::kBitsLabel, "bits per sample", "10", "100"));
+    add(textWidget("WSCvlabel", names::kPointsLabel, "points", "10", "130"));
+    add(textWidget("WSCvlabel", names::kPositionLabel, "position", "10", "160"));
+    const std::string combo = names::kSizeBox;
+    add({"create WSCcomboBox " + combo + " in " + window, combo + " menuItems=" + names::kSegmentSizeItems,
+         combo + " backBlinkColor=DEF13", combo + " workBackColor=DEF11", combo + " labelString=1024",
+         combo + " interCur=0", combo + " name=" + combo, combo + " x=10", combo + " y=190", combo + " height=20",
+         combo + " vis=1"});
+    add(area("WSCvdrawingArea", names::kPowerArea, "10", "260", "388", "330"));
+    add(area("WSCvdrawingArea", names::kPhaseArea, "402", "260", "388", "330"));
+    add(sizedText("WSCvlabel", names::kPowerCaption, "power", "10", "240", "388", "18"));
+    add(sizedText("WSCvlabel", names::kPhaseCaption, "phase", "402", "240", "388", "18"));
+    add(sizedText("WSCvbtn", names::kBackButton, "back", "10", "214", "48", "22"));
+    add(sizedText("WSCvbtn", names::kForwButton, "forw", "63", "214", "48", "22"));
+    add({window + " shown"});
 
     // The initialise callbacks draw into the views between the last widget and the showing;
     // what they draw is not this test's matter.
@@ -122,13 +126,20 @@ TEST(Window, BindsTheFourteenCallbacksToTheirWidgetsAndEvents)
 {
     WSDappDev::runInitHandlers();
     const std::vector<Binding> expected = {
-        {"newvbtn_000", "act_ep", 2, "wave1act_ep"},      {"newvdra_001", "init_ep", 0, "gra1Init_ep"},
-        {"newvdra_001", "expose_ep", 9, "gra1Expose_ep"}, {"newvsli_000", "valueCH_ep", 3, "sli1valueCH_ep"},
-        {"newvsli_000", "act_ep", 2, "sli1act_ep"},       {"newvdra_002", "init2_ep", 0, "gra2Init_ep"},
-        {"newvdra_002", "expose2_ep", 9, "gra2Expose_ep"}, {"newcomb_000", "act_ep", 2, "combo1act_ep"},
-        {"newvdra_000", "init_ep", 0, "gra3init_ep"},     {"newvdra_000", "expose_ep", 9, "gra3expose_ep"},
-        {"newvdra_003", "init_ep", 0, "gra4init_ep"},     {"newvdra_003", "expose_ep", 9, "gra4expose_ep"},
-        {"newvbtn_001", "act_ep", 2, "btn1act_ep"},       {"newvbtn_002", "act_ep", 2, "btn2act_ep"},
+        {names::kSelectButton, "act_ep", 2, "wave1act_ep"},
+        {names::kWholeWaveArea, "init_ep", 0, "gra1Init_ep"},
+        {names::kWholeWaveArea, "expose_ep", 9, "gra1Expose_ep"},
+        {names::kPositionSlider, "valueCH_ep", 3, "sli1valueCH_ep"},
+        {names::kPositionSlider, "act_ep", 2, "sli1act_ep"},
+        {names::kSegmentArea, "init2_ep", 0, "gra2Init_ep"},
+        {names::kSegmentArea, "expose2_ep", 9, "gra2Expose_ep"},
+        {names::kSizeBox, "act_ep", 2, "combo1act_ep"},
+        {names::kPowerArea, "init_ep", 0, "gra3init_ep"},
+        {names::kPowerArea, "expose_ep", 9, "gra3expose_ep"},
+        {names::kPhaseArea, "init_ep", 0, "gra4init_ep"},
+        {names::kPhaseArea, "expose_ep", 9, "gra4expose_ep"},
+        {names::kBackButton, "act_ep", 2, "btn1act_ep"},
+        {names::kForwButton, "act_ep", 2, "btn2act_ep"},
     };
     std::vector<std::string> bound, wanted;
     for (WSCbase* widget : WSGIappObjectList()->all()) {
@@ -147,7 +158,7 @@ TEST(Window, BindsTheFourteenCallbacksToTheirWidgetsAndEvents)
 TEST(Window, TheQtWindowShowsEveryWidgetWhereItsTableSays)
 {
     wsqt::HeadlessSession session;
-    QWidget* window = session.qtWidget("newwin000");
+    QWidget* window = session.qtWidget(names::kMainWindow);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Sefaro");
@@ -185,7 +196,7 @@ int exposes = 0;
 TEST(Window, APaintRaisesExposeUnlessTheProgramsOwnExposeJustCopiedThePicture)
 {
     wsqt::HeadlessSession session;
-    WSCbase* area = session.find("newvdra_002");
+    WSCbase* area = session.find(names::kSegmentArea);
     auto* counter = new WSCprocedure("count", WSEV_EXPOSE);
     counter->setFunction([](WSCbase*) { ++exposes; }, "count");
     area->addProcedure(counter);
@@ -193,27 +204,27 @@ TEST(Window, APaintRaisesExposeUnlessTheProgramsOwnExposeJustCopiedThePicture)
     area->execProcedure(WSEV_EXPOSE);
     session.settle();
     EXPECT_EQ(exposes, 1);
-    session.qtWidget("newvdra_002")->repaint();
+    session.qtWidget(names::kSegmentArea)->repaint();
     EXPECT_EQ(exposes, 2);
 }
 
 TEST(Window, LabelsAndButtonsShowTheirTextsAndElideWhatDoesNotFit)
 {
     wsqt::HeadlessSession session;
-    auto* load = qobject_cast<QPushButton*>(session.qtWidget("newvbtn_000"));
+    auto* load = qobject_cast<QPushButton*>(session.qtWidget(names::kSelectButton));
     ASSERT_NE(load, nullptr);
     EXPECT_EQ(load->text(), "select WAVE");
-    auto* name = qobject_cast<QLabel*>(session.qtWidget("newvlab_000"));
+    auto* name = qobject_cast<QLabel*>(session.qtWidget(names::kNameLabel));
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->text(), "name");
     EXPECT_EQ(name->toolTip(), "");
 
     const char* long_name = "a_recording_with_a_name_far_too_long_for_the_left_column.wav";
-    session.find("newvlab_000")->setPropertyV(_WSNlabelString(), long_name);
+    session.find(names::kNameLabel)->setPropertyV(_WSNlabelString(), long_name);
     EXPECT_LE(name->width(), 105);
     EXPECT_NE(name->text(), long_name);
     EXPECT_EQ(name->toolTip(), long_name);
-    EXPECT_STREQ(session.find("newvlab_000")->getProperty(_WSNlabelString()).text(), long_name);
+    EXPECT_STREQ(session.find(names::kNameLabel)->getProperty(_WSNlabelString()).text(), long_name);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli_window_fixture.h"
+#include "names/window_names.h"
 
 namespace {
 
@@ -101,11 +102,11 @@ INSTANTIATE_TEST_SUITE_P(Segments, SpectrumMatchesTheWindow, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-class SpectrumOfATone : public CliAndWindow, public testing::WithParamInterface<int> {};
+class SpectrumOfATone : public CliAndWindow, public testing::WithParamInterface<long> {};
 
 // A tone that falls on a bin of every size: 60 · 44100 / 1024 Hz.
 TEST_P(SpectrumOfATone, PeaksAtTheTonesBin) {
-    const int size = GetParam();
+    const long size = GetParam();
     file("tone.wav", sine(60 * 44100.0 / 1024, 10000, 22050));
     const CliRun r =
         cli({"spectrum", "tone.wav", "--size", std::to_string(size), "--position", "3000"});
@@ -119,6 +120,6 @@ TEST_P(SpectrumOfATone, PeaksAtTheTonesBin) {
     EXPECT_NEAR((*peak)[1], std::log1p(2700.0 * 2700.0), 0.02);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, SpectrumOfATone, testing::Values(512, 1024, 2048, 4096));
+INSTANTIATE_TEST_SUITE_P(Sizes, SpectrumOfATone, testing::ValuesIn(names::kSegmentSizes));
 
 }  // namespace

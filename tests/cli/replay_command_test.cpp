@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli_window_fixture.h"
+#include "names/window_names.h"
 
 namespace {
 
@@ -28,13 +29,13 @@ std::string shown(const Record& r, const char* widget, const char* property = "l
 Strings labels(const Record& r) {
     Strings texts;
     for (const char* l :
-         {"newvlab_000", "newvlab_005", "newvlab_011", "newvlab_012", "newvlab_013"})
+         {names::kNameLabel, names::kRateLabel, names::kBitsLabel, names::kPointsLabel, names::kPositionLabel})
         texts.push_back(shown(r, l));
     return texts;
 }
 // The slider's maximum and drag interval.
 Strings range(const Record& r) {
-    return {shown(r, "newvsli_000", "maximum"), shown(r, "newvsli_000", "dragInterval")};
+    return {shown(r, names::kPositionSlider, "maximum"), shown(r, names::kPositionSlider, "dragInterval")};
 }
 std::string messages(const Record& r) {
     return QJsonDocument(r["messages"].toArray()).toJson(QJsonDocument::Compact).toStdString();
@@ -85,14 +86,14 @@ TEST_F(Replay, ShowsTheNoticeAndTheFactsOfALongFileAndARefusalOrCancelChangesNot
                               R"("x":"120","y":"120"}])");
     EXPECT_EQ(labels(r[1]), (Strings{"long.wav", "44100Hz", "16bitsPerSamp", "22050", "0"}));
     EXPECT_EQ(range(r[1]), (Strings{"21026", "420"}));
-    EXPECT_EQ(shown(r[1], "newcomb_000"), "1024");
+    EXPECT_EQ(shown(r[1], names::kSizeBox), "1024");
     EXPECT_EQ(r[1]["widgets"].toObject().size(), 17);
-    EXPECT_EQ(r[1]["widgets"]["newwin000"]["class"].toString().toStdString(), "WSCmainWindow");
+    EXPECT_EQ(r[1]["widgets"][names::kMainWindow]["class"].toString().toStdString(), "WSCmainWindow");
     EXPECT_EQ(messages(r[3]), R"([{"text":"Sorry, this program is for single-channel only",)"
                               R"("x":"120","y":"120"}])");
     EXPECT_EQ(messages(r[4]), "[]");
     for (const Record& unchanged : {r[3], r[4]}) EXPECT_EQ(unchanged["widgets"], r[2]["widgets"]);
-    EXPECT_EQ(shown(r[4], "newvlab_013"), "40");
+    EXPECT_EQ(shown(r[4], names::kPositionLabel), "40");
 }
 
 // A size larger than the wave gives a negative range, truncated toward zero.
@@ -117,7 +118,7 @@ TEST_F(Replay, SlidingKeysAndStepsMoveThePositionAndTheSameSizeReturnsItToZero) 
         "key Left\nkey Home\nback\nkey Right\nkey PageUp\n");
     ASSERT_EQ(run.exit_code, 0) << run.err;
     Strings positions;
-    for (const Record& record : r) positions.push_back(shown(record, "newvlab_013"));
+    for (const Record& record : r) positions.push_back(shown(record, names::kPositionLabel));
     EXPECT_EQ(positions, (Strings{"0", "300", "300", "0", "4976", "4976", "4975", "4876", "4875",
                                   "0", "0", "1", "100"}));
 }
@@ -159,7 +160,7 @@ TEST_F(Replay, ShotsAreTheWindowAfterEachActionOfAScriptFromStandardInput) {
         replay("cancel\nload w.wav\n# c\nslide 100\n", {"--shots", "shots/new"});
     ASSERT_EQ(run.exit_code, 0) << run.err;
     ASSERT_EQ(r.size(), 3u);
-    EXPECT_EQ(shown(r[2], "newvlab_013"), "100");
+    EXPECT_EQ(shown(r[2], names::kPositionLabel), "100");
     const auto shots = dir.path() / "shots" / "new";
     EXPECT_EQ(namesIn(shots), (Strings{"001.png", "002.png", "003.png"}));
     const auto shot = [&](const char* name) { return QImage((shots / name).c_str()); };

@@ -3,6 +3,7 @@
 
 #include "scenario.h"
 #include "fftw_oracle.h"
+#include "names/window_names.h"
 
 namespace {
 
@@ -38,10 +39,10 @@ TEST_F(Load, ALongFileIsCutWithANoticeAndShownWhole)
     EXPECT_EQ(user.takeFileDialogPlaces(), (std::vector<std::string>{"120,120"}));
     EXPECT_EQ(user.takeMessages(),
               (std::vector<WSshownMessage>{{"Sorry, this program change parameter of wave length", "120", "120"}}));
-    EXPECT_EQ(label("newvlab_000"), "long tone.wav");
-    EXPECT_EQ(label("newvlab_005"), "44100Hz");
-    EXPECT_EQ(label("newvlab_011"), "16bitsPerSamp");
-    EXPECT_EQ(label("newvlab_012"), "22050");
+    EXPECT_EQ(label(names::kNameLabel), "long tone.wav");
+    EXPECT_EQ(label(names::kRateLabel), "44100Hz");
+    EXPECT_EQ(label(names::kBitsLabel), "16bitsPerSamp");
+    EXPECT_EQ(label(names::kPointsLabel), "22050");
     EXPECT_EQ(position(), "0");
     EXPECT_EQ(sliderMaximum(), "21026");
     EXPECT_EQ(sliderDrag(), "420");
@@ -100,7 +101,7 @@ TEST_F(Load, AFileShorterThanTheSizeMakesNoSegmentUntilASmallerSizeIsChosen)
     const std::vector<std::vector<uint32_t>> start_up = {view(2), view(3), view(4)};
     const std::vector<int16_t> samples = pattern(1000);
     load(file("short.wav", samples));
-    EXPECT_EQ(label("newvlab_012"), "1000");
+    EXPECT_EQ(label(names::kPointsLabel), "1000");
     EXPECT_EQ(seliii, nullptr);
     EXPECT_EQ(sliderMaximum(), "-24");
     EXPECT_EQ(sliderDrag(), "0");

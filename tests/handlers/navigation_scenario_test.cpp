@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "names/window_names.h"
 #include "scenario.h"
 
 namespace {
@@ -52,17 +53,17 @@ TEST_F(Navigation, AtTheSlidersMaximumTheSegmentEndsAtTheLastSample)
 TEST_F(Navigation, KeysOnTheFocusedSliderMoveItAndTheSpectraFollow)
 {
     const std::vector<uint32_t> power_at_0 = view(3);
-    session.key("newvsli_000", Qt::Key_Right);
+    session.key(names::kPositionSlider, Qt::Key_Right);
     EXPECT_EQ(position(), "1");
     EXPECT_NE(view(3), power_at_0);
-    session.key("newvsli_000", Qt::Key_End);
+    session.key(names::kPositionSlider, Qt::Key_End);
     EXPECT_EQ(position(), "4976");
     EXPECT_EQ(segment(), samplesFrom(4976));
-    session.key("newvsli_000", Qt::Key_PageUp);
+    session.key(names::kPositionSlider, Qt::Key_PageUp);
     EXPECT_EQ(position(), "4976");
-    session.key("newvsli_000", Qt::Key_PageDown);  // one drag interval back
+    session.key(names::kPositionSlider, Qt::Key_PageDown);  // one drag interval back
     EXPECT_EQ(position(), "4877");
-    session.key("newvsli_000", Qt::Key_Home);
+    session.key(names::kPositionSlider, Qt::Key_Home);
     EXPECT_EQ(position(), "0");
 }
 
@@ -103,10 +104,10 @@ TEST_F(Navigation, ChoosingTheCurrentSizeRebuildsAndReturnsToTheStart)
     segment_exposes = 0;
     auto* counter = new WSCprocedure("count", WSEV_EXPOSE);
     counter->setFunction([](WSCbase*) { ++segment_exposes; }, "count");
-    wsqt::HeadlessSession::find("newvdra_002")->addProcedure(counter);
+    wsqt::HeadlessSession::find(names::kSegmentArea)->addProcedure(counter);
 
     // The combo box's own activation, as a choice of the current item raises it.
-    wsqt::HeadlessSession::find("newcomb_000")->execProcedure(WSEV_ACTIVATE);
+    wsqt::HeadlessSession::find(names::kSizeBox)->execProcedure(WSEV_ACTIVATE);
     EXPECT_EQ(segment_exposes, 2) << "the segment is drawn by the size change and again by the slider's value change";
     EXPECT_EQ(position(), "0");
     EXPECT_EQ(sliderValue(), "0");
@@ -116,11 +117,11 @@ TEST_F(Navigation, ChoosingTheCurrentSizeRebuildsAndReturnsToTheStart)
 
 TEST_F(Navigation, OnlyTheFourSizesReachTheAnalysis)
 {
-    wsqt::HeadlessSession::find("newcomb_000")->setPropertyV(_WSNlabelString(), "-7");
-    wsqt::HeadlessSession::find("newcomb_000")->execProcedure(WSEV_ACTIVATE);
+    wsqt::HeadlessSession::find(names::kSizeBox)->setPropertyV(_WSNlabelString(), "-7");
+    wsqt::HeadlessSession::find(names::kSizeBox)->execProcedure(WSEV_ACTIVATE);
     EXPECT_EQ(selsize, 1024);
-    wsqt::HeadlessSession::find("newcomb_000")->setPropertyV(_WSNlabelString(), "1000");
-    wsqt::HeadlessSession::find("newcomb_000")->execProcedure(WSEV_ACTIVATE);
+    wsqt::HeadlessSession::find(names::kSizeBox)->setPropertyV(_WSNlabelString(), "1000");
+    wsqt::HeadlessSession::find(names::kSizeBox)->execProcedure(WSEV_ACTIVATE);
     EXPECT_EQ(selsize, 1024);
     choose("512");
     EXPECT_EQ(selsize, 512);
@@ -136,19 +137,19 @@ TEST_F(Navigation, NoSegmentMeansTheControlsDoNothing)
     const Snapshot shown = snapshot();
     forw();
     back();
-    wsqt::HeadlessSession::find("newvsli_000")->execProcedure(WSEV_VALUE_CHANGE);
-    wsqt::HeadlessSession::find("newvsli_000")->execProcedure(WSEV_ACTIVATE);
+    wsqt::HeadlessSession::find(names::kPositionSlider)->execProcedure(WSEV_VALUE_CHANGE);
+    wsqt::HeadlessSession::find(names::kPositionSlider)->execProcedure(WSEV_ACTIVATE);
     EXPECT_EQ(snapshot(), shown);
 }
 
 TEST(BeforeAnyLoad, TheControlsDoNothing)
 {
     wsqt::HeadlessSession session;
-    session.click("newvbtn_001");
-    session.click("newvbtn_002");
-    wsqt::HeadlessSession::find("newvsli_000")->execProcedure(WSEV_VALUE_CHANGE);
-    wsqt::HeadlessSession::find("newvsli_000")->execProcedure(WSEV_ACTIVATE);
-    EXPECT_STREQ(wsqt::HeadlessSession::find("newvlab_013")->getProperty(_WSNlabelString()).text(), "position");
+    session.click(names::kBackButton);
+    session.click(names::kForwButton);
+    wsqt::HeadlessSession::find(names::kPositionSlider)->execProcedure(WSEV_VALUE_CHANGE);
+    wsqt::HeadlessSession::find(names::kPositionSlider)->execProcedure(WSEV_ACTIVATE);
+    EXPECT_STREQ(wsqt::HeadlessSession::find(names::kPositionLabel)->getProperty(_WSNlabelString()).text(), "position");
     EXPECT_EQ(siii, nullptr);
     EXPECT_EQ(seliii, nullptr);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "names/window_names.h"
 #include "plot/view_devices.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
@@ -41,18 +42,18 @@ protected:
     void load(const std::string& path)
     {
         user.queueAnswer(path);
-        session.click("newvbtn_000");
+        session.click(names::kSelectButton);
     }
     void cancelLoad()
     {
         user.queueAnswer(std::nullopt);
-        session.click("newvbtn_000");
+        session.click(names::kSelectButton);
     }
-    void choose(const char* size) { ASSERT_TRUE(session.choose("newcomb_000", size)); }
-    void slideTo(int position) { session.slide("newvsli_000", position); }
-    void letGo() { session.release("newvsli_000"); }
-    void back() { session.click("newvbtn_001"); }
-    void forw() { session.click("newvbtn_002"); }
+    void choose(const char* size) { ASSERT_TRUE(session.choose(names::kSizeBox, size)); }
+    void slideTo(int position) { session.slide(names::kPositionSlider, position); }
+    void letGo() { session.release(names::kPositionSlider); }
+    void back() { session.click(names::kBackButton); }
+    void forw() { session.click(names::kForwButton); }
 
     std::string text(const char* instance, const char* property)
     {
@@ -60,10 +61,10 @@ protected:
         return widget ? widget->getProperty(property).text() : "<missing>";
     }
     std::string label(const char* instance) { return text(instance, _WSNlabelString()); }
-    std::string position() { return label("newvlab_013"); }
-    std::string sliderMaximum() { return text("newvsli_000", _WSNmaximum()); }
-    std::string sliderDrag() { return text("newvsli_000", _WSNdragInterval()); }
-    std::string sliderValue() { return text("newvsli_000", _WSNvalue()); }
+    std::string position() { return label(names::kPositionLabel); }
+    std::string sliderMaximum() { return text(names::kPositionSlider, _WSNmaximum()); }
+    std::string sliderDrag() { return text(names::kPositionSlider, _WSNdragInterval()); }
+    std::string sliderValue() { return text(names::kPositionSlider, _WSNvalue()); }
 
     // The picture of view 1 to 4 as its device holds it (empty before the device exists).
     static std::vector<uint32_t> view(int number)
@@ -77,11 +78,12 @@ protected:
     Snapshot snapshot()
     {
         Snapshot s;
-        for (const char* l : {"newvlab_000", "newvlab_005", "newvlab_011", "newvlab_012", "newvlab_013"}) {
+        for (const char* l : {names::kNameLabel, names::kRateLabel, names::kBitsLabel,
+                              names::kPointsLabel, names::kPositionLabel}) {
             s.labels.push_back(label(l));
         }
-        s.slider = {sliderValue(), text("newvsli_000", _WSNminimum()), sliderMaximum(), sliderDrag()};
-        s.combo = label("newcomb_000");
+        s.slider = {sliderValue(), text(names::kPositionSlider, _WSNminimum()), sliderMaximum(), sliderDrag()};
+        s.combo = label(names::kSizeBox);
         for (int v = 1; v <= 4; ++v) s.views.push_back(view(v));
         if (siii) s.wave.assign(siii, siii + maxsize);
         s.size = selsize;

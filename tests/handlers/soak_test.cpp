@@ -1,5 +1,6 @@
 #include <malloc.h>
 
+#include "names/window_names.h"
 #include "scenario.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -29,7 +30,7 @@ TEST_F(Soak, AThousandMixedActionsLeaveNoGrowth)
         case 4: forw(); break;
         case 5: back(); break;
         case 6: cancelLoad(); break;
-        case 7: session.key("newvsli_000", Qt::Key_PageDown); break;
+        case 7: session.key(names::kPositionSlider, Qt::Key_PageDown); break;
         }
     };
     // What the scripted user keeps of each action is dropped at once: only the program's

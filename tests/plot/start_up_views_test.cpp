@@ -3,6 +3,7 @@
 
 #include <QImage>
 
+#include "names/window_names.h"
 #include "picture.h"
 #include "plot/view_devices.h"
 #include "toolkit/qt/headless.h"
@@ -20,10 +21,10 @@ struct AreaCase {
 
 // View 3 has no ticks: no file is loaded at start-up.
 const AreaCase kAreas[] = {
-    {"newvdra_001", &mdev, 120, 10, 670, 100, kWaveFrame},
-    {"newvdra_002", &mdev2, 120, 135, 670, 100, kWaveFrame},
-    {"newvdra_000", &mdev3, 10, 260, 388, 330, kPowerAxes},
-    {"newvdra_003", &mdev4, 402, 260, 388, 330, kSpectrumFrame},
+    {names::kWholeWaveArea, &mdev, 120, 10, 670, 100, kWaveFrame},
+    {names::kSegmentArea, &mdev2, 120, 135, 670, 100, kWaveFrame},
+    {names::kPowerArea, &mdev3, 10, 260, 388, 330, kPowerAxes},
+    {names::kPhaseArea, &mdev4, 402, 260, 388, 330, kSpectrumFrame},
 };
 
 // Each view's device holds its frame, its area shows it, and so does the grabbed window,

@@ -1,6 +1,7 @@
 // The four views' init, expose and update, with the program's own callbacks and devices.
 #include <gtest/gtest.h>
 
+#include "names/window_names.h"
 #include "picture.h"
 #include "plot/view_callbacks.h"
 #include "plot/view_devices.h"
@@ -23,10 +24,10 @@ struct ViewCase {
 
 // In the views' numeric order.
 const ViewCase kViews[] = {
-    {PlotView::wave, "newvdra_001", &mdev, gra1Expose_ep, 670, 100, kWaveFrame},
-    {PlotView::segment, "newvdra_002", &mdev2, gra2Expose_ep, 670, 100, kWaveFrame},
-    {PlotView::power, "newvdra_000", &mdev3, gra3expose_ep, 388, 330, kPowerAxes},
-    {PlotView::phase, "newvdra_003", &mdev4, gra4expose_ep, 388, 330, kSpectrumFrame},
+    {PlotView::wave, names::kWholeWaveArea, &mdev, gra1Expose_ep, 670, 100, kWaveFrame},
+    {PlotView::segment, names::kSegmentArea, &mdev2, gra2Expose_ep, 670, 100, kWaveFrame},
+    {PlotView::power, names::kPowerArea, &mdev3, gra3expose_ep, 388, 330, kPowerAxes},
+    {PlotView::phase, names::kPhaseArea, &mdev4, gra4expose_ep, 388, 330, kSpectrumFrame},
 };
 
 void forgetDevices()

@@ -120,8 +120,12 @@ void HeadlessSession::key(const char* instance_name, const char* key_name)
 QImage HeadlessSession::grabWindow()
 {
     settle();
-    QWidget* window = qtWidget("newwin000");
-    return window ? window->grab().toImage() : QImage();
+    for (WSCbase* object : WSGIappObjectList()->all()) {
+        if (std::strcmp(object->getClassName(), "WSCmainWindow") != 0) continue;
+        QWidget* window = widgetOf(object);
+        return window ? window->grab().toImage() : QImage();
+    }
+    return QImage();
 }
 
 }  // namespace wsqt
