@@ -6,7 +6,6 @@
 #include "names/window_names.h"
 #include "plot/view_callbacks.h"
 #include "toolkit/toolkit.h"
-#include "wave/wave1act_ep.h"
 
 WSCmainWindow* newwin000 = nullptr;
 WSCvbtn* newvbtn_000 = nullptr;

@@ -2,7 +2,9 @@
 
 class WSCbase;
 
-// Callbacks of the position slider, the size combo box and the two step buttons.
+// Callbacks of the "select WAVE" button, the position slider, the size combo box and the
+// two step buttons.
+void wave1act_ep(WSCbase* object);
 void sli1valueCH_ep(WSCbase* object);
 void sli1act_ep(WSCbase* object);
 void combo1act_ep(WSCbase* object);

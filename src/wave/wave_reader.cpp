@@ -6,8 +6,6 @@
 
 #include "platform/private_heap.h"
 #include "platform/riff_io.h"
-#include "toolkit/WSNames.h"
-#include "toolkit/WSdialogs.h"
 #include "wave/analysis_state.h"
 #include "wave/wave_refusal.h"
 
@@ -133,55 +131,46 @@ constexpr Step kSteps[] = {open_file,   find_riff,      find_format, alloc_forma
                            read_format, check_channels, check_rate,  check_bits,
                            find_data,   alloc_data,     read_data};
 
-void show_message(const char* x_text, const char* y_text, const char* message) {
-    WSCmessageDialog* dialog = WSGIappMessageDialog();
-    dialog->setPropertyV(_WSNx(), x_text);
-    dialog->setPropertyV(_WSNy(), y_text);
-    dialog->setPropertyV(_WSNlabelString(), message);
-    dialog->popup();
-}
-
-// Replaces the wave with the first samples of the data read. Runs only after the whole
-// file has been read and checked, so a refused file never touches the state.
-void commit_samples(const Load& load, long samples) {
-    if (siii) {
-        delete[] siii;
-        siii = nullptr;
-        maxsize = 0;
-    }
-    const auto count = static_cast<std::size_t>(samples);
-    siii = new short[count];
-    for (std::size_t i = 0; i < count; ++i) {
+// The first samples of the data read, at most kMaxWaveSamples.
+std::vector<short> samples_of(const Load& load) {
+    const auto whole = load.data_read / kBytesPerSample;
+    std::vector<short> samples(std::min(whole, static_cast<std::size_t>(kMaxWaveSamples)));
+    for (std::size_t i = 0; i < samples.size(); ++i) {
         // Byte by byte: the buffer has no alignment to rely on, and the file is
         // little-endian whatever the machine is.
         const auto bits = static_cast<std::uint16_t>(le16(load.data + i * kBytesPerSample));
-        siii[i] = static_cast<short>(bits);
+        samples[i] = static_cast<short>(bits);
     }
-    maxsize = samples;
-    sampleFreq = kRequiredRateHz;
+    return samples;
 }
 
 }  // namespace
 
-WaveReadOutcome readWaveFile(const char* path, const char* x_text, const char* y_text,
-                             std::size_t heap_limit_bytes) {
+WaveRead readWaveFile(const char* path, std::size_t heap_limit_bytes) {
+    WaveRead read;
+    Load load(path, heap_limit_bytes);
     WaveRefusal refusal = WaveRefusal::none;
-    {
-        Load load(path, heap_limit_bytes);
-        for (Step step : kSteps) {
-            if (refusal == WaveRefusal::none) refusal = step(load);
-        }
-        if (refusal == WaveRefusal::none) {
-            const long whole = static_cast<long>(load.data_read / kBytesPerSample);
-            // The notice comes while the previous wave is still whole, so the state is
-            // consistent whatever runs during the modal dialog.
-            if (whole > kMaxWaveSamples) show_message(x_text, y_text, kWaveLengthNotice);
-            commit_samples(load, std::min(whole, kMaxWaveSamples));
-        }
+    for (Step step : kSteps) {
+        if (refusal == WaveRefusal::none) refusal = step(load);
     }
     if (refusal != WaveRefusal::none) {
-        show_message(x_text, y_text, waveRefusalMessage(refusal));
-        return WaveReadOutcome::refused;
+        read.message = waveRefusalMessage(refusal);
+        return read;
     }
-    return WaveReadOutcome::accepted;
+    const bool cut = load.data_read / kBytesPerSample > static_cast<std::size_t>(kMaxWaveSamples);
+    read.outcome = cut ? WaveReadOutcome::cut : WaveReadOutcome::accepted;
+    read.message = cut ? kWaveLengthNotice : nullptr;
+    read.samples = samples_of(load);
+    return read;
+}
+
+void keepWave(const WaveRead& read) {
+    assert(read.outcome != WaveReadOutcome::refused && "a refused file has no wave to keep");
+    delete[] siii;
+    siii = nullptr;
+    maxsize = 0;
+    siii = new short[read.samples.size()];
+    std::copy(read.samples.begin(), read.samples.end(), siii);
+    maxsize = static_cast<long>(read.samples.size());
+    sampleFreq = kRequiredRateHz;
 }

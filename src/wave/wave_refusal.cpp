@@ -9,7 +9,8 @@ struct RefusalText {
     const char* message;
 };
 
-// Word for word as users have always read them, grammar included.
+// The texts the user reads, exactly as the message dialog, sefaro-cli and replay records
+// show them.
 constexpr RefusalText kMessages[] = {
     {WaveRefusal::fileNotFound, "file not found"},
     {WaveRefusal::riffNotFound, "riff chunk not found"},

@@ -8,7 +8,6 @@
 #include "plot/view_callbacks.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
-#include "wave/wave1act_ep.h"
 
 namespace {
 

@@ -1,6 +1,5 @@
-#include "wave/wave1act_ep.h"
+#include "handlers/control_callbacks.h"
 
-#include <cstdio>
 #include <string>
 
 #include "handlers/position_controls.h"
@@ -20,6 +19,15 @@ void setLabel(const char* instance_name, const WSCvariant& text)
     if (WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", instance_name)) {
         label->setProperty(_WSNlabelString(), text);
     }
+}
+
+void showMessage(const std::string& x_text, const std::string& y_text, const char* message)
+{
+    WSCmessageDialog* dialog = WSGIappMessageDialog();
+    dialog->setPropertyV(_WSNx(), x_text.c_str());
+    dialog->setPropertyV(_WSNy(), y_text.c_str());
+    dialog->setPropertyV(_WSNlabelString(), message);
+    dialog->popup();
 }
 
 }  // namespace
@@ -42,9 +50,12 @@ void wave1act_ep(WSCbase* object)
 
     const WSCstring path = dialog->getFileName();
     const WSCstring file_name(dialog->getProperty(_WSNfileName()), -2);
-    if (readWaveFile(path.getString(-2), x_text.c_str(), y_text.c_str()) != WaveReadOutcome::accepted) {
-        return;
-    }
+    const WaveRead read = readWaveFile(path.getString(-2));
+    // The notice of a cut file comes while the previous wave is still whole, so the state
+    // is consistent whatever runs during the modal dialog.
+    if (read.message) showMessage(x_text, y_text, read.message);
+    if (read.outcome == WaveReadOutcome::refused) return;
+    keepWave(read);
 
     setLabel(names::kNameLabel, WSCvariant(file_name));
     setLabel(names::kRateLabel, WSCvariant("44100Hz"));
