@@ -48,16 +48,11 @@ void make_sintbl(int n, double* sintbl) {
 }
 
 void make_bitrev(int n, int* bitrev) {
-    int j = 0;
+    // Setting bit m of an index below m sets bit n/(2m) of its reversal: each doubling of
+    // the table is the table so far plus that bit, with no branch to mispredict.
     bitrev[0] = 0;
-    for (int i = 1; i < n; i++) {
-        int k = n / 2;
-        while (k <= j) {
-            j -= k;
-            k /= 2;
-        }
-        j += k;
-        bitrev[i] = j;
+    for (int m = 1, reversed_bit = n / 2; m < n; m *= 2, reversed_bit /= 2) {
+        for (int i = 0; i < m; i++) bitrev[m + i] = bitrev[i] + reversed_bit;
     }
 }
 

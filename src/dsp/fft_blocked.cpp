@@ -5,9 +5,9 @@
 namespace sefaro::dsp {
 namespace {
 
-// GCC vector extensions: one source serves the baseline build and the AVX2 build.
+// Vector extensions that GCC and Clang share: one source serves the baseline build and
+// the AVX2 build, with either compiler.
 using v4d = double __attribute__((vector_size(32)));
-using v4i = long long __attribute__((vector_size(32)));
 
 #define SEFARO_INLINE [[gnu::always_inline]] inline
 
@@ -53,14 +53,14 @@ SEFARO_INLINE void butterfly(v4d& xa, v4d& ya, v4d& xb, v4d& yb, const Twiddles&
 }
 
 SEFARO_INLINE void transpose(v4d& r0, v4d& r1, v4d& r2, v4d& r3) {
-    const v4d t0 = __builtin_shuffle(r0, r1, v4i{0, 4, 2, 6});
-    const v4d t1 = __builtin_shuffle(r0, r1, v4i{1, 5, 3, 7});
-    const v4d t2 = __builtin_shuffle(r2, r3, v4i{0, 4, 2, 6});
-    const v4d t3 = __builtin_shuffle(r2, r3, v4i{1, 5, 3, 7});
-    r0 = __builtin_shuffle(t0, t2, v4i{0, 1, 4, 5});
-    r1 = __builtin_shuffle(t1, t3, v4i{0, 1, 4, 5});
-    r2 = __builtin_shuffle(t0, t2, v4i{2, 3, 6, 7});
-    r3 = __builtin_shuffle(t1, t3, v4i{2, 3, 6, 7});
+    const v4d t0 = __builtin_shufflevector(r0, r1, 0, 4, 2, 6);
+    const v4d t1 = __builtin_shufflevector(r0, r1, 1, 5, 3, 7);
+    const v4d t2 = __builtin_shufflevector(r2, r3, 0, 4, 2, 6);
+    const v4d t3 = __builtin_shufflevector(r2, r3, 1, 5, 3, 7);
+    r0 = __builtin_shufflevector(t0, t2, 0, 1, 4, 5);
+    r1 = __builtin_shufflevector(t1, t3, 0, 1, 4, 5);
+    r2 = __builtin_shufflevector(t0, t2, 2, 3, 6, 7);
+    r3 = __builtin_shufflevector(t1, t3, 2, 3, 6, 7);
 }
 
 // Sixteen points of each array: four rows n/4 apart, four consecutive points per row.

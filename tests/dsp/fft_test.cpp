@@ -43,6 +43,19 @@ TEST(SineTable, EveryEntryIsTheSine) {
     }
 }
 
+// Each entry is its index with the log2(n) bits read backwards, at every size.
+TEST(BitReversalTable, EveryEntryIsItsIndexReversed) {
+    for (int n = 4, bits = 2; n <= 1 << 16; n *= 2, bits++) {
+        std::vector<int> t(n);
+        make_bitrev(n, t.data());
+        for (int i = 0; i < n; i++) {
+            int reversed = 0;
+            for (int b = 0; b < bits; b++) reversed |= ((i >> b) & 1) << (bits - 1 - b);
+            ASSERT_EQ(t[i], reversed) << n << ": " << i;
+        }
+    }
+}
+
 Signal random_signal(int n, unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> dist(-1.0, 1.0);
