@@ -9,6 +9,10 @@ const CliCommand kCliCommands[] = {
      "print the power and phase spectra the window plots for that segment (N = 512, 1024,\n"
      "      2048 or 4096, default 1024; P from 0, the default, to points - N)",
      runSpectrum},
+    {"peaks", "FILE [--size N] [--position P] [--count K] [--format csv|json]",
+     "print the K strongest peaks of that spectrum (K from 1 to N/2, default 5), strongest\n"
+     "      first, each at its frequency interpolated between bins",
+     runPeaks},
     {"render", "FILE [--size N] [--position P] -o OUT.png",
      "save the whole window, as it shows that segment, as an 800 x 600 PNG", runRender},
     {"replay", "[SCRIPT] [--shots DIR]",
@@ -28,7 +32,8 @@ void printCliUsage(std::FILE* out) {
     }
     std::fputs(
         "replay actions: load PATH, cancel, size N, slide P, release, back, forw,\n"
-        "  key Left|Right|PageUp|PageDown|Home|End; blank lines and # comments\n",
+        "  key Left|Right|PageUp|PageDown|Home|End, point X Y, click X Y,\n"
+        "  drag X1 Y1 X2 Y2, leave; blank lines and # comments\n",
         out);
 }
 

@@ -137,3 +137,9 @@ JsonWriter& JsonWriter::value(double number) {
     out_ += std::isfinite(number) ? roundTripText(number) : "null";
     return *this;
 }
+
+JsonWriter& JsonWriter::null() {
+    beforeItem();
+    out_ += "null";
+    return *this;
+}

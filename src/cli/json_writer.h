@@ -24,6 +24,7 @@ class JsonWriter {
     // Written so that it reads back to the same double; NaN and ±∞, which JSON cannot
     // hold, as null.
     JsonWriter& value(double number);
+    JsonWriter& null();
 
     const std::string& text() const { return out_; }
 

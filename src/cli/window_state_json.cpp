@@ -22,7 +22,8 @@ std::map<std::string, std::string, std::less<>> shownProperties(WSCbase& widget)
 }  // namespace
 
 std::string windowStateJson(long step, long line, std::string_view action,
-                            const std::vector<WSshownMessage>& messages) {
+                            const std::vector<WSshownMessage>& messages,
+                            const std::optional<std::string>& tooltip) {
     JsonWriter json;
     json.beginObject();
     json.key("step").value(step);
@@ -37,6 +38,12 @@ std::string windowStateJson(long step, long line, std::string_view action,
         json.endObject();
     }
     json.endArray();
+    json.key("tooltip");
+    if (tooltip) {
+        json.value(*tooltip);
+    } else {
+        json.null();
+    }
     json.key("widgets").beginObject();
     WSCbase* window = WSGIappObjectList()->getInstance("WSCmainWindow", names::kMainWindow);
     for (WSCbase* widget : WSGIappObjectList()->all()) {

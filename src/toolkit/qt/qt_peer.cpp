@@ -1,5 +1,8 @@
 #include "toolkit/qt/qt_peer.h"
 
+#include <QCursor>
+#include <QToolTip>
+
 #include "toolkit/WSCbase.h"
 #include "toolkit/WSNames.h"
 
@@ -20,7 +23,8 @@ void Peer::applyGeometry()
     if (!widget_) return;
     const QString width = QString::fromUtf8(owner_.getProperty(_WSNwidth()).text());
     const QString height = QString::fromUtf8(owner_.getProperty(_WSNheight()).text());
-    const QSize fallback = defaultSize();
+    // The default size measures the text: only worth it when the table sets no size.
+    const QSize fallback = width.isEmpty() || height.isEmpty() ? defaultSize() : QSize();
     const int w = width.isEmpty() ? fallback.width() : width.toInt();
     const int h = height.isEmpty() ? fallback.height() : height.toInt();
     const int x = QString::fromUtf8(owner_.getProperty(_WSNx()).text()).toInt();
@@ -36,6 +40,11 @@ void Peer::propertyChanged(std::string_view name)
     } else if (name == _WSNvis() && widget_->parentWidget()) {
         // A child shows with its window; the window itself only through setVisible.
         widget_->setVisible(std::string_view(owner_.getProperty(_WSNvis()).text()) != "0");
+    } else if (name == _WSNtoolTip()) {
+        const QString text = QString::fromUtf8(owner_.getProperty(_WSNtoolTip()).text());
+        widget_->setToolTip(text);
+        // A tooltip already shown follows the pointer's readout instead of going stale.
+        if (QToolTip::isVisible() && widget_->underMouse()) QToolTip::showText(QCursor::pos(), text, widget_);
     }
 }
 
