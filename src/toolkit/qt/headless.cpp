@@ -42,7 +42,9 @@ HeadlessSession::HeadlessSession() : state_(std::make_unique<State>())
 
 HeadlessSession::~HeadlessSession()
 {
-    settle();
+    // The widgets outlive the session: the pointer leaves them with it, so that the next
+    // session does not find an area still under a pointer that has gone.
+    leave();
     WSinstallBackend(nullptr);
 }
 
