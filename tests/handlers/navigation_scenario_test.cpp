@@ -101,10 +101,15 @@ TEST_F(Navigation, ChoosingTheCurrentSizeRebuildsAndReturnsToTheStart)
 {
     slideTo(800);
     letGo();
+    // Procedures cannot be removed, so the counter is bound once per process.
+    static const bool counting = [] {
+        auto* counter = new WSCprocedure("count", WSEV_EXPOSE);
+        counter->setFunction([](WSCbase*) { ++segment_exposes; }, "count");
+        wsqt::HeadlessSession::find(names::kSegmentArea)->addProcedure(counter);
+        return true;
+    }();
+    ASSERT_TRUE(counting);
     segment_exposes = 0;
-    auto* counter = new WSCprocedure("count", WSEV_EXPOSE);
-    counter->setFunction([](WSCbase*) { ++segment_exposes; }, "count");
-    wsqt::HeadlessSession::find(names::kSegmentArea)->addProcedure(counter);
 
     // The combo box's own activation, as a choice of the current item raises it.
     wsqt::HeadlessSession::find(names::kSizeBox)->execProcedure(WSEV_ACTIVATE);
@@ -142,9 +147,10 @@ TEST_F(Navigation, NoSegmentMeansTheControlsDoNothing)
     EXPECT_EQ(snapshot(), shown);
 }
 
-TEST(BeforeAnyLoad, TheControlsDoNothing)
+using BeforeAnyLoad = Scenario;
+
+TEST_F(BeforeAnyLoad, TheControlsDoNothing)
 {
-    wsqt::HeadlessSession session;
     session.click(names::kBackButton);
     session.click(names::kForwButton);
     wsqt::HeadlessSession::find(names::kPositionSlider)->execProcedure(WSEV_VALUE_CHANGE);
