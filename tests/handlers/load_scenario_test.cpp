@@ -96,47 +96,4 @@ TEST_F(Load, AGoodFileAfterARefusedOneLoadsAsIfAlone)
     EXPECT_EQ(snapshot(), alone);
 }
 
-TEST_F(Load, AFileShorterThanTheSizeMakesNoSegmentUntilASmallerSizeIsChosen)
-{
-    const std::vector<uint32_t> start_up = view(2);
-    const std::vector<int16_t> samples = pattern(1000);
-    load(file("short.wav", samples));
-    EXPECT_EQ(label(names::kPointsLabel), "1000");
-    EXPECT_EQ(seliii, nullptr);
-    EXPECT_EQ(sliderMaximum(), "-24");
-    EXPECT_EQ(sliderDrag(), "0");
-
-    choose("512");
-    ASSERT_NE(seliii, nullptr);
-    EXPECT_EQ(segment(), std::vector<short>(samples.begin(), samples.begin() + 512));
-    EXPECT_EQ(sliderMaximum(), "488");
-    EXPECT_EQ(sliderDrag(), "9");
-    EXPECT_EQ(position(), "0");
-    EXPECT_NE(view(2), start_up);
-}
-
-TEST_F(Load, SizesLargerThanTheWaveGiveNegativeRangesTruncatedTowardZero)
-{
-    load(file("three thousand.wav", pattern(3000)));
-    choose("4096");
-    EXPECT_EQ(sliderMaximum(), "-1096");
-    EXPECT_EQ(sliderDrag(), "-21");
-    EXPECT_EQ(seliii, nullptr);
-    choose("2048");
-    EXPECT_EQ(sliderMaximum(), "952");
-    EXPECT_EQ(sliderDrag(), "19");
-    EXPECT_NE(seliii, nullptr);
-}
-
-TEST_F(Load, TheSizeShownWhenLoadingIsTheSizeUsed)
-{
-    choose("4096");
-    EXPECT_EQ(seliii, nullptr);
-    EXPECT_EQ(position(), "position");
-    load(file("a.wav", pattern(9000)));
-    EXPECT_EQ(selsize, 4096);
-    EXPECT_EQ(sliderMaximum(), "4904");
-    EXPECT_EQ(position(), "0");
-}
-
 }  // namespace
