@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -29,6 +31,20 @@ void PrintTo(const Walk& walk, std::ostream* out)
 
 class Walks : public Scenario, public testing::WithParamInterface<Walk> {
 protected:
+    // How far the phase curve strays from the centre line of its 388 x 330 view, in pixels;
+    // the frame's vertical axis is left out.
+    static int phaseReach()
+    {
+        const std::vector<uint32_t> picture = view(4);
+        int reach = 0;
+        for (int y = 0; y < 330; ++y) {
+            for (int x = 13; x < 377; ++x) {
+                if (picture[std::size_t(y) * 388 + x] == 0xff000000u) reach = std::max(reach, std::abs(y - 165));
+            }
+        }
+        return reach;
+    }
+
     void act(const std::string& line)
     {
         std::string error;
@@ -72,6 +88,8 @@ TEST_P(Walks, EndWhereTheRowSays)
     EXPECT_EQ(segment(), from(segment_at));
     const OracleSpectrum oracle = oracleSpectrum(from(walk.spectrum_of));
     for (long k = 0; k < selsize / 2; ++k) ASSERT_NEAR(power[k], oracle.log_power[k], 1e-9) << k;
+    // Phases near ±π reach almost to the margins on a scale of ±3.2 radians.
+    EXPECT_GT(phaseReach(), 140);
 }
 
 // 6000 samples at the first size, 1024, give positions 0 to 4976 and a drag interval of 99.
