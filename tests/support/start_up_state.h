@@ -75,11 +75,12 @@ inline void restore()
     }
 }
 
-// The session every test of the process shares (it owns the application, which must
-// outlive the widgets' first showing), put back as the program starts.
+// The session every test of the process shares, put back as the program starts. It owns
+// the application, which lives, like the widgets, until the process ends: destroyed among
+// the exit handlers, after Qt's own statics, it would crash.
 inline wsqt::HeadlessSession& freshSession()
 {
-    static wsqt::HeadlessSession session;
+    static wsqt::HeadlessSession& session = *new wsqt::HeadlessSession;
     restore();
     return session;
 }
