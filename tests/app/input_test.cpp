@@ -162,14 +162,4 @@ TEST_F(RealInput, ProgramChangesOfPropertiesRaiseNoEvent)
     EXPECT_EQ(qobject_cast<QComboBox*>(session.qtWidget(names::kSizeBox))->currentText(), "4096");
 }
 
-TEST_F(RealInput, ASliderWhoseMaximumIsBelowItsMinimumIsDisabledAtZero)
-{
-    setRange("-24", "0");
-    EXPECT_FALSE(slider()->isEnabled());
-    EXPECT_EQ(slider()->value(), 0);
-    EXPECT_STREQ(session.find(names::kPositionSlider)->getProperty(_WSNmaximum()).text(), "-24");
-    QTest::keyClick(slider(), Qt::Key_Right);
-    EXPECT_TRUE(events.empty());
-}
-
 }  // namespace

@@ -13,42 +13,6 @@
 
 namespace {
 
-TEST(Window, TheQtWindowShowsEveryWidgetWhereItsTableSays)
-{
-    wsqt::HeadlessSession& session = start_up::freshSession();
-    QWidget* window = session.qtWidget(names::kMainWindow);
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), "Sefaro");
-    EXPECT_EQ(window->size(), QSize(800, 600));
-    EXPECT_EQ(window->pos(), QPoint(100, 100));
-
-    int children = 0;
-    for (WSCbase* widget : WSGIappObjectList()->all()) {
-        if (widget->getParent() == nullptr) continue;
-        ++children;
-        QWidget* shown = wsqt::widgetOf(widget);
-        ASSERT_NE(shown, nullptr) << widget->getInstanceName();
-        EXPECT_TRUE(shown->isVisible()) << widget->getInstanceName();
-        EXPECT_EQ(shown->parentWidget(), window);
-        EXPECT_EQ(shown->x(), QString(widget->getProperty(_WSNx()).text()).toInt());
-        EXPECT_EQ(shown->y(), QString(widget->getProperty(_WSNy()).text()).toInt());
-        const QString width = widget->getProperty(_WSNwidth()).text();
-        if (!width.isEmpty()) {
-            EXPECT_EQ(shown->width(), width.toInt()) << widget->getInstanceName();
-        } else {
-            // Left column widgets keep a default size that fits the column.
-            EXPECT_GT(shown->width(), 20) << widget->getInstanceName();
-            EXPECT_LE(shown->width(), 105) << widget->getInstanceName();
-        }
-        const QString height = widget->getProperty(_WSNheight()).text();
-        if (!height.isEmpty()) {
-            EXPECT_EQ(shown->height(), height.toInt()) << widget->getInstanceName();
-        }
-    }
-    EXPECT_EQ(children, 16);
-}
-
 int exposes = 0;
 
 TEST(Window, APaintRaisesExposeUnlessTheProgramsOwnExposeJustCopiedThePicture)

@@ -57,46 +57,6 @@ protected:
     std::vector<std::unique_ptr<WSCvdrawingArea>> areas;
 };
 
-// An expose before the device exists leaves the area as it is. The first init makes the
-// device, draws the scale and shows it; a later one keeps the picture and its first size
-// and only shows it again. Expose copies the device's own picture, origin to origin,
-// whatever the area's size says now: the rest of a larger area stays white.
-TEST_F(Views, InitDrawsTheScaleOnceExposeCopiesTheDevice)
-{
-    WSCvdrawingArea& area = *areas[0];
-    area.getdev()->setPixel(5, 5, 0, 0, 0);
-    area.execProcedure(WSEV_EXPOSE);
-    auto untouched = pictureWith(670, 100);
-    untouched->setPixel(5, 5, 0, 0, 0);
-    EXPECT_EQ(differences(*area.getdev(), *untouched), "");
-
-    gra1Init_ep(nullptr);
-    EXPECT_EQ(mdev, nullptr);
-    gra1Init_ep(&area);
-    ASSERT_NE(mdev, nullptr);
-    EXPECT_EQ(differences(*area.getdev(), *pictureWith(670, 100, kWaveFrame)), "");
-
-    auto expectShown = [&](unsigned short width, unsigned short height) {
-        auto expected = pictureWith(width, height, kWaveFrame);
-        expected->drawLine(0, 0, 669, 99);
-        EXPECT_EQ(differences(*area.getdev(), *expected), "") << width << " x " << height;
-    };
-    WSDmwindowDev* first = mdev;
-    mdev->drawLine(0, 0, 669, 99);
-    resize(area, 400, 80);
-    gra1Init_ep(&area);
-    EXPECT_EQ(mdev, first);
-    EXPECT_EQ(mdev->width(), 670);
-    EXPECT_EQ(mdev->height(), 100);
-    expectShown(400, 80);
-    const unsigned short sizes[][2] = {{700, 120}, {300, 50}, {0, 0}};
-    for (const auto& [width, height] : sizes) {
-        resize(area, width, height);
-        area.execProcedure(WSEV_EXPOSE);
-        expectShown(width, height);
-    }
-}
-
 // Every update draws a fresh scale, then the content over it, into the view's own device,
 // made once, and the area shows the result: the old content is gone.
 TEST_F(Views, UpdateDrawsAFreshScaleThenTheContentAndShowsThem)
@@ -130,15 +90,6 @@ TEST_F(Views, PowerScaleUsesTheCurrentRate)
     sampleFreq = 0;
     updateView(PlotView::power, {});
     EXPECT_FALSE(isBlack(*areas[2]->getdev(), 27, 325));
-}
-
-TEST_F(Views, UpdateOfAMissingAreaIsSkipped)
-{
-    areas[1].reset();
-    bool drawn = false;
-    updateView(PlotView::segment, [&](WSCvdrawingArea*, WSDmwindowDev*) { drawn = true; });
-    EXPECT_FALSE(drawn);
-    EXPECT_EQ(mdev2, nullptr);
 }
 
 }  // namespace
