@@ -90,6 +90,13 @@ TEST_P(Walks, EndWhereTheRowSays)
     for (long k = 0; k < selsize / 2; ++k) ASSERT_NEAR(power[k], oracle.log_power[k], 1e-9) << k;
     // Phases near ±π reach almost to the margins on a scale of ±3.2 radians.
     EXPECT_GT(phaseReach(), 140);
+    // The power view's frequency axis has its 1000 Hz tick, and each area shows its view.
+    EXPECT_EQ(view(3)[325 * 388 + 27], 0xff000000u);
+    const char* areas[] = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea, names::kPhaseArea};
+    for (int v = 1; v <= 4; ++v) {
+        const WSDdev* shown = session.find(areas[v - 1])->getdev();
+        EXPECT_EQ(std::vector<uint32_t>(shown->bits(), shown->bits() + shown->width() * shown->height()), view(v)) << v;
+    }
 }
 
 // 6000 samples at the first size, 1024, give positions 0 to 4976 and a drag interval of 99.

@@ -85,17 +85,4 @@ TEST(Device, CopyPlacesPixelsAtTheTargetOffsetAndClipsToBothPictures)
     source.copyImage(nullptr, 0, 0, 3, 2, 0, 0);
 }
 
-TEST(Device, AWidgetsWindowDeviceFollowsItsSizeProperties)
-{
-    WSCvdrawingArea area(nullptr, "area");
-    area.setPropertyV(_WSNwidth(), static_cast<unsigned short>(30));
-    area.setPropertyV(_WSNheight(), static_cast<unsigned short>(20));
-    WSDdev* device = area.getdev();
-    EXPECT_EQ(device->width(), 30);
-    EXPECT_EQ(device->height(), 20);
-    area.setPropertyV(_WSNwidth(), static_cast<unsigned short>(40));
-    EXPECT_EQ(area.getdev(), device);
-    EXPECT_EQ(device->width(), 40);
-}
-
 }  // namespace
