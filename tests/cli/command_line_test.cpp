@@ -61,13 +61,15 @@ void expectStream(const std::string& stream, const std::string& expected) {
 
 class Cli : public testing::TestWithParam<Run> {};
 
-// In a folder with short.wav (3000 samples), long.wav (30000), tiny.wav (4), stereo.wav,
-// empty.wav and an empty folder, to which nothing may be added, not even a temporary file.
+// In a folder with short.wav (3000 samples), long.wav (30000), exact.wav (512), tiny.wav (4),
+// stereo.wav, empty.wav and an empty folder, to which nothing may be added, not even a
+// temporary file.
 TEST_P(Cli, AnswersWithItsExitCodeAndStreamsAndWritesNothing) {
     TempDir dir;
     dir.write("short.wav", mono_wave(pattern(3000)));
     dir.write("long.wav", mono_wave(pattern(30000)));
     dir.write("tiny.wav", mono_wave(pattern(4)));
+    dir.write("exact.wav", mono_wave(pattern(512)));
     dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}),
                                           chunk("data", sample_bytes(pattern(5000)))}));
     dir.write("empty.wav", {});
@@ -82,7 +84,7 @@ TEST_P(Cli, AnswersWithItsExitCodeAndStreamsAndWritesNothing) {
         EXPECT_LE(lineCount(r.err), 1u);
     }
     EXPECT_EQ(namesIn(dir.path()),
-              (std::vector<std::string>{"empty.wav", "folder", "input", "long.wav", "short.wav",
+              (std::vector<std::string>{"empty.wav", "exact.wav", "folder", "input", "long.wav", "short.wav",
                                         "stderr", "stdout", "stereo.wav", "tiny.wav"}));
     EXPECT_TRUE(fs::is_empty(dir.path() / "folder"));
 }
@@ -102,8 +104,11 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"--help", "info"}, 64, "", kUsage},
     Run{{"info", "short.wav"}, 0, "name: short.wav\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: 3000\n", ""},
     Run{{"info", "long.wav"}, 0, "name: long.wav\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: 22050\n", "Sorry, this program change parameter of wave length\n"},
+    Run{{"spectrum", "exact.wav", "--size", "512"}, 0, "bin,frequency_hz,log_power,phase_rad\n0,0,", ""},
+    Run{{"spectrum", "short.wav", "--position", "1976"}, 0, "\n511,", ""},
     Run{{"spectrum"}, 64, "", "spectrum: FILE is missing (usage: sefaro-cli spectrum FILE"},
     Run{{"spectrum", ""}, 64, "", "FILE is missing"},
+    Run{{"spectrum", "--", "-no.wav"}, 2, "", "file not found\n"},
     Run{{"spectrum", "short.wav", "tiny.wav"}, 64, "", "give one FILE only"},
     Run{{"spectrum", "short.wav", "--size", "1000"}, 64, "", "size \"1000\" " + kSizes},
     Run{{"spectrum", "short.wav", "--size", "+512"}, 64, "", "size \"+512\" " + kSizes},

@@ -1,4 +1,6 @@
 #include "scenario.h"
+#include "wave/wave_reader.h"
+#include "wave/wave_refusal.h"
 #include "names/window_names.h"
 
 namespace {
@@ -37,6 +39,34 @@ TEST_F(Load, AGoodFileAfterARefusedOneLoadsAsIfAlone)
     load(dir.write("empty.wav", {}));
     load(good);
     EXPECT_EQ(snapshot(), alone);
+}
+
+// A refusal or the notice of a cut file is shown placed and labelled, once, while the
+// previous wave is still the loaded one; only the cut file then replaces it.
+TEST_F(Load, AMessageIsShownBeforeTheWaveIsReplaced)
+{
+    struct Watching : WSscriptedUser {
+        void takeMessage(WSCmessageDialog& dialog) override
+        {
+            samples_then.push_back(maxsize);
+            WSscriptedUser::takeMessage(dialog);
+        }
+        std::vector<long> samples_then;
+    } watching;
+    load(file("before.wav", pattern(3000)));
+    WSinstallDialogResponder(&watching);
+    const std::pair<std::vector<unsigned char>, WSshownMessage> files[] = {
+        {{}, {"riff chunk not found", "120", "120"}},
+        {wave_builder::mono_wave(pattern(30000)), {kWaveLengthNotice, "120", "120"}}};
+    for (const auto& [bytes, message] : files) {
+        watching.queueAnswer(dir.write("file.wav", bytes));
+        session.click(names::kSelectButton);
+        EXPECT_EQ(watching.takeMessages(), std::vector<WSshownMessage>{message});
+        EXPECT_EQ(watching.samples_then, std::vector<long>{3000});
+        watching.samples_then.clear();
+    }
+    EXPECT_EQ(maxsize, kMaxWaveSamples);
+    WSinstallDialogResponder(&user);
 }
 
 }  // namespace
