@@ -63,26 +63,4 @@ TEST(Device, LinesIncludeBothEndsAndKeepOnlyTheirVisiblePart)
     }
 }
 
-TEST(Device, CopyPlacesPixelsAtTheTargetOffsetAndClipsToBothPictures)
-{
-    WSDdev source, target;
-    source.setSize(3, 2);
-    source.setPixel(0, 0, 0, 0, 0);
-    source.setPixel(2, 1, 0, 0, 0);
-    target.setSize(4, 4);
-    source.copyImage(&target, 0, 0, 3, 2, 2, 1);
-    EXPECT_EQ(blackPoints(target), (Points{{2, 1}}));  // (2, 1) of the source falls off the right
-
-    WSDdev whole;
-    whole.setSize(3, 2);
-    source.copyImage(&whole, 0, 0, 3, 2, 0, 0);
-    EXPECT_EQ(blackPoints(whole), (Points{{0, 0}, {2, 1}}));
-
-    WSDdev shifted;
-    shifted.setSize(3, 2);
-    source.copyImage(&shifted, 1, 1, 5, 5, -1, 0);  // reaches outside both pictures
-    EXPECT_EQ(blackPoints(shifted), (Points{{0, 0}}));
-    source.copyImage(nullptr, 0, 0, 3, 2, 0, 0);
-}
-
 }  // namespace
