@@ -56,6 +56,7 @@ protected:
         case ReplayVerb::back: back(); break;
         case ReplayVerb::forw: forw(); break;
         case ReplayVerb::key: session.key(names::kPositionSlider, action->argument.c_str()); break;
+        default: FAIL() << "the walks take no pointer action: " << line;
         }
     }
 };

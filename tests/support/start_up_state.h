@@ -20,7 +20,7 @@ namespace start_up {
 
 // Every property a callback or a test may set after the start-up, so that one the
 // start-up left unset can be given back its default reading.
-inline const char* const kChangeable[] = {_WSNvalue(), _WSNminimum(), _WSNmaximum(),
+inline const char* const kChangeable[] = {_WSNvalue(), _WSNminimum(), _WSNmaximum(), _WSNtoolTip(), _WSNoverlayBand(),
                                           _WSNdragInterval(), _WSNlabelString(), _WSNx(), _WSNy()};
 
 using Properties = std::map<std::string, std::string, std::less<>>;
