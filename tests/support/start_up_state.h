@@ -81,6 +81,8 @@ inline void restore()
 inline wsqt::HeadlessSession& freshSession()
 {
     static wsqt::HeadlessSession& session = *new wsqt::HeadlessSession;
+    // A pointer a test left resting over a plot would keep its readout in the captions.
+    session.leave();
     restore();
     return session;
 }
