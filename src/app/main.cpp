@@ -1,5 +1,24 @@
-#include "toolkit/WSapplication.h"
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
-// Everything happens in the toolkit's init handlers and callbacks; the command line goes
-// to the toolkit untouched.
-int main(int argc, char** argv) { return _win_main(argc, argv); }
+#include "toolkit/WSapplication.h"
+#include "toolkit/WSdesktop.h"
+#include "toolkit/qt/qt_command_line.h"
+
+// sefaro [FILE]. Qt takes its own options (-platform, -style …) out of the command line
+// first; a file named on what is left is opened as soon as the window is shown, exactly as
+// if it had been chosen in the file dialog. Everything else happens in the toolkit's init
+// handlers and callbacks.
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const wsqt::DesktopCommandLine command_line = wsqt::readCommandLine(QApplication::arguments(), WSGIdesktop());
+    std::fputs(command_line.out.c_str(), stdout);
+    std::fputs(command_line.err.c_str(), stderr);
+    if (command_line.exit_code) return *command_line.exit_code;
+    if (command_line.file) {
+        QTimer::singleShot(0, &application, [file = *command_line.file] { WSopenFile(file); });
+    }
+    return _win_main(argc, argv);
+}

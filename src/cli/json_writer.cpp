@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "cli/number_text.h"
+#include "report/number_text.h"
 
 namespace {
 

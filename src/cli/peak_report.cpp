@@ -1,7 +1,7 @@
 #include "cli/peak_report.h"
 
 #include "cli/json_writer.h"
-#include "cli/number_text.h"
+#include "report/number_text.h"
 #include "handlers/spectrum_readout.h"
 
 std::vector<SpectrumPeak> strongestSpectrumPeaks(const SpectrumReport& report, long count) {

@@ -34,7 +34,7 @@ void showMessage(const std::string& x_text, const std::string& y_text, const cha
 
 // Lets the user choose a file, reads it, shows its facts and rebuilds every plot from
 // its start with the size shown in the combo box. A cancel or a refused file changes
-// nothing.
+// nothing, not even the folder the next choice starts in.
 void wave1act_ep(WSCbase* object)
 {
     std::string x_text = object->getProperty(_WSNx()).text();
@@ -55,6 +55,7 @@ void wave1act_ep(WSCbase* object)
     // is consistent whatever runs during the modal dialog.
     if (read.message) showMessage(x_text, y_text, read.message);
     if (read.outcome == WaveReadOutcome::refused) return;
+    dialog->keepFolder();
     keepWave(read);
 
     setLabel(names::kNameLabel, WSCvariant(file_name));

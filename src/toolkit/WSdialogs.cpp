@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 #include "toolkit/WSNames.h"
 #include "toolkit/WSbackend.h"
@@ -11,17 +12,23 @@ WSCfileSelect::WSCfileSelect() : WSCbase(nullptr, "fileSelect", "WSCfileSelect")
 long WSCfileSelect::popup()
 {
     std::optional<std::string> chosen;
-    if (WSdialogResponder* responder = WSinstalledDialogResponder()) {
+    if (next_answer_) {
+        chosen = std::exchange(next_answer_, std::nullopt);
+    } else if (WSdialogResponder* responder = WSinstalledDialogResponder()) {
         chosen = responder->chooseFile(*this);
     } else if (WSbackend* backend = WSinstalledBackend()) {
         chosen = backend->runFileDialog(*this);
     }
     if (!chosen || chosen->empty()) return 0;
     path_ = *chosen;
-    const std::filesystem::path path(path_);
-    last_directory_ = path.parent_path().string();
-    setPropertyV(_WSNfileName(), path.filename().string().c_str());
+    setPropertyV(_WSNfileName(), std::filesystem::path(path_).filename().string().c_str());
     return 1;
+}
+
+void WSCfileSelect::keepFolder()
+{
+    last_directory_ = std::filesystem::path(path_).parent_path().string();
+    if (folder_listener_) folder_listener_(last_directory_);
 }
 
 WSCmessageDialog::WSCmessageDialog() : WSCbase(nullptr, "messageDialog", "WSCmessageDialog") {}
@@ -55,3 +62,10 @@ Dialog* shared()
 WSCfileSelect* WSGIappFileSelect() { return shared<WSCfileSelect>(); }
 
 WSCmessageDialog* WSGIappMessageDialog() { return shared<WSCmessageDialog>(); }
+
+std::optional<std::string> WSGFchooseSaveFile(const std::string& proposed_path, const std::string& filter)
+{
+    if (WSdialogResponder* responder = WSinstalledDialogResponder()) return responder->chooseSaveFile(proposed_path);
+    if (WSbackend* backend = WSinstalledBackend()) return backend->runSaveDialog(proposed_path, filter);
+    return std::nullopt;
+}

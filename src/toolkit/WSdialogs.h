@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "toolkit/WSCbase.h"
@@ -12,13 +14,28 @@ public:
     WSCfileSelect();
     // Modal; 1 when a file was confirmed, 0 otherwise.
     long popup();
+    // The next popup confirms path at once, without showing anything: a file handed in from
+    // outside is chosen exactly as a user who picked it straight away.
+    void confirmNext(std::string path) { next_answer_ = std::move(path); }
     WSCstring getFileName() const { return WSCstring(path_.c_str()); }
-    // The folder of the last confirmed file, where the next choice starts.
+
+    // The program accepted the last confirmed file: the next choice starts in its folder,
+    // and the folder listener hears of it. A confirmed file that is refused does not count.
+    void keepFolder();
+    // Where the next choice starts; empty until a folder was kept or set.
     const std::string& lastDirectory() const { return last_directory_; }
+    void setLastDirectory(std::string folder) { last_directory_ = std::move(folder); }
+    // Null stops the listening.
+    void setFolderListener(std::function<void(const std::string&)> listener)
+    {
+        folder_listener_ = std::move(listener);
+    }
 
 private:
     std::string path_;
     std::string last_directory_;
+    std::optional<std::string> next_answer_;
+    std::function<void(const std::string&)> folder_listener_;
 };
 
 // The shared message dialog: shows _WSNlabelString at _WSNx/_WSNy.
@@ -31,3 +48,7 @@ public:
 
 WSCfileSelect* WSGIappFileSelect();
 WSCmessageDialog* WSGIappMessageDialog();
+
+// Asks the user where to save, offering proposed_path first; filter names the kind of file
+// ("PNG picture (*.png)"). The path chosen, or nothing when cancelled.
+std::optional<std::string> WSGFchooseSaveFile(const std::string& proposed_path, const std::string& filter);

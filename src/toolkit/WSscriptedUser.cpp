@@ -13,6 +13,19 @@ std::optional<std::string> WSscriptedUser::chooseFile(WSCfileSelect& dialog)
 {
     file_dialog_places_.push_back(std::string(dialog.getProperty(_WSNx()).text()) + "," +
                                   dialog.getProperty(_WSNy()).text());
+    return nextAnswer();
+}
+
+std::vector<std::string> WSscriptedUser::takeSaveProposals() { return std::exchange(save_proposals_, {}); }
+
+std::optional<std::string> WSscriptedUser::chooseSaveFile(const std::string& proposed_path)
+{
+    save_proposals_.push_back(proposed_path);
+    return nextAnswer();
+}
+
+std::optional<std::string> WSscriptedUser::nextAnswer()
+{
     if (answers_.empty()) return std::nullopt;
     std::optional<std::string> answer = std::move(answers_.front());
     answers_.pop_front();

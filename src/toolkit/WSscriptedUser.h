@@ -14,8 +14,8 @@ struct WSshownMessage {
 };
 
 // Answers the dialogs as a user following a script (tests, benchmarks, the command line):
-// the file dialog takes the next queued answer, a path or nothing to cancel, and cancels
-// when none is queued; every message is kept with its place.
+// the file dialog and the save dialog take the next queued answer, a path or nothing to
+// cancel, and cancel when none is queued; every message is kept with its place.
 class WSscriptedUser : public WSdialogResponder {
 public:
     void queueAnswer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
@@ -24,12 +24,17 @@ public:
     // ("x,y").
     std::vector<WSshownMessage> takeMessages();
     std::vector<std::string> takeFileDialogPlaces();
+    // The paths the save dialog proposed, since the last call.
+    std::vector<std::string> takeSaveProposals();
 
     std::optional<std::string> chooseFile(WSCfileSelect& dialog) override;
     void takeMessage(WSCmessageDialog& dialog) override;
+    std::optional<std::string> chooseSaveFile(const std::string& proposed_path) override;
 
 private:
     std::deque<std::optional<std::string>> answers_;
     std::vector<WSshownMessage> messages_;
     std::vector<std::string> file_dialog_places_;
+    std::vector<std::string> save_proposals_;
+    std::optional<std::string> nextAnswer();
 };

@@ -2,7 +2,6 @@
 #include "toolkit/qt/headless_state.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QKeySequence>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -16,6 +15,7 @@
 #include "toolkit/WSapplication.h"
 #include "toolkit/WSbackend.h"
 #include "toolkit/qt/qt_peer.h"
+#include "toolkit/qt/qt_window_picture.h"
 
 namespace wsqt {
 
@@ -127,22 +127,14 @@ void HeadlessSession::key(const char* instance_name, const char* key_name)
 QImage HeadlessSession::grabWindow()
 {
     settle();
-    QWidget* window = mainWindowWidget();
-    return window ? window->grab().toImage() : QImage();
+    return windowPicture(mainWindowWidget());
 }
 
 }  // namespace wsqt
 
 namespace wsqt {
 
-std::string HeadlessSession::windowPng()
-{
-    const QImage picture = grabWindow();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return {};
-    return bytes.toStdString();
-}
+std::string HeadlessSession::windowPng() { return pngBytes(grabWindow()).toStdString(); }
 
 void HeadlessSession::quietQtMessages()
 {

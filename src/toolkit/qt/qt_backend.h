@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "toolkit/WSbackend.h"
 
 namespace wsqt {
@@ -11,6 +13,11 @@ public:
     std::unique_ptr<WSCpeer> realise(WSCbase& widget) override;
     std::optional<std::string> runFileDialog(WSCfileSelect& dialog) override;
     void runMessageDialog(WSCmessageDialog& dialog) override;
+    std::optional<std::string> runSaveDialog(const std::string& proposed_path, const std::string& filter) override;
 };
+
+// Where a file dialog starts: the kept folder; the current folder when none was kept yet;
+// the home folder when the kept one no longer exists.
+QString startFolder(const std::string& kept_folder);
 
 }  // namespace wsqt

@@ -18,6 +18,8 @@ public:
     ComboBoxPeer(WSCbase& owner, QComboBox* combo) : Peer(owner, combo), combo_(combo)
     {
         combo->setEditable(false);
+        // Reached by Tab, never by a click, so a click leaves the keys with the slider.
+        combo->setFocusPolicy(Qt::TabFocus);
         QObject::connect(combo, &QComboBox::activated, combo, [this](int index) {
             this->owner().storeUserValue(_WSNlabelString(), combo_->itemText(index).toUtf8().constData());
             this->owner().execProcedure(WSEV_ACTIVATE);

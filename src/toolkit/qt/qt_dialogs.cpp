@@ -7,7 +7,8 @@
 #include "toolkit/WSdialogs.h"
 #include "toolkit/qt/qt_backend.h"
 
-// The two modal dialogs of QtBackend, each placed at its _WSNx/_WSNy.
+// The modal dialogs of QtBackend: the file and message dialogs, each placed at its
+// _WSNx/_WSNy, and the save dialog.
 namespace wsqt {
 
 namespace {
@@ -20,6 +21,13 @@ QPoint placeOf(const WSCbase& dialog)
 
 }  // namespace
 
+QString startFolder(const std::string& kept_folder)
+{
+    if (kept_folder.empty()) return QDir::currentPath();
+    const QString folder = QString::fromStdString(kept_folder);
+    return QDir(folder).exists() ? folder : QDir::homePath();
+}
+
 std::optional<std::string> QtBackend::runFileDialog(WSCfileSelect& dialog)
 {
     QFileDialog chooser(QApplication::activeWindow(), QStringLiteral("select WAVE"));
@@ -27,11 +35,20 @@ std::optional<std::string> QtBackend::runFileDialog(WSCfileSelect& dialog)
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setFileMode(QFileDialog::ExistingFile);
     chooser.setNameFilters({QStringLiteral("WAVE files (*.wav *.WAV)"), QStringLiteral("All files (*)")});
-    const QString start = QString::fromStdString(dialog.lastDirectory());
-    chooser.setDirectory(start.isEmpty() ? QDir::currentPath() : start);
+    chooser.setDirectory(startFolder(dialog.lastDirectory()));
     chooser.move(placeOf(dialog));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
     return chooser.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<std::string> QtBackend::runSaveDialog(const std::string& proposed_path, const std::string& filter)
+{
+    // The platform's own dialog: saving is where users expect their desktop's choices.
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                                      QString::fromStdString(proposed_path),
+                                                      QString::fromStdString(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
 }
 
 void QtBackend::runMessageDialog(WSCmessageDialog& dialog)

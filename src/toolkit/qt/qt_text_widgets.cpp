@@ -86,6 +86,8 @@ TextPeer* makeButtonPeer(WSCbase& owner, QWidget* parent)
 {
     auto* button = new QPushButton(parent);
     button->setAutoDefault(false);
+    // Reached by Tab, never by a click, so a click leaves the keys with the slider.
+    button->setFocusPolicy(Qt::TabFocus);
     QObject::connect(button, &QPushButton::clicked, button, [&owner] { owner.execProcedure(WSEV_ACTIVATE); });
     return new TextPeer(owner, button);
 }

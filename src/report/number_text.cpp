@@ -1,4 +1,4 @@
-#include "cli/number_text.h"
+#include "report/number_text.h"
 
 #include <cstdio>
 

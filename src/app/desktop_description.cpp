@@ -1,0 +1,88 @@
+#include <string>
+
+#include "app/export_file_name.h"
+#include "app/tool_tips.h"
+#include "names/window_names.h"
+#include "report/spectrum_report.h"
+#include "toolkit/WSdesktop.h"
+#include "wave/analysis_state.h"
+
+namespace {
+
+constexpr char kHelpText[] =
+    "Sefaro " SEFARO_VERSION "\n"
+    "\n"
+    "Mouse\n"
+    "  select WAVE, or drop a file on the window: open a WAVE file\n"
+    "  size box: the segment's size N\n"
+    "  slider: where the segment starts; drag it, or click it and use the keys below\n"
+    "  back, forw: one sample back or forward; hold to repeat\n"
+    "  right-click a plot: save or copy the picture or the spectrum\n"
+    "\n"
+    "Keyboard\n"
+    "  Ctrl+O  open a WAVE file\n"
+    "  Ctrl+S  save window as picture (PNG)\n"
+    "  Ctrl+E  export spectrum (CSV)\n"
+    "  Ctrl+C  copy picture\n"
+    "  Ctrl+Shift+C  copy spectrum\n"
+    "  Tab  next control; on the slider Left/Right one sample,\n"
+    "       PageUp/PageDown a fiftieth, Home/End either end\n"
+    "  F1  this help\n"
+    "  Ctrl+Q, Ctrl+W  quit";
+
+// The spectrum as sefaro-cli spectrum prints it, once a segment is analysed.
+std::string spectrumText() { return spectrumCsv(currentSpectrumReport()); }
+
+// Filled during static initialisation, before the window is built; the toolkit's backend
+// reads it when the application starts.
+struct DesktopDescription {
+    DesktopDescription()
+    {
+        WSdesktop& d = WSGIdesktop();
+        d.application_name = "Sefaro";
+        d.desktop_id = "org.sefaro.Sefaro";
+        d.icon = ":/icons/org.sefaro.Sefaro.png";
+        d.version = SEFARO_VERSION;
+        d.summary = "Shows the power and phase spectrum of a segment of a short WAVE recording.";
+        d.main_window = names::kMainWindow;
+        d.open_widget = names::kSelectButton;
+        d.open_shortcut = "Ctrl+O";
+        d.close_shortcuts = {"Ctrl+Q", "Ctrl+W"};
+        d.help_shortcut = "F1";
+        d.help_title = "Sefaro help";
+        d.help_text = kHelpText;
+
+        WSdesktopExport picture;
+        picture.content = WSdesktopExport::Content::windowPicture;
+        picture.save_label = "Save window as picture…";
+        picture.save_shortcut = "Ctrl+S";
+        picture.copy_label = "Copy picture";
+        picture.copy_shortcut = "Ctrl+C";
+        picture.suffix = "png";
+        picture.filter = "PNG picture (*.png)";
+
+        WSdesktopExport spectrum;
+        spectrum.content = WSdesktopExport::Content::text;
+        spectrum.save_label = "Export spectrum…";
+        spectrum.save_shortcut = "Ctrl+E";
+        spectrum.copy_label = "Copy spectrum";
+        spectrum.copy_shortcut = "Ctrl+Shift+C";
+        spectrum.suffix = "csv";
+        spectrum.filter = "CSV table (*.csv)";
+        spectrum.available = [] { return seliii != nullptr; };
+        spectrum.text = spectrumText;
+
+        d.exports = {picture, spectrum};
+        d.context_menu_widgets = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea,
+                                  names::kPhaseArea};
+        d.proposed_name = exportFileName;
+        d.tab_order = {names::kSelectButton, names::kSizeBox, names::kBackButton, names::kForwButton,
+                       names::kPositionSlider};
+        d.repeating_buttons = {names::kBackButton, names::kForwButton};
+        d.tool_tip = toolTipOf;
+    }
+};
+
+const DesktopDescription description;
+
+}  // namespace

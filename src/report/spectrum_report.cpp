@@ -1,0 +1,51 @@
+#include "report/spectrum_report.h"
+
+#include <cstdlib>
+
+#include "report/number_text.h"
+#include "names/window_names.h"
+#include "toolkit/toolkit.h"
+#include "wave/analysis_state.h"
+
+namespace {
+
+// The reader accepts no other sample size, which is why the window's label is a fixed text.
+constexpr long kBitsPerSample = 16;
+
+std::string propertyText(const char* class_name, const char* instance_name, const char* property) {
+    WSCbase* widget = WSGIappObjectList()->getInstance(class_name, instance_name);
+    return widget ? widget->getProperty(property).text() : "";
+}
+
+}  // namespace
+
+SpectrumReport currentSpectrumReport() {
+    SpectrumReport report;
+    report.name = propertyText("WSCvlabel", names::kNameLabel, _WSNlabelString());
+    report.rate_hz = sampleFreq;
+    report.bits = kBitsPerSample;
+    report.points = maxsize;
+    report.size = selsize;
+    report.position =
+        std::strtol(propertyText("WSCvslider", names::kPositionSlider, _WSNvalue()).c_str(), nullptr, 10);
+    if (seliii && power && phase) {
+        const long bins = selsize / 2;
+        report.log_power.assign(power, power + bins);
+        report.phase_rad.assign(phase, phase + bins);
+    }
+    return report;
+}
+
+double binFrequencyHz(const SpectrumReport& report, std::size_t bin) {
+    return static_cast<double>(bin) * static_cast<double>(report.rate_hz) /
+           static_cast<double>(report.size);
+}
+
+std::string spectrumCsv(const SpectrumReport& report) {
+    std::string out = "bin,frequency_hz,log_power,phase_rad\n";
+    for (std::size_t k = 0; k < report.log_power.size(); ++k) {
+        out += std::to_string(k) + ',' + roundTripText(binFrequencyHz(report, k)) + ',' +
+               roundTripText(report.log_power[k]) + ',' + roundTripText(report.phase_rad[k]) + '\n';
+    }
+    return out;
+}

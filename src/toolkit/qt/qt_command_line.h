@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "toolkit/WSdesktop.h"
+
+namespace wsqt {
+
+// What the program's own command line asks for, once Qt has taken its options (-platform,
+// -style …) out: "[FILE]", --help or --version.
+struct DesktopCommandLine {
+    std::string out, err;           // to print before anything else
+    std::optional<int> exit_code;   // set: exit at once with it, no window
+    std::optional<std::string> file;  // to open once the window is shown
+};
+
+inline constexpr int kExitUsage = 64;  // wrong arguments
+
+// arguments[0] is the program's name. Extra files are ignored with a one-line note; an
+// unknown option is a one-line error and kExitUsage.
+DesktopCommandLine readCommandLine(const QStringList& arguments, const WSdesktop& description);
+
+}  // namespace wsqt

@@ -1,0 +1,228 @@
+#include "toolkit/qt/qt_desktop.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDropEvent>
+#include <QHelpEvent>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
+#include <QShortcut>
+#include <QToolTip>
+#include <QUrl>
+
+#include "toolkit/WSCbase.h"
+#include "toolkit/WSCobjectList.h"
+#include "toolkit/WSdialogs.h"
+#include "toolkit/WSevents.h"
+#include "toolkit/qt/qt_exports.h"
+#include "toolkit/qt/qt_peer.h"
+
+namespace wsqt {
+
+namespace {
+
+// A held button repeats after this delay, then at this interval: each repeat is one click.
+constexpr int kRepeatDelayMs = 400;
+constexpr int kRepeatIntervalMs = 50;
+
+const QString kLastFolderKey = QStringLiteral("lastFolder");
+
+WSCbase* widgetNamed(const std::string& name)
+{
+    for (WSCbase* widget : WSGIappObjectList()->all()) {
+        if (name == widget->getInstanceName()) return widget;
+    }
+    return nullptr;
+}
+
+QWidget* qtWidgetNamed(const std::string& name) { return widgetOf(widgetNamed(name)); }
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+QSettings settingsOf(const WSdesktop& description)
+{
+    return QSettings(qt(description.application_name), qt(description.application_name));
+}
+
+// The local file a drop carries first, or nothing.
+std::optional<QString> droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().isEmpty()) return std::nullopt;
+    const QUrl& first = data->urls().constFirst();
+    if (!first.isLocalFile()) return std::nullopt;
+    return first.toLocalFile();
+}
+
+}  // namespace
+
+void prepareApplication(const WSdesktop& description)
+{
+    if (!description.application_name.empty()) QGuiApplication::setApplicationName(qt(description.application_name));
+    if (!description.desktop_id.empty()) QGuiApplication::setDesktopFileName(qt(description.desktop_id));
+    if (!description.icon.empty()) QApplication::setWindowIcon(QIcon(qt(description.icon)));
+}
+
+Desktop::Desktop(const WSdesktop& description) : description_(description), window_(qtWidgetNamed(description.main_window))
+{
+    if (!window_) return;
+
+    WSCfileSelect* file_dialog = WSGIappFileSelect();
+    const QString kept = settingsOf(description_).value(kLastFolderKey).toString();
+    if (!kept.isEmpty()) file_dialog->setLastDirectory(kept.toStdString());
+    file_dialog->setFolderListener([this](const std::string& folder) {
+        QSettings settings = settingsOf(description_);
+        settings.setValue(kLastFolderKey, qt(folder));
+        settings.sync();
+    });
+
+    window_->setAcceptDrops(true);
+    window_->installEventFilter(this);
+
+    addShortcut(description_.open_shortcut, [this] {
+        if (WSCbase* open = widgetNamed(description_.open_widget)) open->execProcedure(WSEV_ACTIVATE);
+    });
+    for (const std::string& keys : description_.close_shortcuts) addShortcut(keys, [this] { window_->close(); });
+    addShortcut(description_.help_shortcut, [this] { showHelp(); });
+    for (const WSdesktopExport& what : description_.exports) {
+        addShortcut(what.save_shortcut, [this, &what] { saveExport(description_, what, window_); });
+        addShortcut(what.copy_shortcut, [this, &what] { copyExport(what, window_); });
+    }
+
+    for (const std::string& name : description_.context_menu_widgets) {
+        QWidget* area = qtWidgetNamed(name);
+        if (!area) continue;
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](const QPoint& place) { showContextMenu(area, place); });
+    }
+
+    QWidget* previous = nullptr;
+    for (const std::string& name : description_.tab_order) {
+        QWidget* next = qtWidgetNamed(name);
+        if (previous && next) QWidget::setTabOrder(previous, next);
+        if (next) previous = next;
+    }
+
+    for (const std::string& name : description_.repeating_buttons) {
+        if (auto* button = qobject_cast<QAbstractButton*>(qtWidgetNamed(name))) {
+            button->setAutoRepeat(true);
+            button->setAutoRepeatDelay(kRepeatDelayMs);
+            button->setAutoRepeatInterval(kRepeatIntervalMs);
+        }
+    }
+
+    if (description_.tool_tip) {
+        for (WSCbase* widget : WSGIappObjectList()->all()) {
+            if (QWidget* shown = widgetOf(widget); shown && shown != window_) shown->installEventFilter(this);
+        }
+    }
+}
+
+Desktop::~Desktop()
+{
+    WSGIappFileSelect()->setFolderListener(nullptr);
+    for (WSCbase* widget : WSGIappObjectList()->all()) {
+        if (QWidget* shown = widgetOf(widget)) shown->removeEventFilter(this);
+    }
+    if (window_) window_->setAcceptDrops(false);
+    for (const std::string& name : description_.context_menu_widgets) {
+        if (QWidget* area = qtWidgetNamed(name)) area->setContextMenuPolicy(Qt::DefaultContextMenu);
+    }
+    for (const std::string& name : description_.repeating_buttons) {
+        if (auto* button = qobject_cast<QAbstractButton*>(qtWidgetNamed(name))) button->setAutoRepeat(false);
+    }
+    for (const QPointer<QShortcut>& shortcut : shortcuts_) delete shortcut.data();
+    delete menu_.data();
+    delete help_.data();
+}
+
+void Desktop::addShortcut(const std::string& keys, std::function<void()> action)
+{
+    if (keys.empty()) return;
+    auto* shortcut = new QShortcut(QKeySequence(qt(keys)), window_);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, std::move(action));
+    shortcuts_.emplace_back(shortcut);
+}
+
+void Desktop::showContextMenu(QWidget* area, const QPoint& place)
+{
+    delete menu_.data();
+    menu_ = new QMenu(window_);
+    menu_->setAttribute(Qt::WA_DeleteOnClose);
+    const auto add = [this](const std::string& label, const std::string& keys, bool enabled, auto run) {
+        QAction* action = menu_->addAction(qt(label));
+        action->setShortcut(QKeySequence(qt(keys)));
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, run);
+    };
+    for (const WSdesktopExport& what : description_.exports) {
+        add(what.save_label, what.save_shortcut, exportAvailable(what),
+            [this, &what] { saveExport(description_, what, window_); });
+    }
+    for (const WSdesktopExport& what : description_.exports) {
+        add(what.copy_label, what.copy_shortcut, exportAvailable(what), [this, &what] { copyExport(what, window_); });
+    }
+    menu_->popup(area->mapToGlobal(place));
+}
+
+void Desktop::showHelp()
+{
+    if (!help_) {
+        help_ = new QMessageBox(QMessageBox::NoIcon, qt(description_.help_title), qt(description_.help_text),
+                                QMessageBox::Close, window_);
+        help_->setTextFormat(Qt::PlainText);
+        help_->setModal(false);
+    }
+    help_->show();
+    help_->raise();
+}
+
+bool Desktop::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window_) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (droppedFile(drag->mimeData())) {
+                drag->acceptProposedAction();
+            } else {
+                drag->ignore();
+            }
+            return true;
+        }
+        if (event->type() == QEvent::Drop) return dropFile(event);
+    }
+    if (event->type() == QEvent::ToolTip) return showToolTip(qobject_cast<QWidget*>(watched), event);
+    return QObject::eventFilter(watched, event);
+}
+
+bool Desktop::dropFile(QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    const std::optional<QString> file = droppedFile(drop->mimeData());
+    if (!file) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    WSopenFile(file->toStdString());
+    return true;
+}
+
+bool Desktop::showToolTip(QWidget* widget, QEvent* event)
+{
+    for (WSCbase* owner : WSGIappObjectList()->all()) {
+        if (widgetOf(owner) != widget) continue;
+        const std::string text = description_.tool_tip(*owner);
+        if (text.empty()) return false;
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), qt(text), widget);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace wsqt

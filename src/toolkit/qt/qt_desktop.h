@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/WSdesktop.h"
+
+class QMenu;
+class QMessageBox;
+class QShortcut;
+class QWidget;
+
+namespace wsqt {
+
+// Names the application after the description (its window class, the desktop entry it
+// belongs to) and gives its windows the icon. Before the main window is first shown, since
+// some platforms read the window class only then.
+void prepareApplication(const WSdesktop& description);
+
+// What the description offers, on the built main window: shortcuts, the context menu of its
+// widgets, drops of files, tooltips, the tab order, repeating buttons, the help window and
+// the folder of the last file loaded, kept in the user's configuration folder (QSettings)
+// from one run to the next. Detaches when destroyed.
+class Desktop : public QObject {
+public:
+    explicit Desktop(const WSdesktop& description);
+    ~Desktop() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addShortcut(const std::string& keys, std::function<void()> action);
+    void showContextMenu(QWidget* area, const QPoint& place);
+    void showHelp();
+    bool dropFile(QEvent* event);
+    bool showToolTip(QWidget* widget, QEvent* event);
+
+    const WSdesktop& description_;
+    QPointer<QWidget> window_;
+    QPointer<QMenu> menu_;
+    QPointer<QMessageBox> help_;
+    std::vector<QPointer<QShortcut>> shortcuts_;
+};
+
+}  // namespace wsqt

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+class QWidget;
+
+namespace wsqt {
+
+// The window as it shows the program's state, drawn without the keyboard focus's frame, so
+// that the same state gives the same picture wherever the focus is. Saving it from the
+// window and rendering it from the command line both use this.
+QImage windowPicture(QWidget* window);
+
+// The picture as the bytes of a PNG file; empty if it cannot be encoded.
+QByteArray pngBytes(const QImage& picture);
+
+}  // namespace wsqt

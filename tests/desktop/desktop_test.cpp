@@ -1,0 +1,466 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
+#include <QSlider>
+#include <QTest>
+#include <QToolTip>
+#include <QUrl>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/cli_window_fixture.h"
+#include "names/window_names.h"
+#include "report/spectrum_report.h"
+#include "toolkit/WSdesktop.h"
+#include "toolkit/qt/qt_backend.h"
+#include "toolkit/qt/qt_command_line.h"
+#include "toolkit/qt/qt_desktop.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing::HasSubstr;
+using wave_builder::chunk;
+using wave_builder::fmt_chunk;
+using wave_builder::pattern;
+using wave_builder::riff;
+using wave_builder::sample_bytes;
+
+// The window as the program runs it on a desktop, with a configuration folder of its own.
+class Desktop : public CliAndWindow {
+protected:
+    Desktop()
+    {
+        // Qt reads the configuration folder's place once per process; this moves it.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(config.path()));
+        wsqt::prepareApplication(WSGIdesktop());
+        WSGIappFileSelect()->setLastDirectory({});
+        attach();
+        window()->show();
+        window()->activateWindow();
+        QApplication::setActiveWindow(window());
+    }
+    ~Desktop() override
+    {
+        QToolTip::hideText();
+        desktop.reset();
+    }
+
+    void attach() { desktop = std::make_unique<wsqt::Desktop>(WSGIdesktop()); }
+    QWidget* window() { return session.qtWidget(names::kMainWindow); }
+    QSlider* slider() { return qobject_cast<QSlider*>(session.qtWidget(names::kPositionSlider)); }
+    void press(QKeySequence keys)
+    {
+        QTest::keySequence(window(), keys);
+        session.settle();
+    }
+    // A file of samples in a folder of its own under the test's folder.
+    std::string fileIn(const std::string& folder, const std::string& name, std::size_t samples)
+    {
+        fs::create_directories(dir.path() / folder);
+        return dir.write(folder + "/" + name, wave_builder::mono_wave(pattern(samples)));
+    }
+    // The window after loading path at size with the slider let go at position.
+    void show(const std::string& path, const char* size, int position)
+    {
+        choose(size);
+        load(path);
+        slideTo(position);
+        letGo();
+    }
+
+    TempDir config;
+    std::unique_ptr<wsqt::Desktop> desktop;
+};
+
+struct Outside {
+    const char* how;
+    void (*open)(QWidget* window, const std::string& path);
+};
+void PrintTo(const Outside& o, std::ostream* out) { *out << o.how; }
+
+QMimeData* urls(const std::vector<QUrl>& list)
+{
+    auto* data = new QMimeData;
+    data->setUrls(QList<QUrl>(list.begin(), list.end()));
+    return data;
+}
+
+// A drag entering the window and dropping data there; whether the drag was accepted.
+bool dragAndDrop(QWidget* window, QMimeData* data)
+{
+    const std::unique_ptr<QMimeData> owned(data);
+    QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(400, 300), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
+    return drop.isAccepted();
+}
+
+class FromOutside : public Desktop, public testing::WithParamInterface<Outside> {};
+
+// The same file through the file dialog and from outside: the same messages at the same
+// place, the same labels, views and picture; a refused one changes nothing either way.
+TEST_P(FromOutside, AFileLoadsExactlyAsThroughTheFileDialog)
+{
+    const std::string other = fileIn("b", "other.wav", 5000);
+    const std::string long_one = fileIn("a", "long one.wav", 30000);
+    const std::string stereo =
+        dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}), chunk("data", sample_bytes(pattern(9000)))}));
+    for (const std::string& path : {long_one, stereo}) {
+        load(other);
+        user.takeMessages();
+        load(path);
+        const Snapshot through_dialog = snapshot();
+        const auto dialog_messages = user.takeMessages();
+        const std::string dialog_picture = session.windowPng();
+
+        load(other);
+        user.takeMessages();
+        GetParam().open(window(), path);
+        session.settle();
+        EXPECT_EQ(user.takeMessages(), dialog_messages) << path;
+        EXPECT_EQ(snapshot(), through_dialog) << path;
+        EXPECT_EQ(session.windowPng(), dialog_picture) << path;
+        EXPECT_EQ(user.takeFileDialogPlaces().size(), 3u) << "only the loads through the dialog show it";
+    }
+    EXPECT_EQ(label(names::kNameLabel), "other.wav");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktop, FromOutside,
+    testing::Values(Outside{"command line", [](QWidget*, const std::string& path) { WSopenFile(path); }},
+                    Outside{"drop", [](QWidget* window, const std::string& path) {
+                                EXPECT_TRUE(dragAndDrop(window, urls({QUrl::fromLocalFile(QString::fromStdString(path))})));
+                            }}));
+
+TEST_F(Desktop, ADropTakesItsFirstLocalFileAndRefusesAnythingElse)
+{
+    const std::string first = fileIn("a", "first.wav", 3000);
+    const std::string second = fileIn("a", "second.wav", 4000);
+    auto* text = new QMimeData;
+    text->setText(QString::fromStdString(first));
+    EXPECT_FALSE(dragAndDrop(window(), text));
+    EXPECT_FALSE(dragAndDrop(window(), urls({QUrl("https://example.org/first.wav")})));
+    EXPECT_FALSE(dragAndDrop(window(), urls({})));
+    EXPECT_NE(label(names::kNameLabel), "first.wav");
+    EXPECT_TRUE(dragAndDrop(window(), urls({QUrl::fromLocalFile(QString::fromStdString(first)),
+                                            QUrl::fromLocalFile(QString::fromStdString(second))})));
+    EXPECT_EQ(label(names::kNameLabel), "first.wav");
+    EXPECT_EQ(label(names::kPointsLabel), "3000");
+}
+
+struct Export {
+    QKeySequence keys;
+    const char* command;  // of sefaro-cli: render writes a file, spectrum prints
+    const char* suffix;
+};
+void PrintTo(const Export& e, std::ostream* out) { *out << e.keys.toString().toStdString(); }
+
+class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
+
+// Proposed in the folder of the file, named after it, and written whole.
+TEST_P(SaveShortcut, WritesWhatSefaroCliWritesForTheSameState)
+{
+    const std::string wave = fileIn("sounds", "tones.wav", 9000);
+    show(wave, "2048", 300);
+    const fs::path saved = dir.path() / "saved";
+    user.queueAnswer(saved.string());
+    press(GetParam().keys);
+    EXPECT_EQ(user.takeSaveProposals(),
+              (std::vector<std::string>{(dir.path() / "sounds" / (std::string("tones-2048-300.") + GetParam().suffix)).string()}));
+    const fs::path rendered = dir.path() / "cli.png";
+    std::vector<std::string> args = {GetParam().command, wave, "--size", "2048", "--position", "300"};
+    if (args[0] == "render") args.insert(args.end(), {"-o", rendered.string()});
+    const CliRun r = runProgram(SEFARO_CLI, args, dir.path());
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(fileText(saved), args[0] == "render" ? fileText(rendered) : r.out);
+    EXPECT_GT(fs::file_size(saved), 1000u);
+    EXPECT_TRUE(user.takeMessages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut,
+                         testing::Values(Export{QKeySequence("Ctrl+S"), "render", "png"},
+                                         Export{QKeySequence("Ctrl+E"), "spectrum", "csv"}));
+
+TEST_F(Desktop, CopyingPutsThePictureAndTheSpectrumOnTheClipboard)
+{
+    show(fileIn("a", "tones.wav", 9000), "512", 40);
+    press(QKeySequence("Ctrl+C"));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              session.grabWindow().convertToFormat(QImage::Format_RGB32));
+    press(QKeySequence("Ctrl+Shift+C"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), spectrumCsv(currentSpectrumReport()));
+    EXPECT_THAT(QGuiApplication::clipboard()->text().toStdString(), HasSubstr("\n255,"));
+}
+
+TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind)
+{
+    show(fileIn("a", "tones.wav", 9000), "1024", 0);
+    fs::create_directories(dir.path() / "locked");
+    fs::permissions(dir.path() / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+    const bool root = ::access((dir.path() / "locked").c_str(), W_OK) == 0;
+    const std::string target = root ? (dir.path() / "missing" / "x.csv").string() : (dir.path() / "locked" / "x.csv").string();
+    user.queueAnswer(target);
+    press(QKeySequence("Ctrl+E"));
+    const auto messages = user.takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_THAT(messages[0].text, HasSubstr("Cannot save " + target));
+    EXPECT_TRUE(fs::is_empty(dir.path() / "locked"));
+    EXPECT_FALSE(fs::exists(dir.path() / "missing"));
+    fs::permissions(dir.path() / "locked", fs::perms::owner_all);
+}
+
+// Offered on each of the four plots; nothing to export without an analysed segment.
+TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown)
+{
+    load(fileIn("a", "short.wav", 1000));  // shorter than N = 1024: no segment
+    for (bool with_segment : {false, true}) {
+        if (with_segment) choose("512");
+        for (const char* area : {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea, names::kPhaseArea}) {
+            QWidget* plot = session.qtWidget(area);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), plot->mapToGlobal(QPoint(20, 20)));
+            QApplication::sendEvent(plot, &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr) << area;
+            std::vector<std::string> entries;
+            for (QAction* action : menu->actions()) {
+                entries.push_back(action->text().toStdString() + " " + action->shortcut().toString().toStdString() +
+                                  (action->isEnabled() ? "" : " (disabled)"));
+            }
+            const std::string spectrum_state = with_segment ? "" : " (disabled)";
+            EXPECT_EQ(entries, (std::vector<std::string>{"Save window as picture… Ctrl+S",
+                                                         "Export spectrum… Ctrl+E" + spectrum_state, "Copy picture Ctrl+C",
+                                                         "Copy spectrum Ctrl+Shift+C" + spectrum_state}))
+                << area;
+            menu->close();
+        }
+    }
+    QGuiApplication::clipboard()->clear();
+    choose("4096");  // no segment again: the spectrum's shortcuts do nothing
+    user.queueAnswer((dir.path() / "never.csv").string());
+    press(QKeySequence("Ctrl+E"));
+    press(QKeySequence("Ctrl+Shift+C"));
+    EXPECT_TRUE(user.takeSaveProposals().empty());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
+}
+
+TEST_F(Desktop, CtrlOOpensTheFileDialogAndF1ShowsHelpWithTheVersion)
+{
+    press(QKeySequence("Ctrl+O"));
+    EXPECT_EQ(user.takeFileDialogPlaces(), (std::vector<std::string>{"120,120"}));
+    press(QKeySequence("F1"));
+    QMessageBox* help = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) help = box;
+    }
+    ASSERT_NE(help, nullptr);
+    EXPECT_THAT(help->text().toStdString(), HasSubstr("Sefaro " SEFARO_VERSION));
+    for (const char* action : {"Ctrl+O", "Ctrl+S", "Ctrl+E", "Ctrl+Shift+C", "drop", "Left/Right", "hold"}) {
+        EXPECT_THAT(help->text().toStdString(), HasSubstr(action));
+    }
+    help->close();
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.sefaro.Sefaro");
+}
+
+// Asked to close, the window closes and the program ends; here the request is counted and
+// refused, so that the window stays for the other tests.
+struct CloseCounter : QObject {
+    int requests = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Close) return false;
+        ++requests;
+        event->ignore();
+        return true;
+    }
+};
+
+TEST_F(Desktop, CtrlQAndCtrlWCloseTheWindow)
+{
+    CloseCounter closes;
+    window()->installEventFilter(&closes);
+    press(QKeySequence("Ctrl+Q"));
+    press(QKeySequence("Ctrl+W"));
+    window()->removeEventFilter(&closes);
+    EXPECT_EQ(closes.requests, 2);
+}
+
+// Holding a step button repeats it; each repeat is one whole click: one sample, the spectra
+// analysed again.
+TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime)
+{
+    show(fileIn("a", "tones.wav", 22050), "1024", 100);
+    int clicks = 0;
+    auto* forw = qobject_cast<QAbstractButton*>(session.qtWidget(names::kForwButton));
+    const QMetaObject::Connection counting_clicks =
+        QObject::connect(forw, &QAbstractButton::clicked, forw, [&] { ++clicks; });
+    WSCbase* power_area = session.find(names::kPowerArea);
+    static int power_exposes;
+    power_exposes = 0;
+    // The window lives as long as the process: the counter is bound once.
+    static bool counting = false;
+    if (!std::exchange(counting, true)) {
+        auto* counter = new WSCprocedure("count", WSEV_EXPOSE);
+        counter->setFunction([](WSCbase*) { ++power_exposes; }, "count");
+        power_area->addProcedure(counter);
+    }
+
+    QTest::mousePress(forw, Qt::LeftButton);
+    QTest::qWait(1000);
+    QTest::mouseRelease(forw, Qt::LeftButton);
+    session.settle();
+    QObject::disconnect(counting_clicks);
+    EXPECT_GE(clicks, 2) << "held for a second, the button repeats";
+    EXPECT_EQ(sliderValue(), std::to_string(100 + clicks));
+    EXPECT_EQ(position(), std::to_string(100 + clicks));
+    EXPECT_EQ(power_exposes, clicks);
+    const auto at_end = segment();
+    EXPECT_EQ(at_end, std::vector<short>(siii + 100 + clicks, siii + 100 + clicks + 1024));
+}
+
+// A click on a control or a plot leaves the keyboard with the slider.
+TEST_F(Desktop, ClicksLeaveTheKeysWithTheSliderAndTabFollowsTheControls)
+{
+    show(fileIn("a", "tones.wav", 9000), "1024", 10);
+    slider()->setFocus();
+    long expected = 10;
+    for (const char* clicked : {names::kForwButton, names::kBackButton, names::kSelectButton, names::kWholeWaveArea,
+                                names::kSegmentArea, names::kPowerArea, names::kPhaseArea}) {
+        QTest::mouseClick(session.qtWidget(clicked), Qt::LeftButton);
+        if (std::string(clicked) == names::kForwButton) ++expected;
+        if (std::string(clicked) == names::kBackButton) --expected;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        ++expected;
+        EXPECT_EQ(QApplication::focusWidget(), slider()) << clicked;
+        EXPECT_EQ(sliderValue(), std::to_string(expected)) << clicked;
+        EXPECT_EQ(position(), std::to_string(expected)) << clicked;
+    }
+    EXPECT_EQ(session.qtWidget(names::kSizeBox)->focusPolicy(), Qt::TabFocus);
+
+    session.qtWidget(names::kSelectButton)->setFocus();
+    std::vector<QWidget*> order;
+    for (int i = 0; i < 5; ++i) {
+        order.push_back(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (std::vector<QWidget*>{session.qtWidget(names::kSelectButton), session.qtWidget(names::kSizeBox),
+                                            session.qtWidget(names::kBackButton), session.qtWidget(names::kForwButton),
+                                            slider()}));
+}
+
+struct Tip {
+    const char* widget;
+    const char* text;
+};
+void PrintTo(const Tip& t, std::ostream* out) { *out << t.widget; }
+
+class ToolTip : public Desktop, public testing::WithParamInterface<Tip> {};
+
+// After a file of 30000 samples (22050 kept) with the segment at sample 3000.
+TEST_P(ToolTip, SaysWhatAControlOrLabelIsAndTheLabelsValueWithItsUnit)
+{
+    show(fileIn("a", "a rather long name for a recording.wav", 30000), "1024", 3000);
+    QWidget* widget = session.qtWidget(GetParam().widget);
+    QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(widget, &event);
+    EXPECT_EQ(QToolTip::text().toStdString(), GetParam().text);
+    EXPECT_EQ(label(names::kPointsLabel), "22050");
+    EXPECT_EQ(position(), "3000");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktop, ToolTip,
+    testing::Values(
+        Tip{names::kNameLabel, "a rather long name for a recording.wav"},
+        Tip{names::kRateLabel, "44100 samples per second"}, Tip{names::kBitsLabel, "16 bits per sample"},
+        Tip{names::kPointsLabel, "22050 samples kept (0.500 s)"},
+        Tip{names::kPositionLabel, "first sample of the segment (68.03 ms)"},
+        Tip{names::kSelectButton,
+            "Open a WAVE file: one channel, 44100 samples per second, 16 bits (Ctrl+O, or drop it on the window)"},
+        Tip{names::kSizeBox, "Segment size N in samples; a new size starts again at position 0"},
+        Tip{names::kBackButton, "One sample back; hold to repeat"},
+        Tip{names::kForwButton, "One sample forward; hold to repeat"},
+        Tip{names::kPositionSlider,
+            "Where the segment starts; with the focus, Left and Right step one sample, PageUp and PageDown a fiftieth"}));
+
+// Kept in the configuration folder, so a later run starts there; a refused file does not
+// count, and a folder that has gone falls back to the home folder.
+TEST_F(Desktop, TheFolderOfTheLastFileLoadedIsRememberedAcrossRuns)
+{
+    load(fileIn("kept", "a.wav", 3000));
+    load(dir.write("refused.wav", {}));
+    desktop.reset();  // the program ends
+    WSGIappFileSelect()->setLastDirectory({});
+    attach();  // and starts again
+    const std::string kept = (dir.path() / "kept").string();
+    EXPECT_EQ(WSGIappFileSelect()->lastDirectory(), kept);
+    EXPECT_EQ(wsqt::startFolder(kept).toStdString(), kept);
+    EXPECT_TRUE(fs::exists(config.path() / "Sefaro" / "Sefaro.conf"));
+    fs::remove_all(dir.path() / "kept");
+    EXPECT_EQ(wsqt::startFolder(kept), QDir::homePath());
+}
+
+struct CommandLine {
+    std::vector<std::string> args;
+    int exit_code;  // -1: the window opens
+    std::string file, out, err;
+};
+void PrintTo(const CommandLine& c, std::ostream* out)
+{
+    for (const std::string& a : c.args) *out << a << ' ';
+}
+
+class SefaroCommandLine : public testing::TestWithParam<CommandLine> {};
+
+TEST_P(SefaroCommandLine, NamesAFileOrAnswersWithoutAWindow)
+{
+    QStringList arguments{"sefaro"};
+    for (const std::string& a : GetParam().args) arguments << QString::fromStdString(a);
+    const wsqt::DesktopCommandLine read = wsqt::readCommandLine(arguments, WSGIdesktop());
+    EXPECT_EQ(read.exit_code.value_or(-1), GetParam().exit_code);
+    EXPECT_EQ(read.file.value_or(""), GetParam().file);
+    EXPECT_THAT(read.out, HasSubstr(GetParam().out));
+    EXPECT_EQ(read.err, GetParam().err);
+    if (GetParam().exit_code < 0) return;
+
+    // The program itself, Qt's own options first, in a session of its own.
+    TempDir dir;
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    std::vector<std::string> args = {"XDG_RUNTIME_DIR=" + dir.path().string(), SEFARO, "-platform", "offscreen"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const CliRun run = runProgram("/usr/bin/env", args, dir.path());
+    EXPECT_EQ(run.exit_code, GetParam().exit_code);
+    EXPECT_THAT(run.out, HasSubstr(GetParam().out));
+    EXPECT_EQ(run.err, GetParam().err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktop, SefaroCommandLine,
+    testing::Values(CommandLine{{}, -1, "", "", ""}, CommandLine{{"a.wav"}, -1, "a.wav", "", ""},
+                    CommandLine{{"-"}, -1, "-", "", ""},
+                    CommandLine{{"a.wav", "b.wav", "c d.wav"}, -1, "a.wav", "",
+                                "sefaro: only the first file is opened; ignored: b.wav c d.wav\n"},
+                    CommandLine{{"--help"}, 0, "", "Usage: sefaro [options] [FILE]", ""},
+                    CommandLine{{"a.wav", "--version"}, 0, "", "sefaro " SEFARO_VERSION "\n", ""},
+                    CommandLine{{"--nosuch", "a.wav"}, 64, "", "",
+                                "sefaro: Unknown option 'nosuch'. (see sefaro --help)\n"}));
+
+}  // namespace
