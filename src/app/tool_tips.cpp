@@ -1,7 +1,6 @@
 #include "app/tool_tips.h"
 
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
 #include "names/window_names.h"
