@@ -230,7 +230,8 @@ TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind)
 // Offered on each of the four plots; nothing to export without an analysed segment.
 TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown)
 {
-    load(fileIn("a", "short.wav", 1000));  // shorter than N = 1024: no segment
+    choose("1024");
+    load(fileIn("a", "short.wav", 1000));  // shorter than N: no segment
     for (bool with_segment : {false, true}) {
         if (with_segment) choose("512");
         for (const char* area : {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea, names::kPhaseArea}) {
@@ -340,6 +341,7 @@ TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime)
 TEST_F(Desktop, ClicksLeaveTheKeysWithTheSliderAndTabFollowsTheControls)
 {
     show(fileIn("a", "tones.wav", 9000), "1024", 10);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window())) << "keys reach only the active window";
     slider()->setFocus();
     long expected = 10;
     for (const char* clicked : {names::kForwButton, names::kBackButton, names::kSelectButton, names::kWholeWaveArea,
