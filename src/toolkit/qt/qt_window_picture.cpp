@@ -4,12 +4,36 @@
 #include <QBuffer>
 #include <QPointer>
 #include <QWidget>
+#include <cstring>
+
+#include "toolkit/WSCobjectList.h"
+#include "toolkit/WSevents.h"
+#include "toolkit/WSwidgets.h"
+#include "toolkit/qt/qt_peer.h"
 
 namespace wsqt {
+
+namespace {
+
+// What the pointer shows over an area (a readout, say) is no part of the program's state:
+// the areas under the pointer hear it leave, as when it moves off them, before the picture.
+void leaveAreas(QWidget* window)
+{
+    for (WSCbase* object : WSGIappObjectList()->all()) {
+        if (std::strcmp(object->getClassName(), "WSCvdrawingArea") != 0) continue;
+        auto* area = static_cast<WSCvdrawingArea*>(object);
+        const QWidget* shown = widgetOf(area);
+        if (!shown || shown->window() != window || !area->pointer().inside) continue;
+        area->raisePointerEvent(WSEV_POINTER_LEAVE, area->pointer().x, area->pointer().y);
+    }
+}
+
+}  // namespace
 
 QImage windowPicture(QWidget* window)
 {
     if (!window) return {};
+    leaveAreas(window);
     QPointer<QWidget> focused = QApplication::focusWidget();
     if (focused && focused->window() == window) {
         focused->clearFocus();

@@ -7,8 +7,9 @@ class QWidget;
 
 namespace wsqt {
 
-// The window as it shows the program's state, drawn without the keyboard focus's frame, so
-// that the same state gives the same picture wherever the focus is. Saving it from the
+// The window as it shows the program's state, drawn without the keyboard focus's frame and
+// without what the pointer shows over the areas (they hear it leave first), so that the
+// same state gives the same picture wherever the focus and the pointer are. Saving it from the
 // window and rendering it from the command line both use this.
 QImage windowPicture(QWidget* window);
 
