@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
 
@@ -6,16 +7,35 @@
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_command_line.h"
 
+namespace {
+
+// Prints what the command line asks to print.
+void print(const wsqt::DesktopCommandLine& command_line)
+{
+    std::fputs(command_line.out.c_str(), stdout);
+    std::fputs(command_line.err.c_str(), stderr);
+}
+
+}  // namespace
+
 // sefaro [FILE]. Qt takes its own options (-platform, -style …) out of the command line
 // first; a file named on what is left is opened as soon as the window is shown, exactly as
 // if it had been chosen in the file dialog. Everything else happens in the toolkit's init
 // handlers and callbacks.
 int main(int argc, char** argv)
 {
+    if (const std::optional<QString> option = wsqt::textOnlyOption(argc, argv)) {
+        // Only the option itself is read, so Qt's own options around it need no display.
+        const QCoreApplication core(argc, argv);
+        const wsqt::DesktopCommandLine command_line = wsqt::readCommandLine(
+            {QCoreApplication::arguments().constFirst(), *option}, WSGIdesktop());
+        print(command_line);
+        return command_line.exit_code.value_or(0);
+    }
     QApplication application(argc, argv);
-    const wsqt::DesktopCommandLine command_line = wsqt::readCommandLine(QApplication::arguments(), WSGIdesktop());
-    std::fputs(command_line.out.c_str(), stdout);
-    std::fputs(command_line.err.c_str(), stderr);
+    const wsqt::DesktopCommandLine command_line =
+        wsqt::readCommandLine(QApplication::arguments(), WSGIdesktop());
+    print(command_line);
     if (command_line.exit_code) return *command_line.exit_code;
     if (command_line.file) {
         QTimer::singleShot(0, &application, [file = *command_line.file] { WSopenFile(file); });

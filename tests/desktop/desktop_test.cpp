@@ -447,10 +447,14 @@ TEST_P(SefaroCommandLine, NamesAFileOrAnswersWithoutAWindow)
     EXPECT_EQ(read.err, GetParam().err);
     if (GetParam().exit_code < 0) return;
 
-    // The program itself, Qt's own options first, in a session of its own.
+    // The program itself, Qt's own options first, in a session of its own; help and version
+    // need no display at all.
     TempDir dir;
     fs::permissions(dir.path(), fs::perms::owner_all);
     std::vector<std::string> args = {"XDG_RUNTIME_DIR=" + dir.path().string(), SEFARO, "-platform", "offscreen"};
+    if (GetParam().exit_code == 0) {
+        args = {"-u", "QT_QPA_PLATFORM", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", SEFARO, "-style", "fusion"};
+    }
     args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
     const CliRun run = runProgram("/usr/bin/env", args, dir.path());
     EXPECT_EQ(run.exit_code, GetParam().exit_code);

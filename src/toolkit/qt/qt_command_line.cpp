@@ -47,4 +47,16 @@ DesktopCommandLine readCommandLine(const QStringList& arguments, const WSdesktop
     return result;
 }
 
+std::optional<QString> textOnlyOption(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QLatin1String("--")) break;
+        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+            if (argument == QLatin1String(option)) return argument;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace wsqt

@@ -22,4 +22,8 @@ inline constexpr int kExitUsage = 64;  // wrong arguments
 // unknown option is a one-line error and kExitUsage.
 DesktopCommandLine readCommandLine(const QStringList& arguments, const WSdesktop& description);
 
+// The --help or --version option that argv holds before any "--", if any. Qt's GUI start
+// needs a display; these two are answered before it, so that they work where there is none.
+std::optional<QString> textOnlyOption(int argc, char** argv);
+
 }  // namespace wsqt
