@@ -22,7 +22,7 @@ SpectrumReport currentSpectrumReport();
 double binFrequencyHz(const SpectrumReport& report, std::size_t bin);
 
 // A header line "bin,frequency_hz,log_power,phase_rad", then one row per bin; every number
-// in "%.17g", so that it reads back to the same double.
+// in the shortest form that reads back to the same double.
 std::string spectrumCsv(const SpectrumReport& report);
 
 // One object: name, rate, bits, points, size, position, then the arrays frequency_hz,

@@ -14,7 +14,7 @@
 int runSpectrum(int argc, char** argv) {
     constexpr const char* kCommand = "spectrum";
     std::string error;
-    const auto arguments = splitArguments(argc, argv, {"size", "position", "format"}, error);
+    const auto arguments = splitArguments(argc, argv, {.options = {"size", "position", "format"}}, error);
     if (!arguments) return commandUsageError(kCommand, error);
     const auto request = segmentRequest(*arguments, error);
     if (!request) return commandUsageError(kCommand, error);

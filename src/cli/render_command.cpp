@@ -12,7 +12,7 @@
 int runRender(int argc, char** argv) {
     constexpr const char* kCommand = "render";
     std::string error;
-    const auto arguments = splitArguments(argc, argv, {"size", "position", "o"}, error);
+    const auto arguments = splitArguments(argc, argv, {.options = {"size", "position", "o"}}, error);
     if (!arguments) return commandUsageError(kCommand, error);
     const auto request = segmentRequest(*arguments, error);
     if (!request) return commandUsageError(kCommand, error);

@@ -101,7 +101,7 @@ int replay(std::istream& script, const std::string* shots) {
 
 int runReplay(int argc, char** argv) {
     std::string error;
-    const auto arguments = splitArguments(argc, argv, {"shots"}, error);
+    const auto arguments = splitArguments(argc, argv, {.options = {"shots"}}, error);
     if (!arguments) return commandUsageError(kCommand, error);
     if (arguments->operands.size() > 1) return commandUsageError(kCommand, "give one SCRIPT only");
     const std::string* shots = arguments->option("shots");

@@ -5,7 +5,7 @@
 #include <climits>
 #include <utility>
 
-#include "cli/arguments.h"
+#include "numbers/whole_number.h"
 
 namespace {
 
@@ -67,11 +67,11 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             action.argument = std::string(rest);
             break;
         case ReplayVerb::size:
-            if (!parseWholeNumber(rest)) return malformed("size needs a number N");
+            if (!wholeNumber(rest)) return malformed("size needs a number N");
             action.argument = std::string(rest);
             break;
         case ReplayVerb::slide: {
-            const std::optional<long> value = parseWholeNumber(rest);
+            const std::optional<long> value = wholeNumber(rest);
             if (!value || *value < INT_MIN || *value > INT_MAX) {
                 return malformed("slide needs a whole number P");
             }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "names/window_names.h"
+#include "numbers/whole_number.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
     SegmentRequest request;
     request.file = arguments.operands[0];
     if (const std::string* text = arguments.option("size")) {
-        const std::optional<long> size = parseWholeNumber(*text);
+        const std::optional<long> size = wholeNumber(*text);
         if (!size || std::ranges::find(names::kSegmentSizes, *size) == names::kSegmentSizes.end()) {
             error = "size \"" + *text + "\" is not one of " + segmentSizesText();
             return std::nullopt;
@@ -38,7 +39,7 @@ std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
         request.size = *size;
     }
     if (const std::string* text = arguments.option("position")) {
-        const std::optional<long> position = parseWholeNumber(*text);
+        const std::optional<long> position = wholeNumber(*text);
         if (!position) {
             error = "position \"" + *text + "\" is not a whole number of samples";
             return std::nullopt;

@@ -6,8 +6,10 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "numbers/whole_number.h"
 #include "toolkit/WSCbase.h"
 #include "toolkit/WSNames.h"
 #include "toolkit/WSevents.h"
@@ -48,9 +50,9 @@ private:
     std::function<void()> gesture_ended_;
 };
 
-long readLong(const WSCbase& owner, const char* name, bool& ok)
+std::optional<long> readLong(const WSCbase& owner, const char* name)
 {
-    return QString::fromUtf8(owner.getProperty(name).text()).toLong(&ok);
+    return wholeNumber(owner.getProperty(name).text());
 }
 
 class SliderPeer : public Peer {
@@ -80,14 +82,10 @@ private:
     void applyRange()
     {
         applying_ = true;
-        bool ok = false;
-        long minimum = readLong(owner(), _WSNminimum(), ok);
-        if (!ok) minimum = 0;
-        long maximum = readLong(owner(), _WSNmaximum(), ok);
-        if (!ok) maximum = minimum;
-        long value = readLong(owner(), _WSNvalue(), ok);
-        if (!ok) value = minimum;
-        const long drag = readLong(owner(), _WSNdragInterval(), ok);
+        const long minimum = readLong(owner(), _WSNminimum()).value_or(0);
+        const long maximum = readLong(owner(), _WSNmaximum()).value_or(minimum);
+        const long value = readLong(owner(), _WSNvalue()).value_or(minimum);
+        const long drag = readLong(owner(), _WSNdragInterval()).value_or(0);
         if (maximum < minimum) {
             slider_->setRange(0, 0);
             slider_->setEnabled(false);
@@ -97,7 +95,7 @@ private:
             slider_->setValue(static_cast<int>(std::clamp(value, minimum, maximum)));
         }
         slider_->setSingleStep(1);
-        slider_->setPageStep(ok && drag > 0 ? static_cast<int>(drag) : 1);
+        slider_->setPageStep(drag > 0 ? static_cast<int>(drag) : 1);
         applying_ = false;
     }
 
