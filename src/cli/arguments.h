@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -24,8 +23,8 @@ struct CommandArguments {
 // written with one dash, a longer one with two. "H|with-filename" names one flag twice; it
 // is found under its first name.
 struct CommandSyntax {
-    std::initializer_list<std::string_view> options;
-    std::initializer_list<std::string_view> flags = {};
+    std::vector<std::string_view> options;
+    std::vector<std::string_view> flags = {};
 };
 
 // Splits argv[1 …] (argv[0] is the subcommand's name) by syntax. Nothing, and error set to

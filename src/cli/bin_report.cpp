@@ -1,6 +1,7 @@
 #include "cli/bin_report.h"
 
 #include "cli/json_line.h"
+#include "cli/csv_field.h"
 #include "cli/number_text.h"
 #include "names/window_names.h"
 #include "numbers/whole_number.h"
@@ -42,20 +43,26 @@ double binFrequencyHz(const SpectrumReport& report, std::size_t bin) {
            static_cast<double>(report.size);
 }
 
-std::string spectrumCsv(const SpectrumReport& report) {
-    std::string out = "bin,frequency_hz,log_power,phase_rad\n";
+std::string spectrumCsvHeader(bool with_file) {
+    return std::string(with_file ? "file," : "") + "bin,frequency_hz,log_power,phase_rad\n";
+}
+
+std::string spectrumCsvRows(const SpectrumReport& report, const std::string* file) {
+    const std::string lead = file ? csvField(*file) + ',' : "";
+    std::string out;
     for (std::size_t k = 0; k < report.log_power.size(); ++k) {
-        out += std::to_string(k) + ',' + roundTripText(binFrequencyHz(report, k)) + ',' +
+        out += lead + std::to_string(k) + ',' + roundTripText(binFrequencyHz(report, k)) + ',' +
                roundTripText(report.log_power[k]) + ',' + roundTripText(report.phase_rad[k]) + '\n';
     }
     return out;
 }
 
-std::string spectrumJson(const SpectrumReport& report) {
+std::string spectrumJson(const SpectrumReport& report, const std::string* file) {
     std::vector<double> frequency_hz(report.log_power.size());
     for (std::size_t k = 0; k < frequency_hz.size(); ++k)
         frequency_hz[k] = binFrequencyHz(report, k);
     JsonObject json;
+    if (file) json["file"] = *file;
     json["name"] = report.name;
     json["rate"] = report.rate_hz;
     json["bits"] = report.bits;

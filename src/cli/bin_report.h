@@ -21,10 +21,14 @@ SpectrumReport currentSpectrumReport();
 // Bin k lies at k · rate / N.
 double binFrequencyHz(const SpectrumReport& report, std::size_t bin);
 
-// A header line "bin,frequency_hz,log_power,phase_rad", then one row per bin; every number
-// in the shortest form that reads back to the same double.
-std::string spectrumCsv(const SpectrumReport& report);
+// The header line of the CSV form, "bin,frequency_hz,log_power,phase_rad", and with a
+// leading "file," when the rows name their file.
+std::string spectrumCsvHeader(bool with_file);
 
-// One object: name, rate, bits, points, size, position, then the arrays frequency_hz,
-// log_power and phase_rad; one line.
-std::string spectrumJson(const SpectrumReport& report);
+// One row per bin; every number in the shortest form that reads back to the same double.
+// With file, each row starts with it as a CSV field.
+std::string spectrumCsvRows(const SpectrumReport& report, const std::string* file = nullptr);
+
+// One object on one line: name, rate, bits, points, size, position, then the arrays
+// frequency_hz, log_power and phase_rad. With file, its first key "file" holds it.
+std::string spectrumJson(const SpectrumReport& report, const std::string* file = nullptr);

@@ -30,6 +30,11 @@ void CliWindow::cancelLoad() {
 bool CliWindow::chooseSize(const std::string& item) {
     return session_->choose(names::kSizeBox, item.c_str());
 }
+std::string CliWindow::shownSize() const {
+    const WSCbase* box = wsqt::HeadlessSession::find(names::kSizeBox);
+    return box ? box->getProperty(_WSNlabelString()).text() : "";
+}
+
 void CliWindow::slide(int value) {
     session_->slide(names::kPositionSlider, value);
 }

@@ -12,6 +12,7 @@
 #include "cli/cli_window.h"
 #include "cli/replay_script.h"
 #include "cli/segment_request.h"
+#include "cli/text_input.h"
 #include "cli/window_state_json.h"
 
 // sefaro-cli replay [SCRIPT] [--shots DIR]: acts as the window's user, one action a line,
@@ -116,15 +117,8 @@ int runReplay(int argc, char** argv) {
     }
     const bool from_stdin = arguments->operands.empty() || arguments->operands[0] == "-";
     if (from_stdin) return replay(std::cin, shots);
-    const std::string& path = arguments->operands[0];
-    std::error_code ignored;
-    errno = std::filesystem::is_directory(path, ignored) ? EISDIR : 0;
     std::ifstream script;
-    if (errno == 0) script.open(path);
-    if (!script.is_open()) {
-        return commandError(kCommand,
-                            "cannot read " + path + ": " + std::strerror(errno ? errno : EIO),
-                            kExitFailed);
-    }
+    if (!openTextInput(arguments->operands[0], script, error))
+        return commandError(kCommand, error, kExitFailed);
     return replay(script, shots);
 }

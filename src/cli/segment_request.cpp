@@ -24,12 +24,7 @@ std::string segmentSizesText() {
 
 std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
                                              std::string& error) {
-    if (arguments.operands.size() != 1 || arguments.operands[0].empty()) {
-        error = arguments.operands.size() > 1 ? "give one FILE only" : "FILE is missing";
-        return std::nullopt;
-    }
     SegmentRequest request;
-    request.file = arguments.operands[0];
     if (const std::string* text = arguments.option("size")) {
         const std::optional<long> size = wholeNumber(*text);
         if (!size || std::ranges::find(names::kSegmentSizes, *size) == names::kSegmentSizes.end()) {
