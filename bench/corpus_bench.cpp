@@ -32,8 +32,8 @@ struct Corpus {
                 samples[i] = static_cast<std::int16_t>(
                     9000 * std::sin(0.01 * (f + 1) * static_cast<double>(i)));
             }
-            files.push_back(dir.write("tone" + std::to_string(f) + ".wav",
-                                      wave_builder::mono_wave(samples)));
+            files.push_back(
+                dir.write("tone" + std::to_string(f) + ".wav", wave_builder::mono_wave(samples)));
             list << files.back() << '\n';
         }
     }
@@ -83,7 +83,8 @@ void BM_one_run(benchmark::State& state) {
     const Corpus& files = corpus();
     const std::string workers = std::to_string(state.range(0));
     for (auto _ : state) {
-        if (runCli({"spectrum", "--format", "csv", "-j", workers, "--files-from", files.list()}) != 0)
+        if (runCli({"spectrum", "--format", "csv", "-j", workers, "--files-from", files.list()}) !=
+            0)
             state.SkipWithError("failed");
     }
     filesPerSecond(state);
@@ -92,4 +93,10 @@ void BM_one_run(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_process_per_file)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
-BENCHMARK(BM_one_run)->ArgName("workers")->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_one_run)
+    ->ArgName("workers")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(3)
+    ->UseRealTime();

@@ -1,7 +1,7 @@
 #include "cli/bin_report.h"
 
-#include "cli/json_line.h"
 #include "cli/csv_field.h"
+#include "cli/json_line.h"
 #include "cli/number_text.h"
 #include "names/window_names.h"
 #include "numbers/whole_number.h"

@@ -42,7 +42,8 @@ int runSpectrum(int argc, char** argv) {
         if (json) {
             report.output = spectrumJson(spectrum, file);
         } else {
-            report.output = (file ? "" : spectrumCsvHeader(false)) + spectrumCsvRows(spectrum, file);
+            report.output =
+                (file ? "" : spectrumCsvHeader(false)) + spectrumCsvRows(spectrum, file);
         }
         return report;
     };

@@ -5,7 +5,6 @@
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 
-
 CliWindow::CliWindow() : user_(std::make_unique<WSscriptedUser>()) {
     wsqt::HeadlessSession::quietQtMessages();
     WSinstallDialogResponder(user_.get());

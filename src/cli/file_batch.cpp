@@ -76,7 +76,8 @@ int runFileBatch(const char* command, const FileBatch& batch, const std::string&
         progress.update(index + 1);
         return true;
     };
-    const auto workers = static_cast<unsigned>(std::min<std::size_t>(batch.workers, batch.files.size()));
+    const auto workers =
+        static_cast<unsigned>(std::min<std::size_t>(batch.workers, batch.files.size()));
     runInWorkers(batch.files.size(), workers, work, deliver);
     progress.clear();
     if (output_failed) return commandError(command, "cannot write to standard output", kExitFailed);

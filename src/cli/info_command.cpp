@@ -22,8 +22,8 @@ std::string rowOf(const std::string& file, const WaveRead& read) {
         outcome = read.outcome == WaveReadOutcome::cut ? "cut" : "loaded";
         facts = "44100,16," + std::to_string(read.samples.size());
     }
-    return csvField(file) + ',' + outcome + ',' + csvField(read.message ? read.message : "") +
-           ',' + facts + '\n';
+    return csvField(file) + ',' + outcome + ',' + csvField(read.message ? read.message : "") + ',' +
+           facts + '\n';
 }
 
 FileReport infoOf(const std::string& file, bool many_files) {

@@ -10,7 +10,8 @@ bool writeToStdout(std::string_view text) {
 }
 
 bool writeOneFileReport(const char* command, const FileReport& report) {
-    for (const std::string& message : report.messages) std::fprintf(stderr, "%s\n", message.c_str());
+    for (const std::string& message : report.messages)
+        std::fprintf(stderr, "%s\n", message.c_str());
     if (!report.error.empty()) commandError(command, report.error, report.exit_code);
     return writeToStdout(report.output);
 }

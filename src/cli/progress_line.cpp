@@ -34,7 +34,8 @@ void ProgressLine::update(std::size_t done) {
     const double per_second = seconds > 0 ? static_cast<double>(done) / seconds : 0;
     std::fprintf(stderr, "\r%zu/%zu files, %.1f files/s", done, total_, per_second);
     if (per_second > 0)
-        std::fprintf(stderr, ", %.0f s left", std::ceil(static_cast<double>(total_ - done) / per_second));
+        std::fprintf(stderr, ", %.0f s left",
+                     std::ceil(static_cast<double>(total_ - done) / per_second));
     std::fputs("\x1b[K", stderr);
     std::fflush(stderr);
     on_screen_ = true;

@@ -23,8 +23,7 @@ constexpr const char* kCommand = "render";
 // DIR/<file name without .wav>-<N>-<P>.png for each file; a name an earlier file took
 // gets -2, -3 … before .png, and a note saying so.
 std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentRequest& segment,
-                                      const std::string& folder,
-                                      std::vector<std::string>& notes) {
+                                      const std::string& folder, std::vector<std::string>& notes) {
     std::vector<std::string> names;
     std::set<std::string> taken;
     for (const std::string& file : batch.files) {
@@ -35,9 +34,9 @@ std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentReque
         std::string name = base + ".png";
         for (int n = 2; taken.contains(name); ++n) name = base + '-' + std::to_string(n) + ".png";
         taken.insert(name);
-        notes.push_back(name == base + ".png" ? ""
-                                              : "saved as " + name + ", since an earlier file has " +
-                                                    base + ".png");
+        notes.push_back(name == base + ".png"
+                            ? ""
+                            : "saved as " + name + ", since an earlier file has " + base + ".png");
         names.push_back((std::filesystem::path(folder) / name).string());
     }
     return names;
@@ -57,7 +56,8 @@ int runRender(int argc, char** argv) {
     if (!segment) return commandUsageError(kCommand, error);
     const std::string* output = arguments->option("o");
     if (!output || output->empty())
-        return commandUsageError(kCommand, batch->many_files ? "-o DIR is missing" : "-o OUT.png is missing");
+        return commandUsageError(kCommand,
+                                 batch->many_files ? "-o DIR is missing" : "-o OUT.png is missing");
 
     std::vector<std::string> paths{*output}, notes{""};
     if (batch->many_files) {

@@ -70,7 +70,8 @@ class FrameReader {
     explicit FrameReader(std::string body) : body_(std::move(body)) {}
     Number number() {
         Number value = 0;
-        if (body_.size() - at_ >= sizeof value) std::memcpy(&value, body_.data() + at_, sizeof value);
+        if (body_.size() - at_ >= sizeof value)
+            std::memcpy(&value, body_.data() + at_, sizeof value);
         at_ = std::min(body_.size(), at_ + sizeof value);
         return value;
     }
@@ -191,8 +192,8 @@ void runInWorkers(std::size_t count, unsigned workers,
         while (pool.size() < workers && !stopped && next_job < count) {
             std::optional<Worker> worker = spawn(pool, work);
             if (!worker) {
-                reports[next_job++] =
-                    failedReport(std::string("cannot start a worker process: ") + std::strerror(errno));
+                reports[next_job++] = failedReport(std::string("cannot start a worker process: ") +
+                                                   std::strerror(errno));
                 if (!pool.empty()) return;  // the running ones carry on
                 continue;
             }
