@@ -6,10 +6,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <functional>
-#include <optional>
 #include <string>
 
-#include "numbers/whole_number.h"
 #include "toolkit/WSCbase.h"
 #include "toolkit/WSNames.h"
 #include "toolkit/WSevents.h"
@@ -50,11 +48,6 @@ private:
     std::function<void()> gesture_ended_;
 };
 
-std::optional<long> readLong(const WSCbase& owner, const char* name)
-{
-    return wholeNumber(owner.getProperty(name).text());
-}
-
 class SliderPeer : public Peer {
 public:
     SliderPeer(WSCbase& owner, QSlider* slider) : Peer(owner, slider), slider_(slider)
@@ -82,20 +75,20 @@ private:
     void applyRange()
     {
         applying_ = true;
-        const long minimum = readLong(owner(), _WSNminimum()).value_or(0);
-        const long maximum = readLong(owner(), _WSNmaximum()).value_or(minimum);
-        const long value = readLong(owner(), _WSNvalue()).value_or(minimum);
-        const long drag = readLong(owner(), _WSNdragInterval()).value_or(0);
+        const int minimum = intProperty(owner(), _WSNminimum()).value_or(0);
+        const int maximum = intProperty(owner(), _WSNmaximum()).value_or(minimum);
+        const int value = intProperty(owner(), _WSNvalue()).value_or(minimum);
+        const int drag = intProperty(owner(), _WSNdragInterval()).value_or(0);
         if (maximum < minimum) {
             slider_->setRange(0, 0);
             slider_->setEnabled(false);
         } else {
-            slider_->setRange(static_cast<int>(minimum), static_cast<int>(maximum));
+            slider_->setRange(minimum, maximum);
             slider_->setEnabled(true);
-            slider_->setValue(static_cast<int>(std::clamp(value, minimum, maximum)));
+            slider_->setValue(std::clamp(value, minimum, maximum));
         }
         slider_->setSingleStep(1);
-        slider_->setPageStep(drag > 0 ? static_cast<int>(drag) : 1);
+        slider_->setPageStep(drag > 0 ? drag : 1);
         applying_ = false;
     }
 
