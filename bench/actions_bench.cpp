@@ -64,6 +64,19 @@ void BM_value_change(benchmark::State& state)
     }
 }
 
+// A pointer move over the power plot: the area records where the pointer is, then raises
+// the move; the captions read out the strongest bin within reach. Columns alternate so
+// that each move names another bin.
+void BM_readout(benchmark::State& state)
+{
+    auto* area = dynamic_cast<WSCvdrawingArea*>(program().widget(names::kPowerArea));
+    int x = 11;
+    for (auto _ : state) {
+        x = x >= 370 ? 11 : x + 7;
+        area->raisePointerEvent(WSEV_POINTER_MOVE, x, 165);
+    }
+}
+
 void BM_activate(benchmark::State& state)
 {
     WSCbase* slider = program().widget(names::kPositionSlider);
@@ -93,6 +106,7 @@ void BM_size_change(benchmark::State& state)
 
 BENCHMARK(BM_load)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_value_change)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_readout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_activate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_step)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_size_change)->Unit(benchmark::kMicrosecond);

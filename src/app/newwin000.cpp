@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/pointer_bindings.h"
 #include "handlers/control_callbacks.h"
 #include "names/window_names.h"
 #include "plot/view_callbacks.h"
@@ -146,13 +147,14 @@ void _create_win_newwin000()
     bind(newvdra_003, "init_ep", WSEV_INITIALIZE, gra4init_ep, "gra4init_ep");
     bind(newvdra_003, "expose_ep", WSEV_EXPOSE, gra4expose_ep, "gra4expose_ep");
 
-    newvlab_002 = makeSizedTextWidget<WSCvlabel>(names::kPowerCaption, "power", 10, 240, 388, 18);
-    newvlab_007 = makeSizedTextWidget<WSCvlabel>(names::kPhaseCaption, "phase", 402, 240, 388, 18);
+    newvlab_002 = makeSizedTextWidget<WSCvlabel>(names::kPowerCaption, names::kPowerCaptionText, 10, 240, 388, 18);
+    newvlab_007 = makeSizedTextWidget<WSCvlabel>(names::kPhaseCaption, names::kPhaseCaptionText, 402, 240, 388, 18);
 
     newvbtn_001 = makeSizedTextWidget<WSCvbtn>(names::kBackButton, "back", 10, 214, 48, 22);
     bind(newvbtn_001, "act_ep", WSEV_ACTIVATE, btn1act_ep, "btn1act_ep");
     newvbtn_002 = makeSizedTextWidget<WSCvbtn>(names::kForwButton, "forw", 63, 214, 48, 22);
     bind(newvbtn_002, "act_ep", WSEV_ACTIVATE, btn2act_ep, "btn2act_ep");
 
+    bindPointerProcedures();
     newwin000->setVisible(1);
 }

@@ -10,6 +10,10 @@ const CliCommand kCliCommands[] = {
      "print the power and phase spectra the window plots for that segment (N = 512, 1024,\n"
      "      2048 or 4096, default 1024; P from 0, the default, to points - N)",
      runSpectrum},
+    {"peaks", "FILE... [--size N] [--position P] [--count K] [--format csv|json]",
+     "print the K strongest peaks of that spectrum (K from 1 to N/2, default 5), strongest\n"
+     "      first, each at its frequency interpolated between bins",
+     runPeaks},
     {"render", "FILE [--size N] [--position P] -o OUT.png | FILE... -o DIR",
      "save the whole window, as it shows that segment, as an 800 x 600 PNG (into DIR:\n"
      "      one NAME-N-P.png per FILE, NAME being the file's name without .wav)",
@@ -30,14 +34,15 @@ void printCliUsage(std::FILE* out) {
                      command->summary);
     }
     std::fputs(
-        "info, spectrum and render take several FILEs, or --files-from LIST (one path a line,\n"
-        "  - for standard input); then each output row or object names its file (-H does\n"
-        "  so for one FILE too), and -j N shares the files among N processes (default: one\n"
-        "  per core)\n",
+        "info, spectrum, peaks and render take several FILEs, or --files-from LIST (one path a\n"
+        "  line, - for standard input); then each output row or object names its file (-H does\n"
+        "  so for one FILE too), and -j N shares the files among N processes (default: one per\n"
+        "  core)\n",
         out);
     std::fputs(
         "replay actions: load PATH, cancel, size N, slide P, release, back, forw,\n"
-        "  key Left|Right|PageUp|PageDown|Home|End; blank lines and # comments\n",
+        "  key Left|Right|PageUp|PageDown|Home|End, point X Y, click X Y,\n"
+        "  drag X1 Y1 X2 Y2, leave; blank lines and # comments\n",
         out);
 }
 

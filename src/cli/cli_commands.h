@@ -35,5 +35,6 @@ int commandFailure(const char* command, const std::string& why, int exit_code);
 
 int runInfo(int argc, char** argv);
 int runSpectrum(int argc, char** argv);
+int runPeaks(int argc, char** argv);
 int runRender(int argc, char** argv);
 int runReplay(int argc, char** argv);

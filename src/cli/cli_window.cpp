@@ -50,6 +50,22 @@ void CliWindow::sliderKey(const std::string& key_name) {
     session_->key(names::kPositionSlider, key_name.c_str());
 }
 
+void CliWindow::point(int x, int y) {
+    session_->point(x, y);
+}
+void CliWindow::click(int x, int y) {
+    session_->click(x, y);
+}
+void CliWindow::drag(int from_x, int from_y, int to_x, int to_y) {
+    session_->drag(from_x, from_y, to_x, to_y);
+}
+void CliWindow::leave() {
+    session_->leave();
+}
+std::optional<std::string> CliWindow::tooltip() const {
+    return session_->tooltipUnderPointer();
+}
+
 std::vector<WSshownMessage> CliWindow::takeMessages() {
     return user_->takeMessages();
 }

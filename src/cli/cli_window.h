@@ -37,6 +37,15 @@ class CliWindow {
     // A key on the slider, which takes the focus, by its name (Left, PageUp …).
     void sliderKey(const std::string& key_name);
 
+    // The pointer, in the window's coordinates: moved there with no button, pressed and let
+    // go there, pressed at one point, moved to another and let go there, out of the window.
+    void point(int x, int y);
+    void click(int x, int y);
+    void drag(int from_x, int from_y, int to_x, int to_y);
+    void leave();
+    // The tooltip a user resting the pointer where it is would read, if any.
+    std::optional<std::string> tooltip() const;
+
     // The messages shown since the last call.
     std::vector<WSshownMessage> takeMessages();
     // The whole window as the user sees it, as PNG bytes; empty if it cannot be encoded.

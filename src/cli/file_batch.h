@@ -10,7 +10,7 @@
 #include "cli/arguments.h"
 #include "cli/file_report.h"
 
-// The files a per-file command (info, spectrum, render) works through and how: FILE…
+// The files a per-file command (info, spectrum, peaks, render) works through and how: FILE…
 // and --files-from LIST name them; one FILE alone keeps the one-file form of the output,
 // several, a list or -H (--with-filename) ask for the many-files form; -j N (--jobs) shares
 // them among N worker processes, by default one per core.

@@ -48,6 +48,19 @@ bool perform(CliWindow& window, const ReplayAction& action) {
         case ReplayVerb::key:
             window.sliderKey(action.argument);
             break;
+        case ReplayVerb::point:
+            window.point(action.coordinates[0], action.coordinates[1]);
+            break;
+        case ReplayVerb::click:
+            window.click(action.coordinates[0], action.coordinates[1]);
+            break;
+        case ReplayVerb::drag:
+            window.drag(action.coordinates[0], action.coordinates[1], action.coordinates[2],
+                        action.coordinates[3]);
+            break;
+        case ReplayVerb::leave:
+            window.leave();
+            break;
     }
     return true;
 }
@@ -79,7 +92,7 @@ int replay(std::istream& script, const std::string* shots) {
         }
         ++step;
         const std::string record =
-            windowStateJson(step, line_number, action->text, window.takeMessages());
+            windowStateJson(step, line_number, action->text, window.takeMessages(), window.tooltip());
         // Flushed, so that whoever drives the script sees each action's outcome at once.
         if (std::fwrite(record.data(), 1, record.size(), stdout) != record.size() ||
             std::fflush(stdout) != 0) {

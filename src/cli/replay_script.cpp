@@ -17,7 +17,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-constexpr std::array<std::pair<std::string_view, ReplayVerb>, 8> kVerbs = {{
+constexpr std::array<std::pair<std::string_view, ReplayVerb>, 12> kVerbs = {{
     {"load", ReplayVerb::load},
     {"cancel", ReplayVerb::cancel},
     {"size", ReplayVerb::size},
@@ -26,6 +26,10 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 8> kVerbs = {{
     {"back", ReplayVerb::back},
     {"forw", ReplayVerb::forw},
     {"key", ReplayVerb::key},
+    {"point", ReplayVerb::point},
+    {"click", ReplayVerb::click},
+    {"drag", ReplayVerb::drag},
+    {"leave", ReplayVerb::leave},
 }};
 
 constexpr std::array<std::string_view, 6> kKeys = {"Left", "Right", "PageUp", "PageDown", "Home", "End"};
@@ -36,6 +40,20 @@ const T* lookUp(const std::array<std::pair<std::string_view, T>, n>& table, std:
         if (text == name) return &value;
     }
     return nullptr;
+}
+
+// Exactly count whole numbers that fit an int, separated by blanks; nothing otherwise.
+std::optional<std::vector<int>> parseCoordinates(std::string_view text, std::size_t count) {
+    std::vector<int> numbers;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of(kBlanks), text.size());
+        const std::optional<long> number = wholeNumber(text.substr(0, end));
+        if (!number || *number < INT_MIN || *number > INT_MAX) return std::nullopt;
+        numbers.push_back(static_cast<int>(*number));
+        text = trimmed(text.substr(end));
+    }
+    if (numbers.size() != count) return std::nullopt;
+    return numbers;
 }
 
 }  // namespace
@@ -85,7 +103,20 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             action.argument = std::string(rest);
             break;
         }
+        case ReplayVerb::point:
+        case ReplayVerb::click:
+        case ReplayVerb::drag: {
+            const bool is_drag = *verb == ReplayVerb::drag;
+            const auto coordinates = parseCoordinates(rest, is_drag ? 4 : 2);
+            if (!coordinates) {
+                return malformed(is_drag ? "drag needs four whole numbers X1 Y1 X2 Y2"
+                                         : "this action needs two whole numbers X Y");
+            }
+            action.coordinates = *coordinates;
+            break;
+        }
         case ReplayVerb::cancel:
+        case ReplayVerb::leave:
         case ReplayVerb::release:
         case ReplayVerb::back:
         case ReplayVerb::forw:

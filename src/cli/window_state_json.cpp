@@ -22,7 +22,8 @@ std::map<std::string, std::string, std::less<>> shownProperties(WSCbase& widget)
 }  // namespace
 
 std::string windowStateJson(long step, long line, std::string_view action,
-                            const std::vector<WSshownMessage>& messages) {
+                            const std::vector<WSshownMessage>& messages,
+                            const std::optional<std::string>& tooltip) {
     JsonObject record;
     record["step"] = step;
     record["line"] = line;
@@ -30,6 +31,7 @@ std::string windowStateJson(long step, long line, std::string_view action,
     record["messages"] = JsonObject::array();
     for (const WSshownMessage& message : messages)
         record["messages"].push_back({{"text", message.text}, {"x", message.x}, {"y", message.y}});
+    record["tooltip"] = tooltip ? JsonObject(*tooltip) : JsonObject(nullptr);
     JsonObject& widgets = record["widgets"] = JsonObject::object();
     WSCbase* window = WSGIappObjectList()->getInstance("WSCmainWindow", names::kMainWindow);
     for (WSCbase* widget : WSGIappObjectList()->all()) {

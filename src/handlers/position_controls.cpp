@@ -1,8 +1,8 @@
 #include "handlers/position_controls.h"
-#include "names/window_names.h"
 
 #include <cstdio>
 
+#include "names/window_names.h"
 #include "numbers/whole_number.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
@@ -25,6 +25,12 @@ long readLongProperty(WSCbase* widget, const char* name, long fallback)
     return leadingWholeNumber(widget->getProperty(name).text()).value_or(fallback);
 }
 
+WSCbase* findPositionSlider()
+{
+    WSCbase* found = WSGIappObjectList()->getInstance("WSCvslider", names::kPositionSlider);
+    return found ? found->cast("WSCvslider") : nullptr;
+}
+
 long readPosition(WSCbase* slider)
 {
     const long position = readLongProperty(slider, _WSNvalue(), 0);
@@ -40,8 +46,7 @@ void updatePositionLabel(long position_samples)
 
 void resetSliderRange(long event)
 {
-    WSCbase* found = WSGIappObjectList()->getInstance("WSCvslider", names::kPositionSlider);
-    WSCbase* slider = found ? found->cast("WSCvslider") : nullptr;
+    WSCbase* slider = findPositionSlider();
     if (!slider) return;
     const WSCstring minimum(slider->getProperty(_WSNminimum()), -2);
     const long range = maxsize - selsize;

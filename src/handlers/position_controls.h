@@ -13,6 +13,9 @@ WSCvariant decimalText(long value);
 // The property read as a number, or fallback when its text is not one.
 long readLongProperty(WSCbase* widget, const char* name, long fallback);
 
+// The position slider, or null when it is missing or no slider.
+WSCbase* findPositionSlider();
+
 // The slider's value as a position in the wave; a value below 0 counts as 0.
 long readPosition(WSCbase* slider);
 

@@ -10,8 +10,7 @@
 void stepPosition(long step_samples)
 {
     if (!siii || !seliii) return;
-    WSCbase* found = WSGIappObjectList()->getInstance("WSCvslider", names::kPositionSlider);
-    WSCbase* slider = found ? found->cast("WSCvslider") : nullptr;
+    WSCbase* slider = findPositionSlider();
     if (!slider) return;
     const long maximum = readLongProperty(slider, _WSNmaximum(), 0);
     const long value = readLongProperty(slider, _WSNvalue(), 0);

@@ -5,6 +5,7 @@
 #include "handlers/position_controls.h"
 #include "handlers/segment_analysis.h"
 #include "handlers/segment_buffers.h"
+#include "handlers/segment_fit_notice.h"
 #include "handlers/segment_views.h"
 #include "names/window_names.h"
 #include "toolkit/toolkit.h"
@@ -38,5 +39,6 @@ void changeSegmentSize(WaveView wave_view, long slider_event)
         remakeSpectrumBuffers();
         drawSpectrumViews(computeSpectrum());
     }
+    showSegmentFitNotice(has_segment);
     resetSliderRange(slider_event);
 }

@@ -29,6 +29,10 @@ inline constexpr char kPositionLabel[] = "newvlab_013";
 inline constexpr char kPowerCaption[] = "newvlab_002";
 inline constexpr char kPhaseCaption[] = "newvlab_007";
 
+// The captions' own texts, shown whenever they read out no bin.
+inline constexpr char kPowerCaptionText[] = "power";
+inline constexpr char kPhaseCaptionText[] = "phase";
+
 // The segment sizes, smallest first, as numbers and as the size box's item list.
 inline constexpr std::array<long, 4> kSegmentSizes{512, 1024, 2048, 4096};
 inline constexpr char kSegmentSizeItems[] = "512,1024,2048,4096";

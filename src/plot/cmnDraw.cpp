@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "plot/plot_columns.h"
 #include "toolkit/WSDdev.h"
 #include "toolkit/WSNames.h"
 #include "toolkit/WSwidgets.h"
@@ -101,7 +102,7 @@ void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightO
     for (long first = 0; first < count; first += kBlock) {
         const long n = std::min(kBlock, count - first);
         for (long j = 0; j < n; ++j) {
-            xs[j] = frame.mx + static_cast<double>(first + j) / values_per_pixel;
+            xs[j] = pointX(frame.mx, values_per_pixel, first + j);
             ys[j] = y_of(first + j);
         }
         for (long j = 0; j < n; ++j) {

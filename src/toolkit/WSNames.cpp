@@ -17,3 +17,5 @@ const char* _WSNminimum() { return "minimum"; }
 const char* _WSNmaximum() { return "maximum"; }
 const char* _WSNdragInterval() { return "dragInterval"; }
 const char* _WSNfileName() { return "fileName"; }
+const char* _WSNtoolTip() { return "toolTip"; }
+const char* _WSNoverlayBand() { return "overlayBand"; }

@@ -19,3 +19,8 @@ const char* _WSNminimum();
 const char* _WSNmaximum();
 const char* _WSNdragInterval();
 const char* _WSNfileName();
+// The text a user reads when resting the pointer on the widget; none when empty.
+const char* _WSNtoolTip();
+// A drawing area's band: "FIRST,LAST", the columns (both included) that the backend tints
+// over the area's picture; none when empty. The picture itself is left as it is.
+const char* _WSNoverlayBand();

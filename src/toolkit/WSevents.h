@@ -6,4 +6,9 @@ enum WSevent : long {
     WSEV_ACTIVATE = 2,      // button press, combo box choice, end of a slider gesture
     WSEV_VALUE_CHANGE = 3,  // every user movement of a slider
     WSEV_EXPOSE = 9,        // a drawing area must show its picture
+    // A drawing area's pointer; where it is: WSCvdrawingArea::pointer().
+    WSEV_POINTER_MOVE = 20,     // moved over the area, or dragged on from a press there
+    WSEV_POINTER_LEAVE = 21,    // left the area
+    WSEV_POINTER_PRESS = 22,    // left button pressed over the area
+    WSEV_POINTER_RELEASE = 23,  // left button let go after a press on the area
 };

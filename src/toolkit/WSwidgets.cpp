@@ -21,3 +21,18 @@ std::string WSCvslider::defaultValue(std::string_view name) const
 {
     return name == _WSNminimum() ? "0" : "";
 }
+
+void WSCvdrawingArea::raisePointerEvent(long event, int x, int y)
+{
+    pointer_.x = x;
+    pointer_.y = y;
+    pointer_.inside = event != WSEV_POINTER_LEAVE;
+    if (event == WSEV_POINTER_PRESS) {
+        pointer_.pressed = true;
+        pointer_.press_x = x;
+        pointer_.press_y = y;
+    } else if (event == WSEV_POINTER_RELEASE) {
+        pointer_.pressed = false;
+    }
+    execProcedure(event);
+}

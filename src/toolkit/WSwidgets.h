@@ -42,9 +42,27 @@ public:
     WSCcomboBox(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCcomboBox") {}
 };
 
+// The pointer over a drawing area, in the area's pixels (outside them while a drag goes on
+// past the area's edge).
+struct WSpointer {
+    int x = 0;
+    int y = 0;
+    bool inside = false;   // over the area (or dragging from it) since its last leave
+    bool pressed = false;  // the left button is held since a press on this area
+    int press_x = 0;       // where the last press on this area happened
+    int press_y = 0;
+};
+
 // An area that shows its window device's picture; it raises expose whenever it must be
-// repainted.
+// repainted, and the pointer events as the pointer moves, leaves, presses and lets go.
 class WSCvdrawingArea : public WSCbase {
 public:
     WSCvdrawingArea(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCvdrawingArea") {}
+
+    // Called by the backend: records the pointer at (x, y), then runs the event's procedures.
+    void raisePointerEvent(long event, int x, int y);
+    const WSpointer& pointer() const { return pointer_; }
+
+private:
+    WSpointer pointer_;
 };

@@ -10,6 +10,7 @@
 #include "toolkit/WSDdev.h"
 #include "toolkit/WSNames.h"
 #include "toolkit/WSapplication.h"
+#include "toolkit/WSband.h"
 #include "toolkit/WSdialogs.h"
 #include "toolkit/WSevents.h"
 #include "toolkit/WSwidgets.h"

@@ -123,6 +123,27 @@ TEST_F(RealInput, ArrowKeysOnTheFocusedSliderMoveItThenActivate)
     EXPECT_STREQ(session.find(names::kPositionSlider)->getProperty(_WSNvalue()).text(), "1000");
 }
 
+// The area keeps where the pointer is for the callbacks its events run.
+TEST_F(RealInput, MouseEventsOnADrawingAreaTellItWhereThePointerIs)
+{
+    QWidget* area = session.qtWidget(names::kWholeWaveArea);
+    const auto pointer = [this] {
+        const WSpointer& p = dynamic_cast<WSCvdrawingArea*>(session.find(names::kWholeWaveArea))->pointer();
+        return std::vector<int>{p.x, p.y, p.inside, p.pressed, p.press_x, p.press_y};
+    };
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(30, 40));
+    EXPECT_EQ(pointer(), (std::vector<int>{30, 40, true, true, 30, 40}));
+    QTest::mouseMove(area, QPoint(80, 45));
+    EXPECT_EQ(pointer(), (std::vector<int>{80, 45, true, true, 30, 40}));
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, QPoint(82, 45));
+    EXPECT_EQ(pointer(), (std::vector<int>{82, 45, true, false, 30, 40}));
+    QTest::mouseClick(area, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(pointer(), (std::vector<int>{82, 45, true, false, 30, 40})) << "only the left button counts";
+    QEvent leaving(QEvent::Leave);
+    QApplication::sendEvent(area, &leaving);
+    EXPECT_EQ(pointer(), (std::vector<int>{82, 45, false, false, 30, 40}));
+}
+
 TEST_F(RealInput, ProgramChangesOfPropertiesRaiseNoEvent)
 {
     setRange("500", "10");

@@ -4,6 +4,7 @@
 
 #include "app/Vendrall.h"
 #include "handlers/control_callbacks.h"
+#include "handlers/pointer_callbacks.h"
 #include "names/window_names.h"
 #include "plot/view_callbacks.h"
 #include "toolkit/qt/headless.h"
@@ -24,15 +25,25 @@ const Registration kCallbacks[] = {
     {"btn1act_ep", btn1act_ep},       {"btn2act_ep", btn2act_ep},
 };
 
+// Registered beside the fourteen: the pointer over the plots, and the band and readouts that
+// follow the segment.
+const Registration kPointerCallbacks[] = {
+    {"specMove_ep", specMove_ep}, {"specLeave_ep", specLeave_ep},     {"gra1move_ep", gra1move_ep},
+    {"gra1release_ep", gra1release_ep}, {"gra2move_ep", gra2move_ep}, {"sli1follow_ep", sli1follow_ep},
+};
+
 // Nothing has started the application yet: only static initialisation has run.
-TEST(StartUp, AllFourteenCallbacksAreRegisteredBeforeTheApplicationStarts)
+TEST(StartUp, TheFourteenCallbacksAndThePointerCallbacksAreRegisteredBeforeTheApplicationStarts)
 {
     ASSERT_EQ(WSGFfontData(), nullptr) << "the init handlers must not have run yet";
     for (const Registration& r : kCallbacks) {
         EXPECT_EQ(WSCfunctionRegister::find(r.name), r.function) << r.name;
     }
+    for (const Registration& r : kPointerCallbacks) {
+        EXPECT_EQ(WSCfunctionRegister::find(r.name), r.function) << r.name;
+    }
     EXPECT_EQ(WSCfunctionRegister::find("gra3Init_ep"), nullptr) << "names are case-sensitive";
-    EXPECT_EQ(WSCfunctionRegister::count(), 14);
+    EXPECT_EQ(WSCfunctionRegister::count(), std::size(kCallbacks) + std::size(kPointerCallbacks));
 }
 
 TEST(StartUp, TheStaticConfigurationNamesTheApplicationAndItsEncoding)

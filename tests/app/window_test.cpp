@@ -122,22 +122,35 @@ struct Binding {
     const char* callback;
 };
 
-TEST(Window, BindsTheFourteenCallbacksToTheirWidgetsAndEvents)
+TEST(Window, BindsTheFourteenCallbacksAndThePointerCallbacksToTheirWidgetsAndEvents)
 {
     WSDappDev::runInitHandlers();
+    // Beside the fourteen, added after them: pointer moves (20), leaves (21) and releases
+    // (23) over the plots, and the band and readouts following the slider's value changes,
+    // activations and exposes.
     const std::vector<Binding> expected = {
         {names::kSelectButton, "act_ep", 2, "wave1act_ep"},
         {names::kWholeWaveArea, "init_ep", 0, "gra1Init_ep"},
         {names::kWholeWaveArea, "expose_ep", 9, "gra1Expose_ep"},
+        {names::kWholeWaveArea, "move_ep", 20, "gra1move_ep"},
+        {names::kWholeWaveArea, "release_ep", 23, "gra1release_ep"},
         {names::kPositionSlider, "valueCH_ep", 3, "sli1valueCH_ep"},
         {names::kPositionSlider, "act_ep", 2, "sli1act_ep"},
+        {names::kPositionSlider, "follow_ep", 3, "sli1follow_ep"},
+        {names::kPositionSlider, "follow_ep", 2, "sli1follow_ep"},
+        {names::kPositionSlider, "follow_ep", 9, "sli1follow_ep"},
         {names::kSegmentArea, "init2_ep", 0, "gra2Init_ep"},
         {names::kSegmentArea, "expose2_ep", 9, "gra2Expose_ep"},
+        {names::kSegmentArea, "move_ep", 20, "gra2move_ep"},
         {names::kSizeBox, "act_ep", 2, "combo1act_ep"},
         {names::kPowerArea, "init_ep", 0, "gra3init_ep"},
         {names::kPowerArea, "expose_ep", 9, "gra3expose_ep"},
+        {names::kPowerArea, "move_ep", 20, "specMove_ep"},
+        {names::kPowerArea, "leave_ep", 21, "specLeave_ep"},
         {names::kPhaseArea, "init_ep", 0, "gra4init_ep"},
         {names::kPhaseArea, "expose_ep", 9, "gra4expose_ep"},
+        {names::kPhaseArea, "move_ep", 20, "specMove_ep"},
+        {names::kPhaseArea, "leave_ep", 21, "specLeave_ep"},
         {names::kBackButton, "act_ep", 2, "btn1act_ep"},
         {names::kForwButton, "act_ep", 2, "btn2act_ep"},
     };

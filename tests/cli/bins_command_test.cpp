@@ -13,6 +13,7 @@
 
 #include "cli_window_fixture.h"
 #include "names/window_names.h"
+#include "plot/plot_columns.h"
 
 namespace {
 
@@ -121,5 +122,60 @@ TEST_P(SpectrumOfATone, PeaksAtTheTonesBin) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SpectrumOfATone, testing::ValuesIn(names::kSegmentSizes));
+
+class PeaksOfTheTwoTones : public CliAndWindow, public testing::WithParamInterface<long> {};
+
+// The sample of 440 Hz and a quieter 2500 Hz: both named, strongest first, within a fiftieth
+// of a bin, and the window's readout over the first shows the same frequency rounded.
+TEST_P(PeaksOfTheTwoTones, NameBothTonesWithinAFiftiethOfABin) {
+    const long size = GetParam();
+    const std::string sample = SAMPLES_DIR "/two-tones.wav";
+    const CliRun r = cli({"peaks", sample, "--size", std::to_string(size), "--count", "2"});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "rank,bin,frequency_hz,log_power,phase_rad");
+    const double tones_hz[] = {440, 2500};
+    std::vector<double> printed_hz;
+    for (int rank = 1; std::getline(lines, line); ++rank) {
+        int got_rank = 0;
+        long bin = 0;
+        double frequency_hz = 0, log_power = 0, phase_rad = 0;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%d,%ld,%lf,%lf,%lf", &got_rank, &bin, &frequency_hz, &log_power, &phase_rad), 5) << line;
+        EXPECT_EQ(got_rank, rank);
+        ASSERT_LE(rank, 2);
+        EXPECT_NEAR(frequency_hz * double(size) / 44100.0, tones_hz[rank - 1] * double(size) / 44100.0, 0.02);
+        printed_hz.push_back(frequency_hz);
+    }
+    ASSERT_EQ(printed_hz.size(), 2u);
+
+    choose(std::to_string(size).c_str());
+    load(sample);
+    const long peak_bin = std::lround(440.0 * double(size) / 44100.0);
+    session.point(10 + pointColumn(plotColumns(388, size / 2), peak_bin), 400);
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "power   peak %.2f Hz", printed_hz[0]);
+    EXPECT_EQ(label(names::kPowerCaption).substr(0, std::string(expected).size()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, PeaksOfTheTwoTones, testing::ValuesIn(names::kSegmentSizes));
+
+TEST_F(CliAndWindow, PeaksInJsonAreTheSpectrumsObjectWithAPeaksArray) {
+    file("tone.wav", sine(60 * 44100.0 / 1024, 10000, 5000));
+    const CliRun r = cli({"peaks", "tone.wav", "--count", "1", "--format", "json", "--position", "7"});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(lineCount(r.out), 1u);
+    QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).object();
+    const QJsonArray peaks = o.take("peaks").toArray();
+    EXPECT_EQ(QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString(),
+              R"({"bits":16,"name":"tone.wav","points":5000,"position":7,"rate":44100,"size":1024})");
+    ASSERT_EQ(peaks.size(), 1);
+    const QJsonObject peak = peaks[0].toObject();
+    EXPECT_EQ(peak["rank"].toInt(), 1);
+    EXPECT_EQ(peak["bin"].toInt(), 60);
+    EXPECT_NEAR(peak["frequency_hz"].toDouble(), 60 * 44100.0 / 1024, 1e-6);
+    EXPECT_TRUE(peak.contains("log_power") && peak.contains("phase_rad"));
+}
 
 }  // namespace

@@ -25,6 +25,7 @@ TEST(CliHelp, ListsEveryCommandWrongUsageGetsItOnStderrAndVersionIsTheProjects) 
     EXPECT_EQ(help.err, "");
     for (const char* usage : {"usage: sefaro-cli", "info FILE...",
                               "spectrum FILE... [--size N] [--position P] [--format csv|json]",
+                              "peaks FILE... [--size N] [--position P] [--count K] [--format csv|json]",
                               "render FILE [--size N] [--position P] -o OUT.png | FILE... -o DIR",
                               "replay [SCRIPT] [--shots DIR]", "--version"}) {
         EXPECT_THAT(help.out, HasSubstr(usage));
@@ -179,6 +180,13 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CliFailure, testing::Values(
             "tiny.wav has 4 samples, fewer than the size 512; every size needs at least 512"},
     Failure{{"spectrum", "no such.wav"}, 2, "file not found\n"},
     Failure{{"spectrum", "stereo.wav"}, 2, kStereo},
+    Failure{{"peaks", "short.wav", "--count", "0"}, 64, "count \"0\" is not a whole number from 1 to 512"},
+    Failure{{"peaks", "short.wav", "--size", "512", "--count", "257"}, 64,
+            "count \"257\" is not a whole number from 1 to 256"},
+    Failure{{"peaks", "short.wav", "--count", "many"}, 64, "count \"many\" is not a whole number"},
+    Failure{{"peaks", "short.wav", "--format", "xml"}, 64, "format \"xml\" is not csv or json"},
+    Failure{{"peaks", "short.wav", "--size", "4096"}, 64, "fewer than the size 4096"},
+    Failure{{"peaks", "stereo.wav"}, 2, kStereo},
     Failure{{"render", "short.wav"}, 64, "-o OUT.png is missing"},
     Failure{{"render", "short.wav", "tiny.wav"}, 64, "-o DIR is missing"},
     Failure{{"render", "-H", "short.wav", "-o", "short.wav"}, 1,

@@ -152,8 +152,38 @@ INSTANTIATE_TEST_SUITE_P(Scripts, ReplayStops, testing::Values(
     BadScript{"slide 3000000000\n", "1: \"slide 3000000000\": slide needs a whole number P", 0},
     BadScript{"key left\n",
               "1: \"key left\": key needs one of Left, Right, PageUp, PageDown, Home, End", 0},
-    BadScript{"back 2\n", "1: \"back 2\": this action takes nothing after it", 0}));
+    BadScript{"back 2\n", "1: \"back 2\": this action takes nothing after it", 0},
+    BadScript{"point 10\n", "1: \"point 10\": this action needs two whole numbers X Y", 0},
+    BadScript{"click 10 y\n", "1: \"click 10 y\": this action needs two whole numbers X Y", 0},
+    BadScript{"drag 1 2 3\n", "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2", 0},
+    BadScript{"leave now\n", "1: \"leave now\": this action takes nothing after it", 0}));
 // clang-format on
+
+// Column c of the whole wave of long.wav (22050 samples kept) starts with sample 35·(c − 20);
+// the whole wave lies at x = 120, the segment at y = 135, the power plot at (10, 260).
+TEST_F(Replay, ThePointerReadsOutMovesTheSegmentAndEachRecordHoldsItsTooltip) {
+    const std::vector<Record> r = replay(
+        "load long.wav\npoint 300 400\nleave\nclick 240 60\ndrag 240 60 400 60\n"
+        "point 140 60\nload three thousand.wav\nsize 4096\npoint 300 180\n");
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    ASSERT_EQ(r.size(), 9u);
+    Strings tooltips, power_captions, positions;
+    for (const Record& record : r) {
+        tooltips.push_back(record["tooltip"].isNull() ? "null" : record["tooltip"].toString().toStdString());
+        power_captions.push_back(shown(record, names::kPowerCaption).substr(0, 8));
+        positions.push_back(shown(record, names::kPositionLabel));
+    }
+    const Strings expected_tooltips = {
+        "null", "null", "null", "sample 3500   79.37 ms   ", "sample 9100   206.35 ms   ", "sample 0   0.00 ms   ",
+        "sample 0   0.00 ms   ", "sample 0   0.00 ms   ",
+        "3000 samples: a segment of 4096 does not fit; choose 2048 or less"};
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        EXPECT_EQ(tooltips[i].substr(0, expected_tooltips[i].size()), expected_tooltips[i]) << i;
+    }
+    EXPECT_EQ(power_captions, (Strings{"power", "power   ", "power", "power", "power", "power", "power", "power", "power"}));
+    EXPECT_EQ(positions, (Strings{"0", "0", "0", "3500", "9100", "9100", "0", "0", "0"}));
+    EXPECT_EQ(shown(r[3], names::kWholeWaveArea, "overlayBand"), "120,149");
+}
 
 TEST_F(Replay, ShotsAreTheWindowAfterEachActionOfAScriptFromStandardInput) {
     const std::vector<Record> r =

@@ -1,4 +1,5 @@
 #include "toolkit/qt/headless.h"
+#include "toolkit/qt/headless_state.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -14,7 +15,6 @@
 #include "toolkit/WSCobjectList.h"
 #include "toolkit/WSapplication.h"
 #include "toolkit/WSbackend.h"
-#include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/qt_peer.h"
 
 namespace wsqt {
@@ -28,9 +28,6 @@ char* fake_argv[] = {fake_name, nullptr};
 
 }  // namespace
 
-struct HeadlessSession::State {
-    QtBackend backend;
-};
 
 HeadlessSession::HeadlessSession() : state_(std::make_unique<State>())
 {
@@ -45,7 +42,9 @@ HeadlessSession::HeadlessSession() : state_(std::make_unique<State>())
 
 HeadlessSession::~HeadlessSession()
 {
-    settle();
+    // The widgets outlive the session: the pointer leaves them with it, so that the next
+    // session does not find an area still under a pointer that has gone.
+    leave();
     WSinstallBackend(nullptr);
 }
 
@@ -60,6 +59,14 @@ WSCbase* HeadlessSession::find(const char* instance_name)
 }
 
 QWidget* HeadlessSession::qtWidget(const char* instance_name) { return widgetOf(find(instance_name)); }
+
+QWidget* mainWindowWidget()
+{
+    for (WSCbase* object : WSGIappObjectList()->all()) {
+        if (object->cast("WSCmainWindow")) return widgetOf(object);
+    }
+    return nullptr;
+}
 
 void HeadlessSession::click(const char* instance_name)
 {
@@ -120,12 +127,8 @@ void HeadlessSession::key(const char* instance_name, const char* key_name)
 QImage HeadlessSession::grabWindow()
 {
     settle();
-    for (WSCbase* object : WSGIappObjectList()->all()) {
-        if (std::strcmp(object->getClassName(), "WSCmainWindow") != 0) continue;
-        QWidget* window = widgetOf(object);
-        return window ? window->grab().toImage() : QImage();
-    }
-    return QImage();
+    QWidget* window = mainWindowWidget();
+    return window ? window->grab().toImage() : QImage();
 }
 
 }  // namespace wsqt

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QApplication;
@@ -39,6 +40,19 @@ public:
     void key(const char* instance_name, int qt_key);
     // The same, the key given by its name: "Left", "PageUp", "End" …
     void key(const char* instance_name, const char* key_name);
+
+    // The pointer, in the main window's coordinates, as a user moves it: each event goes
+    // to the widget under it, which sees the pointer enter and leave as it would on a
+    // desktop. A press grabs the pointer for its widget until the release.
+    void point(int x, int y);
+    void click(int x, int y);
+    void drag(int from_x, int from_y, int to_x, int to_y);
+    // The pointer leaves the window.
+    void leave();
+    // What a user resting the pointer where it is would read: the tooltip of the widget
+    // under it, or of its nearest parent that has one; nothing when the pointer is not over
+    // the window or no tooltip is set there.
+    std::optional<std::string> tooltipUnderPointer() const;
 
     // The main window as a user sees it.
     QImage grabWindow();

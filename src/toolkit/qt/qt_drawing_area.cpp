@@ -1,21 +1,40 @@
 #include "toolkit/qt/qt_drawing_area.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
-#include "toolkit/WSCbase.h"
 #include "toolkit/WSDdev.h"
+#include "toolkit/WSNames.h"
+#include "toolkit/WSband.h"
 #include "toolkit/WSevents.h"
+#include "toolkit/WSwidgets.h"
 #include "toolkit/qt/qt_image.h"
 
 namespace wsqt {
 
 namespace {
 
+// The band's columns of the picture, tinted; the picture itself stays as it is.
+void paintBand(QPainter& painter, const QImage& picture, const WSband& band)
+{
+    const int first = std::max(band.first_column, 0);
+    const int last = std::min(band.last_column, picture.width() - 1);
+    if (first > last) return;
+    QImage strip = picture.copy(first, 0, last - first + 1, picture.height());
+    for (int y = 0; y < strip.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < strip.width(); ++x) row[x] = bandPixel(row[x]);
+    }
+    painter.drawImage(first, 0, strip);
+}
+
 class AreaWidget : public QWidget {
 public:
-    AreaWidget(QWidget* parent, WSCbase& owner) : QWidget(parent), owner_(owner)
+    AreaWidget(QWidget* parent, WSCvdrawingArea& owner) : QWidget(parent), owner_(owner)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);  // moves without a button held reach the readout too
     }
 
     // The program's own expose just put a new picture into the window device: the paint it
@@ -37,11 +56,31 @@ protected:
         }
         picture_is_new_ = false;
         QPainter painter(this);
-        painter.drawImage(0, 0, imageOf(*owner_.getdev()));
+        const QImage picture = imageOf(*owner_.getdev());
+        painter.drawImage(0, 0, picture);
+        if (const auto band = parseBand(owner_.getProperty(_WSNoverlayBand()).text())) {
+            paintBand(painter, picture, *band);
+        }
     }
 
+    void mouseMoveEvent(QMouseEvent* event) override { raise(WSEV_POINTER_MOVE, event->position().toPoint()); }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton) raise(WSEV_POINTER_PRESS, event->position().toPoint());
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton) raise(WSEV_POINTER_RELEASE, event->position().toPoint());
+    }
+
+    void leaveEvent(QEvent*) override { owner_.raisePointerEvent(WSEV_POINTER_LEAVE, owner_.pointer().x, owner_.pointer().y); }
+
 private:
-    WSCbase& owner_;
+    void raise(long event, QPoint position) { owner_.raisePointerEvent(event, position.x(), position.y()); }
+
+    WSCvdrawingArea& owner_;
     bool painting_ = false;
     bool picture_is_new_ = false;
 };
@@ -52,6 +91,13 @@ public:
 
     void pictureChanged() override { area_->showNewPicture(); }
 
+    void propertyChanged(std::string_view name) override
+    {
+        Peer::propertyChanged(name);
+        // The window device still holds the picture; only the band over it moved.
+        if (name == _WSNoverlayBand()) area_->showNewPicture();
+    }
+
 private:
     AreaWidget* area_;
 };
@@ -60,7 +106,9 @@ private:
 
 Peer* makeDrawingAreaPeer(WSCbase& owner, QWidget* parent)
 {
-    return new DrawingAreaPeer(owner, new AreaWidget(parent, owner));
+    auto* area = dynamic_cast<WSCvdrawingArea*>(&owner);
+    if (!area) return nullptr;
+    return new DrawingAreaPeer(owner, new AreaWidget(parent, *area));
 }
 
 }  // namespace wsqt

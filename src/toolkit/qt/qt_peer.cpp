@@ -2,6 +2,9 @@
 
 #include <climits>
 
+#include <QCursor>
+#include <QToolTip>
+
 #include "numbers/whole_number.h"
 #include "toolkit/WSCbase.h"
 #include "toolkit/WSNames.h"
@@ -28,10 +31,11 @@ QSize Peer::defaultSize() const { return widget_ ? widget_->sizeHint() : QSize()
 void Peer::applyGeometry()
 {
     if (!widget_) return;
-    // An unset size is the default size; a size that is no number is 0.
-    const QSize fallback = defaultSize();
+    // An unset size is the default size; a size that is no number is 0. The default size
+    // measures the text: only worth it when the table sets no size.
     const bool width_set = *owner_.getProperty(_WSNwidth()).text() != '\0';
     const bool height_set = *owner_.getProperty(_WSNheight()).text() != '\0';
+    const QSize fallback = width_set && height_set ? QSize() : defaultSize();
     const int w = width_set ? intProperty(owner_, _WSNwidth()).value_or(0) : fallback.width();
     const int h = height_set ? intProperty(owner_, _WSNheight()).value_or(0) : fallback.height();
     const int x = intProperty(owner_, _WSNx()).value_or(0);
@@ -47,6 +51,11 @@ void Peer::propertyChanged(std::string_view name)
     } else if (name == _WSNvis() && widget_->parentWidget()) {
         // A child shows with its window; the window itself only through setVisible.
         widget_->setVisible(std::string_view(owner_.getProperty(_WSNvis()).text()) != "0");
+    } else if (name == _WSNtoolTip()) {
+        const QString text = QString::fromUtf8(owner_.getProperty(_WSNtoolTip()).text());
+        widget_->setToolTip(text);
+        // A tooltip already shown follows the pointer's readout instead of going stale.
+        if (QToolTip::isVisible() && widget_->underMouse()) QToolTip::showText(QCursor::pos(), text, widget_);
     }
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+
+class WSCbase;
+
+// Callbacks of the pointer over the plots, and of the band and readouts that follow the
+// segment.
+
+// Pointer moves over the power or the phase plot: both captions read out the bin there.
+void specMove_ep(WSCbase* object);
+// The pointer leaves either spectrum plot: both captions read their own texts again.
+void specLeave_ep(WSCbase* object);
+// Pointer moves over the whole wave: the sample there as the tooltip; with the left
+// button held since a press there and moved past a click, the segment follows.
+void gra1move_ep(WSCbase* object);
+// The left button let go over the whole wave: a click moves the segment there; a click or
+// the end of a drag redoes the spectra.
+void gra1release_ep(WSCbase* object);
+// Pointer moves over the segment: the sample there as the tooltip.
+void gra2move_ep(WSCbase* object);
+// The slider moved, was set or let go: the band on the whole wave follows the segment, and
+// the readouts under a resting pointer are read again.
+void sli1follow_ep(WSCbase* object);

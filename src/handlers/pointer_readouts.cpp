@@ -1,0 +1,71 @@
+#include "handlers/pointer_readouts.h"
+
+#include "handlers/pointer_display.h"
+#include "handlers/position_controls.h"
+#include "handlers/spectrum_readout.h"
+#include "handlers/wave_readout.h"
+#include "names/window_names.h"
+#include "plot/off_screen_view.h"
+#include "toolkit/toolkit.h"
+#include "wave/analysis_state.h"
+
+namespace {
+
+unsigned short widthOf(WSCvdrawingArea* area) {
+    return area->getProperty(_WSNwidth());
+}
+
+WSCvdrawingArea* findArea(const char* name) {
+    return asDrawingArea(WSGIappObjectList()->getInstance("WSCvdrawingArea", name));
+}
+
+}  // namespace
+
+void readOutWave(WSCvdrawingArea* area) {
+    if (!siii) return;
+    const long sample = sampleAtColumn(widthOf(area), maxsize, area->pointer().x);
+    showAreaTooltip(names::kWholeWaveArea,
+                    sample < 0 ? "" : sampleTooltip(sample, sampleFreq, siii[sample]));
+}
+
+// The segment's samples are named by their place in the file, as on the whole wave.
+void readOutSegment(WSCvdrawingArea* area) {
+    // Without a segment the area keeps the tooltip that says why there is none.
+    if (!siii || !seliii) return;
+    WSCbase* slider = findPositionSlider();
+    const long position = slider ? readPosition(slider) : 0;
+    const long index = sampleAtColumn(widthOf(area), selsize, area->pointer().x);
+    showAreaTooltip(names::kSegmentArea,
+                    index < 0 ? "" : sampleTooltip(position + index, sampleFreq, seliii[index]));
+}
+
+// Both captions name the same bin, whichever plot the pointer is on: both lay their bins
+// out alike.
+void readOutSpectrum(WSCvdrawingArea* area) {
+    const long bins = selsize / 2;
+    const auto bin =
+        seliii ? readoutBin(power, bins, widthOf(area), area->pointer().x) : std::nullopt;
+    if (!bin) {
+        showPlainCaptions();
+        return;
+    }
+    const BinReading reading = readBin(power, bins, *bin, selsize, sampleFreq);
+    showCaptions(powerCaption(reading, power[*bin]), phaseCaption(reading, phase[*bin]));
+}
+
+void followSegment() {
+    showSegmentBand();
+    const struct {
+        const char* name;
+        void (*read_out)(WSCvdrawingArea*);
+    } readouts[] = {
+        {names::kWholeWaveArea, readOutWave},
+        {names::kSegmentArea, readOutSegment},
+        {names::kPowerArea, readOutSpectrum},
+        {names::kPhaseArea, readOutSpectrum},
+    };
+    for (const auto& readout : readouts) {
+        WSCvdrawingArea* area = findArea(readout.name);
+        if (area && area->pointer().inside) readout.read_out(area);
+    }
+}

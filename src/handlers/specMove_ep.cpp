@@ -1,0 +1,10 @@
+#include "handlers/pointer_callbacks.h"
+#include "handlers/pointer_readouts.h"
+#include "plot/off_screen_view.h"
+#include "toolkit/toolkit.h"
+
+void specMove_ep(WSCbase* object) {
+    if (WSCvdrawingArea* area = asDrawingArea(object)) readOutSpectrum(area);
+}
+
+static WSCfunctionRegister op("specMove_ep", (void*)specMove_ep);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The band a drawing area shows over its picture (its _WSNoverlayBand property): whole
+// columns, both ends included, tinted a quarter of the way toward a light blue.
+struct WSband {
+    int first_column = 0;
+    int last_column = 0;
+};
+
+// "FIRST,LAST", as the property holds it.
+std::string bandText(const WSband& band);
+// The band the text names; nothing for an empty or malformed text, or FIRST > LAST.
+std::optional<WSband> parseBand(std::string_view text);
+
+// An RGB32 pixel as it shows inside the band: each channel moved a quarter of the way
+// toward #3daee9, rounded.
+uint32_t bandPixel(uint32_t pixel);

@@ -1,0 +1,91 @@
+#include <QApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+
+#include "toolkit/qt/headless.h"
+#include "toolkit/qt/headless_state.h"
+
+namespace wsqt {
+
+namespace {
+
+// The deepest widget of the window at a point of the window, or null outside it.
+QWidget* widgetAt(QWidget* window, QPoint at) {
+    if (!window || !window->rect().contains(at)) return nullptr;
+    QWidget* child = window->childAt(at);
+    return child ? child : window;
+}
+
+void sendMouse(QWidget* target, QWidget* window, QEvent::Type type, QPoint at,
+               Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPoint local = target->mapFrom(window, at);
+    QMouseEvent event(type, QPointF(local), QPointF(at), QPointF(window->mapToGlobal(at)), button,
+                      held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+}  // namespace
+
+void HeadlessSession::point(int x, int y) {
+    QWidget* window = mainWindowWidget();
+    const QPoint at(x, y);
+    QWidget* under = widgetAt(window, at);
+    if (under != state_->hovered) {
+        if (state_->hovered) {
+            QEvent leaving(QEvent::Leave);
+            QApplication::sendEvent(state_->hovered, &leaving);
+        }
+        if (under) {
+            const QPoint local = under->mapFrom(window, at);
+            QEnterEvent entering(QPointF(local), QPointF(at), QPointF(window->mapToGlobal(at)));
+            QApplication::sendEvent(under, &entering);
+        }
+        state_->hovered = under;
+    }
+    state_->pointer = at;
+    if (under) sendMouse(under, window, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+    settle();
+}
+
+void HeadlessSession::click(int x, int y) {
+    drag(x, y, x, y);
+}
+
+void HeadlessSession::drag(int from_x, int from_y, int to_x, int to_y) {
+    point(from_x, from_y);
+    QWidget* window = mainWindowWidget();
+    const QPointer<QWidget> grabber = state_->hovered;
+    if (!grabber) return;
+    const QPoint to(to_x, to_y);
+    sendMouse(grabber, window, QEvent::MouseButtonPress, state_->pointer, Qt::LeftButton,
+              Qt::LeftButton);
+    settle();
+    if (grabber && to != state_->pointer) {
+        sendMouse(grabber, window, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        settle();
+    }
+    if (grabber)
+        sendMouse(grabber, window, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    settle();
+    // Let go, the pointer rests over whatever lies at the end of the drag.
+    point(to_x, to_y);
+}
+
+void HeadlessSession::leave() {
+    if (state_->hovered) {
+        QEvent leaving(QEvent::Leave);
+        QApplication::sendEvent(state_->hovered, &leaving);
+    }
+    state_->hovered = nullptr;
+    settle();
+}
+
+std::optional<std::string> HeadlessSession::tooltipUnderPointer() const {
+    for (QWidget* widget = state_->hovered; widget; widget = widget->parentWidget()) {
+        if (!widget->toolTip().isEmpty()) return widget->toolTip().toStdString();
+        if (widget->isWindow()) break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace wsqt
