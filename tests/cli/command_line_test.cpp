@@ -212,7 +212,8 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CliFailure, testing::Values(
 struct ManyFiles {
     const char* name;
     std::vector<std::string> args;
-    bool render;  // pictures into a folder rather than text on stdout
+    bool render;             // pictures into a folder rather than text on stdout
+    std::string csv_header;  // of one file's CSV, without its newline; empty for other forms
 };
 void PrintTo(const ManyFiles& value, std::ostream* out) { *out << value.name; }
 
@@ -247,9 +248,8 @@ class CliManyFiles : public testing::TestWithParam<ManyFiles> {
 // the number of workers; failed files are told on stderr by name and the run goes on.
 TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
     const std::string command = GetParam().args[0];
-    std::string out = command == "spectrum" && !std::ranges::count(GetParam().args, "json")
-                          ? "file,bin,frequency_hz,log_power,phase_rad\n"
-                          : "";
+    const std::string& csv_header = GetParam().csv_header;
+    std::string out = csv_header.empty() ? "" : "file," + csv_header + "\n";
     std::string err;
     std::vector<std::string> pictures;
     int exit_code = 0;
@@ -272,7 +272,7 @@ TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
         for (std::string line; std::getline(out_lines, line);) {
             if (line.starts_with("{")) {
                 out += "{\"file\":" + nlohmann::json(file).dump() + "," + line.substr(1) + "\n";
-            } else if (!line.starts_with("bin,")) {
+            } else if (line != csv_header) {
                 out += csvField(file) + "," + line + "\n";
             }
         }
@@ -309,10 +309,15 @@ TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Commands, CliManyFiles, testing::Values(
-    ManyFiles{"spectrum_csv", {"spectrum", "--size", "512", "--position=100"}, false},
+    ManyFiles{"spectrum_csv", {"spectrum", "--size", "512", "--position=100"}, false,
+              "bin,frequency_hz,log_power,phase_rad"},
     ManyFiles{"spectrum_json", {"spectrum", "--format", "json", "--size=512", "--position", "100"},
-              false},
-    ManyFiles{"render", {"render", "--size", "512", "--position", "100"}, true}),
+              false, ""},
+    ManyFiles{"peaks_csv", {"peaks", "--size", "512", "--position", "100", "--count", "3"}, false,
+              "rank,bin,frequency_hz,log_power,phase_rad"},
+    ManyFiles{"peaks_json", {"peaks", "--format=json", "--size", "512", "--position=100"}, false,
+              ""},
+    ManyFiles{"render", {"render", "--size", "512", "--position", "100"}, true, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
