@@ -1,5 +1,6 @@
 #include "cli/worker_pool.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +23,14 @@ namespace {
 // Frames on the pipes are plain bytes: a report is a 64-bit length, then its fields, each
 // number 64 bits and each text a length and its bytes. Both ends are this same program.
 using Number = std::uint64_t;
+
+// Files a worker holds at once: the one it works on and the next, so that it never waits
+// for this process to read a report before it can start on another file.
+constexpr std::size_t kFilesPerWorker = 2;
+
+// Room for a whole report of the largest spectrum, so that a worker writes it at once and
+// goes on. Where the system allows less, the pipe keeps its default size.
+constexpr int kReportPipeBytes = 1 << 20;
 
 bool writeAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
@@ -104,9 +114,9 @@ std::optional<FileReport> readReport(int fd) {
 
 struct Worker {
     pid_t pid = -1;
-    int jobs = -1;     // this process writes the index of the next file here
-    int reports = -1;  // and reads each report from here
-    std::optional<std::size_t> job;
+    int jobs = -1;     // this process writes the index of each file to do here
+    int reports = -1;  // and reads each report from here, in the same order
+    std::deque<std::size_t> files;  // given and not yet reported, the one it is on first
 };
 
 [[noreturn]] void serve(int jobs, int reports, const std::function<FileReport(std::size_t)>& work) {
@@ -128,6 +138,7 @@ std::optional<Worker> spawn(const std::vector<Worker>& others,
         ::close(jobs[1]);
         return std::nullopt;
     }
+    ::fcntl(reports[1], F_SETPIPE_SZ, kReportPipeBytes);
     std::fflush(nullptr);
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -147,7 +158,7 @@ std::optional<Worker> spawn(const std::vector<Worker>& others,
         ::close(reports[0]);
         return std::nullopt;
     }
-    return Worker{pid, jobs[1], reports[0], std::nullopt};
+    return Worker{pid, jobs[1], reports[0], {}};
 }
 
 std::string howItEnded(int status) {
@@ -174,31 +185,42 @@ void runInWorkers(std::size_t count, unsigned workers,
     std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::optional<FileReport>> reports(count);
     std::size_t next_job = 0, next_delivery = 0;
+    std::deque<std::size_t> orphans;  // given to a worker that died before it reached them
     bool stopped = false;
     std::vector<Worker> pool;
 
+    const auto workLeft = [&]() { return !stopped && (!orphans.empty() || next_job < count); };
+    const auto takeJob = [&]() {
+        if (orphans.empty()) return next_job++;
+        const std::size_t job = orphans.front();
+        orphans.pop_front();
+        return job;
+    };
     const auto assign = [&](Worker& worker) {
-        worker.job.reset();
-        if (stopped || next_job == count) {
+        if (worker.jobs < 0) return;
+        while (worker.files.size() < kFilesPerWorker && workLeft()) {
+            const std::size_t job = takeJob();
+            worker.files.push_back(job);
+            const Number index = job;
+            // Should it fail, the worker is gone and its pipe's end says so below.
+            writeAll(worker.jobs, reinterpret_cast<const char*>(&index), sizeof index);
+        }
+        if (!workLeft()) {
+            // The worker finishes what it holds, then ends.
             ::close(worker.jobs);
             worker.jobs = -1;
-            return;
         }
-        worker.job = next_job++;
-        const Number index = *worker.job;
-        // Should it fail, the worker is gone and its pipe's end says so below.
-        writeAll(worker.jobs, reinterpret_cast<const char*>(&index), sizeof index);
     };
     const auto start = [&]() {
-        while (pool.size() < workers && !stopped && next_job < count) {
+        while (pool.size() < workers && workLeft()) {
             std::optional<Worker> worker = spawn(pool, work);
             if (!worker) {
-                reports[next_job++] = failedReport(std::string("cannot start a worker process: ") +
-                                                   std::strerror(errno));
+                reports[takeJob()] = failedReport(std::string("cannot start a worker process: ") +
+                                                  std::strerror(errno));
                 if (!pool.empty()) return;  // the running ones carry on
                 continue;
             }
-            pool.push_back(*worker);
+            pool.push_back(std::move(*worker));
             assign(pool.back());
         }
     };
@@ -223,7 +245,8 @@ void runInWorkers(std::size_t count, unsigned workers,
             if (ends[i].revents == 0) continue;
             Worker& worker = pool[i];
             if (std::optional<FileReport> report = readReport(worker.reports)) {
-                reports[*worker.job] = std::move(*report);
+                reports[worker.files.front()] = std::move(*report);
+                worker.files.pop_front();
                 assign(worker);
                 continue;
             }
@@ -233,7 +256,11 @@ void runInWorkers(std::size_t count, unsigned workers,
             int status = 0;
             while (::waitpid(worker.pid, &status, 0) < 0 && errno == EINTR) {
             }
-            if (worker.job) reports[*worker.job] = failedReport(howItEnded(status));
+            if (!worker.files.empty()) {
+                reports[worker.files.front()] = failedReport(howItEnded(status));
+                worker.files.pop_front();
+                orphans.insert(orphans.begin(), worker.files.begin(), worker.files.end());
+            }
             worker.pid = -1;
         }
         std::erase_if(pool, [](const Worker& worker) { return worker.pid < 0; });
