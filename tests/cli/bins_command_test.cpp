@@ -103,26 +103,6 @@ INSTANTIATE_TEST_SUITE_P(Segments, SpectrumMatchesTheWindow, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-class SpectrumOfATone : public CliAndWindow, public testing::WithParamInterface<long> {};
-
-// A tone that falls on a bin of every size: 60 · 44100 / 1024 Hz.
-TEST_P(SpectrumOfATone, PeaksAtTheTonesBin) {
-    const long size = GetParam();
-    file("tone.wav", sine(60 * 44100.0 / 1024, 10000, 22050));
-    const CliRun r =
-        cli({"spectrum", "tone.wav", "--size", std::to_string(size), "--position", "3000"});
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    const std::vector<Bin> bins = readCsv(r.out);
-    ASSERT_EQ(bins.size(), std::size_t(size / 2));
-    const auto peak = std::ranges::max_element(bins, {}, [](const Bin& b) { return b[1]; });
-    EXPECT_EQ(peak - bins.begin(), 60 * size / 1024);
-    EXPECT_EQ((*peak)[0], 60 * 44100.0 / 1024);
-    // Hamming-windowed amplitude 10000 at one bin: |X/N| = 0.54 · 10000 / 2.
-    EXPECT_NEAR((*peak)[1], std::log1p(2700.0 * 2700.0), 0.02);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, SpectrumOfATone, testing::ValuesIn(names::kSegmentSizes));
-
 class PeaksOfTheTwoTones : public CliAndWindow, public testing::WithParamInterface<long> {};
 
 // The sample of 440 Hz and a quieter 2500 Hz: both named, strongest first, within a fiftieth

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
@@ -17,44 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::HasSubstr;
 using namespace wave_builder;
-
-TEST(CliHelp, ListsEveryCommandWrongUsageGetsItOnStderrAndVersionIsTheProjects) {
-    TempDir dir;
-    const CliRun help = cliIn(dir.path(), {"--help"});
-    EXPECT_EQ(help.exit_code, 0);
-    EXPECT_EQ(help.err, "");
-    for (const char* usage : {"usage: sefaro-cli", "info FILE...",
-                              "spectrum FILE... [--size N] [--position P] [--format csv|json]",
-                              "peaks FILE... [--size N] [--position P] [--count K] [--format csv|json]",
-                              "render FILE [--size N] [--position P] -o OUT.png | FILE... -o DIR",
-                              "replay [SCRIPT] [--shots DIR]", "--version"}) {
-        EXPECT_THAT(help.out, HasSubstr(usage));
-    }
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {}, {"nosuchcommand", "a.wav"}, {"--help", "info"}}) {
-        const CliRun r = cliIn(dir.path(), args);
-        EXPECT_EQ(r.exit_code, 64);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, help.out);
-    }
-    const CliRun version = cliIn(dir.path(), {"--version"});
-    EXPECT_EQ(version.exit_code, 0);
-    EXPECT_EQ(version.out + version.err, "sefaro-cli " SEFARO_VERSION "\n");
-}
-
-TEST(CliInfo, PrintsTheFourLabelsAndTheLengthNoticeOnStderr) {
-    TempDir dir;
-    dir.write("tone 1.wav", mono_wave(pattern(1000)));
-    dir.write("long.wav", mono_wave(pattern(30000)));
-    const CliRun accepted = cliIn(dir.path(), {"info", "tone 1.wav"});
-    EXPECT_EQ(accepted.exit_code, 0);
-    EXPECT_EQ(accepted.out, "name: tone 1.wav\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: 1000\n");
-    EXPECT_EQ(accepted.err, "");
-    const CliRun cut = cliIn(dir.path(), {"info", "long.wav"});
-    EXPECT_EQ(cut.exit_code, 0);
-    EXPECT_EQ(cut.out, "name: long.wav\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: 22050\n");
-    EXPECT_EQ(cut.err, "Sorry, this program change parameter of wave length\n");
-}
 
 // With several files a refusal is an answer: a row, not an error.
 TEST(CliInfo, ManyFilesGiveOneRowEachRefusedOnesIncluded) {
@@ -108,104 +71,143 @@ TEST(CliStdout, AFullDeviceIsAFailureNotASilentLoss) {
     EXPECT_EQ(r.err, "sefaro-cli spectrum: cannot write to standard output\n");
 }
 
-struct Failure {
+// Each stream as a whole when its text ends in a newline or is empty, else a part of it.
+struct Run {
     std::vector<std::string> args;
     int exit_code;
-    std::string error;  // all of stderr when it ends in a newline, else a part of its one line
+    std::string out, err;
+    std::string input = "";  // standard input
 };
-void PrintTo(const Failure& value, std::ostream* out) {
+void PrintTo(const Run& value, std::ostream* out) {
     for (const std::string& arg : value.args) *out << (arg.empty() ? "''" : arg) << ' ';
 }
 
-class CliFailure : public testing::TestWithParam<Failure> {};
+void expectStream(const std::string& stream, const std::string& expected) {
+    if (expected.empty() || expected.ends_with('\n')) {
+        EXPECT_EQ(stream, expected);
+    } else {
+        EXPECT_THAT(stream, HasSubstr(expected));
+    }
+}
 
-// In a folder with short.wav (3000 samples), tiny.wav (4), stereo.wav, empty.wav and an
-// empty folder, to which nothing may be added, not even a temporary file.
-TEST_P(CliFailure, GivesItsExitCodeAndOneLineAndWritesNothing) {
+class Cli : public testing::TestWithParam<Run> {};
+
+// In a folder with short.wav (3000 samples), long.wav (30000), exact.wav (512), tiny.wav (4),
+// stereo.wav, empty.wav and an empty folder, to which nothing may be added, not even a
+// temporary file.
+TEST_P(Cli, AnswersWithItsExitCodeAndStreamsAndWritesNothing) {
     TempDir dir;
     dir.write("short.wav", mono_wave(pattern(3000)));
+    dir.write("long.wav", mono_wave(pattern(30000)));
     dir.write("tiny.wav", mono_wave(pattern(4)));
+    dir.write("exact.wav", mono_wave(pattern(512)));
     dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}),
                                           chunk("data", sample_bytes(pattern(5000)))}));
     dir.write("empty.wav", {});
+    std::ofstream(dir.path() / "input") << GetParam().input;
     fs::create_directory(dir.path() / "folder");
-    const CliRun r = cliIn(dir.path(), GetParam().args);
+    const CliRun r = cliIn(dir.path(), GetParam().args, "input");
     EXPECT_EQ(r.exit_code, GetParam().exit_code);
-    EXPECT_EQ(r.out, "");
-    if (GetParam().error.ends_with('\n')) {
-        EXPECT_EQ(r.err, GetParam().error);
-    } else {
-        EXPECT_THAT(r.err, HasSubstr(GetParam().error));
-        EXPECT_EQ(lineCount(r.err), 1u) << r.err;
+    expectStream(r.out, GetParam().out);
+    expectStream(r.err, GetParam().err);
+    // An error is one line; only the list of commands is longer.
+    if (!GetParam().err.starts_with("usage: sefaro-cli COMMAND")) {
+        EXPECT_LE(lineCount(r.err), 1u);
     }
     EXPECT_EQ(namesIn(dir.path()),
-              (std::vector<std::string>{"empty.wav", "folder", "short.wav", "stderr", "stdout",
-                                        "stereo.wav", "tiny.wav"}));
+              (std::vector<std::string>{"empty.wav", "exact.wav", "folder", "input", "long.wav", "short.wav",
+                                        "stderr", "stdout", "stereo.wav", "tiny.wav"}));
     EXPECT_TRUE(fs::is_empty(dir.path() / "folder"));
 }
 
 const std::string kSizes = "is not one of 512, 1024, 2048, 4096";
 const std::string kStereo = "Sorry, this program is for single-channel only\n";
+const std::string kLine = "sefaro-cli replay: line ";
+const std::string kUsage = "usage: sefaro-cli COMMAND [ARGUMENTS]\n       sefaro-cli --help | --version\ncommands:\n  info FILE";
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Arguments, CliFailure, testing::Values(
-    Failure{{"spectrum"}, 64, "spectrum: FILE is missing (usage: sefaro-cli spectrum FILE"},
-    Failure{{"spectrum", ""}, 64, "FILE is missing"},
-    Failure{{"spectrum", "-j", "0", "short.wav", "tiny.wav"}, 64,
+INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
+    Run{{"--help"}, 0, kUsage, ""},
+    Run{{"--version"}, 0, "sefaro-cli " SEFARO_VERSION "\n", ""},
+    Run{{}, 64, "", kUsage},
+    Run{{"nosuchcommand", "short.wav"}, 64, "", kUsage},
+    Run{{"--help", "info"}, 64, "", kUsage},
+    Run{{"info", "short.wav"}, 0, "name: short.wav\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: 3000\n", ""},
+    Run{{"info", "long.wav"}, 0, "name: long.wav\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: 22050\n", "Sorry, this program change parameter of wave length\n"},
+    Run{{"spectrum", "exact.wav", "--size", "512"}, 0, "bin,frequency_hz,log_power,phase_rad\n0,0,", ""},
+    Run{{"spectrum", "short.wav", "--position", "1976"}, 0, "\n511,", ""},
+    Run{{"spectrum"}, 64, "", "spectrum: FILE is missing (usage: sefaro-cli spectrum FILE"},
+    Run{{"spectrum", ""}, 64, "", "FILE is missing"},
+    Run{{"spectrum", "--", "-no.wav"}, 2, "", "file not found\n"},
+    Run{{"spectrum", "-j", "0", "short.wav", "tiny.wav"}, 64, "",
             "jobs \"0\" is not a whole number from 1 to 1024"},
-    Failure{{"spectrum", "--files-from", "no list"}, 1,
+    Run{{"spectrum", "--files-from", "no list"}, 1, "",
             "sefaro-cli spectrum: cannot read no list: No such file or directory\n"},
-    Failure{{"spectrum", "--files-from", "folder"}, 1, "cannot read folder: Is a directory"},
-    Failure{{"spectrum", "--files-from", "empty.wav"}, 64, "the list names no FILE"},
-    Failure{{"spectrum", "short.wav", "--size", "1000"}, 64, "size \"1000\" " + kSizes},
-    Failure{{"spectrum", "short.wav", "--size", "+512"}, 64, "size \"+512\" " + kSizes},
-    Failure{{"spectrum", "short.wav", "--position", "1e3"}, 64,
+    Run{{"spectrum", "--files-from", "folder"}, 1, "", "cannot read folder: Is a directory"},
+    Run{{"spectrum", "--files-from", "empty.wav"}, 64, "", "the list names no FILE"},
+    Run{{"spectrum", "short.wav", "--size", "1000"}, 64, "", "size \"1000\" " + kSizes},
+    Run{{"spectrum", "short.wav", "--size", "+512"}, 64, "", "size \"+512\" " + kSizes},
+    Run{{"spectrum", "short.wav", "--position", "1e3"}, 64, "",
             "position \"1e3\" is not a whole number of samples"},
-    Failure{{"spectrum", "short.wav", "--position", "99999999999999999999"}, 64,
+    Run{{"spectrum", "short.wav", "--position", "99999999999999999999"}, 64, "",
             "position \"99999999999999999999\" is not a whole number"},
-    Failure{{"spectrum", "short.wav", "--format", "xml"}, 64, "format \"xml\" is not csv or json"},
-    Failure{{"spectrum", "short.wav", "--window", "hann"}, 64, "argument was not expected: --window"},
-    Failure{{"spectrum", "short.wav", "-size", "512"}, 64, "argument was not expected: -size"},
-    Failure{{"spectrum", "short.wav", "--size"}, 64, "--size: 1 required TEXT missing"},
-    Failure{{"spectrum", "short.wav", "--size", "512", "--size=1024"}, 64,
+    Run{{"spectrum", "short.wav", "--format", "xml"}, 64, "", "format \"xml\" is not csv or json"},
+    Run{{"spectrum", "short.wav", "--window", "hann"}, 64, "", "argument was not expected: --window"},
+    Run{{"spectrum", "short.wav", "-size", "512"}, 64, "", "argument was not expected: -size"},
+    Run{{"spectrum", "short.wav", "--size"}, 64, "", "--size: 1 required TEXT missing"},
+    Run{{"spectrum", "short.wav", "--size", "512", "--size=1024"}, 64, "",
             "--size: At Most 1 required but received 2"},
-    Failure{{"spectrum", "short.wav", "--position", "1977"}, 64,
+    Run{{"spectrum", "short.wav", "--position", "1977"}, 64, "",
             "sefaro-cli spectrum: position 1977 is outside 0 to 1976 (short.wav has 3000 samples, "
             "size 1024)\n"},
-    Failure{{"spectrum", "short.wav", "--position", "-1"}, 64, "position -1 is outside 0 to 1976"},
-    Failure{{"spectrum", "short.wav", "--size", "4096"}, 64,
+    Run{{"spectrum", "short.wav", "--position", "-1"}, 64, "", "position -1 is outside 0 to 1976"},
+    Run{{"spectrum", "short.wav", "--size", "4096"}, 64, "",
             "short.wav has 3000 samples, fewer than the size 4096; sizes that fit: "
             "512, 1024, 2048"},
-    Failure{{"spectrum", "tiny.wav", "--size", "512"}, 64,
+    Run{{"spectrum", "tiny.wav", "--size", "512"}, 64, "",
             "tiny.wav has 4 samples, fewer than the size 512; every size needs at least 512"},
-    Failure{{"spectrum", "no such.wav"}, 2, "file not found\n"},
-    Failure{{"spectrum", "stereo.wav"}, 2, kStereo},
-    Failure{{"peaks", "short.wav", "--count", "0"}, 64, "count \"0\" is not a whole number from 1 to 512"},
-    Failure{{"peaks", "short.wav", "--size", "512", "--count", "257"}, 64,
+    Run{{"spectrum", "no such.wav"}, 2, "", "file not found\n"},
+    Run{{"spectrum", "stereo.wav"}, 2, "", kStereo},
+    Run{{"peaks", "short.wav", "--count", "0"}, 64, "", "count \"0\" is not a whole number from 1 to 512"},
+    Run{{"peaks", "short.wav", "--size", "512", "--count", "257"}, 64, "",
             "count \"257\" is not a whole number from 1 to 256"},
-    Failure{{"peaks", "short.wav", "--count", "many"}, 64, "count \"many\" is not a whole number"},
-    Failure{{"peaks", "short.wav", "--format", "xml"}, 64, "format \"xml\" is not csv or json"},
-    Failure{{"peaks", "short.wav", "--size", "4096"}, 64, "fewer than the size 4096"},
-    Failure{{"peaks", "stereo.wav"}, 2, kStereo},
-    Failure{{"render", "short.wav"}, 64, "-o OUT.png is missing"},
-    Failure{{"render", "short.wav", "tiny.wav"}, 64, "-o DIR is missing"},
-    Failure{{"render", "-H", "short.wav", "-o", "short.wav"}, 1,
+    Run{{"peaks", "short.wav", "--count", "many"}, 64, "", "count \"many\" is not a whole number"},
+    Run{{"peaks", "short.wav", "--format", "xml"}, 64, "", "format \"xml\" is not csv or json"},
+    Run{{"peaks", "short.wav", "--size", "4096"}, 64, "", "fewer than the size 4096"},
+    Run{{"peaks", "stereo.wav"}, 2, "", kStereo},
+    Run{{"render", "short.wav"}, 64, "", "-o OUT.png is missing"},
+    Run{{"render", "short.wav", "tiny.wav"}, 64, "", "-o DIR is missing"},
+    Run{{"render", "-H", "short.wav", "-o", "short.wav"}, 1, "",
             "sefaro-cli render: cannot write pictures into short.wav: Not a directory\n"},
-    Failure{{"render", "empty.wav", "-o", "x.png"}, 2, "riff chunk not found\n"},
-    Failure{{"render", "short.wav", "-o", "missing/x.png"}, 1,
+    Run{{"render", "empty.wav", "-o", "x.png"}, 2, "", "riff chunk not found\n"},
+    Run{{"render", "short.wav", "-o", "missing/x.png"}, 1, "",
             "sefaro-cli render: cannot write missing/x.png: No such file or directory\n"},
-    Failure{{"render", "short.wav", "-o", "folder"}, 1, "cannot write folder: Filename refers to a directory"},
-    Failure{{"render", "short.wav", "-o", "folder/"}, 1, "cannot write folder/: Filename refers to a directory"},
-    Failure{{"info"}, 64, "sefaro-cli info: FILE is missing (usage: sefaro-cli info FILE...)\n"},
-    Failure{{"info", ""}, 64, "info: FILE is missing"},
-    Failure{{"info", "-x", "short.wav"}, 64, "argument was not expected: -x"},
-    Failure{{"info", "stereo.wav"}, 2, kStereo},
-    Failure{{"info", "folder"}, 2, "file not found\n"},
-    Failure{{"replay", "a", "b"}, 64, "give one SCRIPT only"},
-    Failure{{"replay", "no script"}, 1,
+    Run{{"render", "short.wav", "-o", "folder"}, 1, "", "cannot write folder: Filename refers to a directory"},
+    Run{{"render", "short.wav", "-o", "folder/"}, 1, "", "cannot write folder/: Filename refers to a directory"},
+    Run{{"info"}, 64, "", "sefaro-cli info: FILE is missing (usage: sefaro-cli info FILE...)\n"},
+    Run{{"info", ""}, 64, "", "info: FILE is missing"},
+    Run{{"info", "-x", "short.wav"}, 64, "", "argument was not expected: -x"},
+    Run{{"info", "stereo.wav"}, 2, "", kStereo},
+    Run{{"info", "folder"}, 2, "", "file not found\n"},
+    Run{{"replay", "a", "b"}, 64, "", "give one SCRIPT only"},
+    Run{{"replay", "no script"}, 1, "",
             "sefaro-cli replay: cannot read no script: No such file or directory\n"},
-    Failure{{"replay", "folder"}, 1, "cannot read folder: Is a directory"},
-    Failure{{"replay", "--shots", "short.wav"}, 1, "cannot write shots into short.wav: "}));
+    Run{{"replay", "folder"}, 1, "", "cannot read folder: Is a directory"},
+    Run{{"replay", "--shots", "short.wav"}, 1, "", "cannot write shots into short.wav: "},
+    Run{{"replay", "-"}, 0, R"("line":2,"action":"load short.wav","messages":[])", "", "# from stdin\nload short.wav\n"},
+    Run{{"replay"}, 64, R"("step":1,"line":1,"action":"cancel")", kLine + "3: unknown action \"jump\"\n", "cancel\n\njump 3\ncancel\n"},
+    Run{{"replay"}, 64, "", kLine + "1: unknown action \"Load\"\n", "Load short.wav\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"load\": load needs a PATH\n", "load  \n"},
+    Run{{"replay"}, 64, R"("line":1,"action":"cancel")", kLine + "2: the size box has no item \"1000\" (512, 1024, 2048, 4096)\n", "cancel\nsize 1000\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"size big\": size needs a number N\n", "size big\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"slide ten\": slide needs a whole number P\n", "slide ten\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"slide 3000000000\": slide needs a whole number P\n", "slide 3000000000\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"key left\": key needs one of Left, Right, PageUp, PageDown, Home, End\n", "key left\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"back 2\": this action takes nothing after it\n", "back 2\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"point 10\": this action needs two whole numbers X Y\n", "point 10\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"click 10 y\": this action needs two whole numbers X Y\n", "click 10 y\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"leave now\": this action takes nothing after it\n", "leave now\n"}));
 // clang-format on
 
 // The runs of one command over many files, with the options every file shares.

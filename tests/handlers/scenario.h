@@ -15,6 +15,7 @@
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
+#include "support/start_up_state.h"
 #include "support/temp_dir.h"
 #include "support/wave_builder.h"
 
@@ -95,5 +96,5 @@ protected:
 
     WSscriptedUser user;
     TempDir dir;
-    wsqt::HeadlessSession session;
+    wsqt::HeadlessSession& session = start_up::freshSession();
 };

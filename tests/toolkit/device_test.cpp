@@ -67,39 +67,4 @@ TEST(Device, LinesIncludeBothEndsAndKeepOnlyTheirVisiblePart)
     }
 }
 
-TEST(Device, CopyPlacesPixelsAtTheTargetOffsetAndClipsToBothPictures)
-{
-    WSDdev source, target;
-    source.setSize(3, 2);
-    source.setPixel(0, 0, 0, 0, 0);
-    source.setPixel(2, 1, 0, 0, 0);
-    target.setSize(4, 4);
-    source.copyImage(&target, 0, 0, 3, 2, 2, 1);
-    EXPECT_EQ(blackPoints(target), (Points{{2, 1}}));  // (2, 1) of the source falls off the right
-
-    WSDdev whole;
-    whole.setSize(3, 2);
-    source.copyImage(&whole, 0, 0, 3, 2, 0, 0);
-    EXPECT_EQ(blackPoints(whole), (Points{{0, 0}, {2, 1}}));
-
-    WSDdev shifted;
-    shifted.setSize(3, 2);
-    source.copyImage(&shifted, 1, 1, 5, 5, -1, 0);  // reaches outside both pictures
-    EXPECT_EQ(blackPoints(shifted), (Points{{0, 0}}));
-    source.copyImage(nullptr, 0, 0, 3, 2, 0, 0);
-}
-
-TEST(Device, AWidgetsWindowDeviceFollowsItsSizeProperties)
-{
-    WSCvdrawingArea area(nullptr, "area");
-    area.setPropertyV(_WSNwidth(), static_cast<unsigned short>(30));
-    area.setPropertyV(_WSNheight(), static_cast<unsigned short>(20));
-    WSDdev* device = area.getdev();
-    EXPECT_EQ(device->width(), 30);
-    EXPECT_EQ(device->height(), 20);
-    area.setPropertyV(_WSNwidth(), static_cast<unsigned short>(40));
-    EXPECT_EQ(area.getdev(), device);
-    EXPECT_EQ(device->width(), 40);
-}
-
 }  // namespace
