@@ -1,63 +1,68 @@
 #include "cli/arguments.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
-#include <charconv>
+
+namespace {
+
+// "size" as "--size", "o" as "-o", "H|with-filename" as "-H,--with-filename".
+std::string dashedNames(std::string_view names) {
+    std::string dashed;
+    for (std::size_t start = 0; start <= names.size();) {
+        const std::size_t bar = std::min(names.find('|', start), names.size());
+        const std::string_view name = names.substr(start, bar - start);
+        if (!dashed.empty()) dashed += ',';
+        dashed += (name.size() == 1 ? "-" : "--") + std::string(name);
+        start = bar + 1;
+    }
+    return dashed;
+}
+
+std::string firstName(std::string_view names) {
+    return std::string(names.substr(0, names.find('|')));
+}
+
+}  // namespace
 
 const std::string* CommandArguments::option(std::string_view name) const {
     const auto found = options.find(name);
     return found == options.end() ? nullptr : &found->second;
 }
 
-std::optional<CommandArguments> splitArguments(int argc, char** argv,
-                                               std::initializer_list<std::string_view> option_names,
-                                               std::string& error) {
-    CommandArguments result;
-    bool options_ended = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (options_ended || argument.size() < 2 || argument[0] != '-') {
-            result.operands.emplace_back(argument);
-            continue;
-        }
-        if (argument == "--") {
-            options_ended = true;
-            continue;
-        }
-        // "--name", "--name=value" or "-n".
-        const bool long_form = argument.starts_with("--");
-        std::string_view name = argument.substr(long_form ? 2 : 1);
-        std::optional<std::string> value;
-        if (const auto equals = name.find('='); long_form && equals != std::string_view::npos) {
-            value = std::string(name.substr(equals + 1));
-            name = name.substr(0, equals);
-        }
-        const bool known =
-            std::find(option_names.begin(), option_names.end(), name) != option_names.end() &&
-            long_form == (name.size() > 1);
-        if (!known) {
-            error = "unknown option " + std::string(argument);
-            return std::nullopt;
-        }
-        if (!value) {
-            if (i + 1 >= argc) {
-                error = "option " + std::string(argument) + " needs a value";
-                return std::nullopt;
-            }
-            value = argv[++i];
-        }
-        if (!result.options.emplace(std::string(name), std::move(*value)).second) {
-            error = "option " + std::string(long_form ? "--" : "-") + std::string(name) +
-                    " given twice";
-            return std::nullopt;
-        }
-    }
-    return result;
+bool CommandArguments::flag(std::string_view name) const {
+    return std::find(flags.begin(), flags.end(), name) != flags.end();
 }
 
-std::optional<long> parseWholeNumber(std::string_view text) {
-    long value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, failure] = std::from_chars(text.data(), end, value);
-    if (text.empty() || failure != std::errc() || stop != end) return std::nullopt;
-    return value;
+std::optional<CommandArguments> splitArguments(int argc, char** argv, const CommandSyntax& syntax,
+                                               std::string& error) {
+    CLI::App app;
+    app.set_help_flag();
+    CommandArguments result;
+    app.add_option("operands", result.operands);
+
+    // Map nodes stay where they are, so the parser may write into them.
+    std::map<std::string, std::pair<std::string, CLI::Option*>> options;
+    for (std::string_view names : syntax.options) {
+        auto& [value, option] = options[firstName(names)];
+        // Given twice is an error rather than the last one silently winning.
+        option = app.add_option(dashedNames(names), value)
+                     ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+    }
+    std::map<std::string, bool> flags;
+    for (std::string_view names : syntax.flags)
+        app.add_flag(dashedNames(names), flags[firstName(names)]);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& failure) {
+        error = failure.what();
+        return std::nullopt;
+    }
+    for (const auto& [name, given] : options) {
+        if (given.second->count() > 0) result.options.emplace(name, given.first);
+    }
+    for (const auto& [name, given] : flags) {
+        if (given) result.flags.push_back(name);
+    }
+    return result;
 }

@@ -4,8 +4,7 @@
 #include <string_view>
 
 // Writes bytes to path so that path ends up holding either what it held before or all of
-// the new bytes, never a part of them: a temporary file in the same folder, flushed to
-// disk, then renamed over path. The new file gets the permissions of a file created as
-// usual (0666 less the umask). On failure no file is left behind and error says, in one
-// line, which path could not be written and why.
+// the new bytes, never a part of them (QSaveFile: a temporary file in the same folder,
+// flushed to disk, then renamed over path). On failure no file is left behind and error
+// says, in one line, which path could not be written and why.
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error);

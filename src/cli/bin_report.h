@@ -4,6 +4,6 @@
 
 #include "report/spectrum_report.h"
 
-// One object: name, rate, bits, points, size, position, then the arrays frequency_hz,
-// log_power and phase_rad; one line.
-std::string spectrumJson(const SpectrumReport& report);
+// One object on one line: name, rate, bits, points, size, position, then the arrays
+// frequency_hz, log_power and phase_rad. With file, its first key "file" holds it.
+std::string spectrumJson(const SpectrumReport& report, const std::string* file = nullptr);

@@ -4,17 +4,20 @@
 #include <cstring>
 
 const CliCommand kCliCommands[] = {
-    {"info", "FILE", "check a WAVE file as the window loads it and print what it shows", runInfo},
-    {"spectrum", "FILE [--size N] [--position P] [--format csv|json]",
+    {"info", "FILE...", "check WAVE files as the window loads them and print what it shows",
+     runInfo},
+    {"spectrum", "FILE... [--size N] [--position P] [--format csv|json]",
      "print the power and phase spectra the window plots for that segment (N = 512, 1024,\n"
      "      2048 or 4096, default 1024; P from 0, the default, to points - N)",
      runSpectrum},
-    {"peaks", "FILE [--size N] [--position P] [--count K] [--format csv|json]",
+    {"peaks", "FILE... [--size N] [--position P] [--count K] [--format csv|json]",
      "print the K strongest peaks of that spectrum (K from 1 to N/2, default 5), strongest\n"
      "      first, each at its frequency interpolated between bins",
      runPeaks},
-    {"render", "FILE [--size N] [--position P] -o OUT.png",
-     "save the whole window, as it shows that segment, as an 800 x 600 PNG", runRender},
+    {"render", "FILE [--size N] [--position P] -o OUT.png | FILE... -o DIR",
+     "save the whole window, as it shows that segment, as an 800 x 600 PNG (into DIR:\n"
+     "      one NAME-N-P.png per FILE, NAME being the file's name without .wav)",
+     runRender},
     {"replay", "[SCRIPT] [--shots DIR]",
      "act as the window's user, one action a line from SCRIPT or standard input, and print\n"
      "      the window's state after each as a JSON line (--shots: DIR/NNN.png after each)",
@@ -30,6 +33,12 @@ void printCliUsage(std::FILE* out) {
         std::fprintf(out, "  %s %s\n      %s\n", command->name, command->arguments,
                      command->summary);
     }
+    std::fputs(
+        "info, spectrum, peaks and render take several FILEs, or --files-from LIST (one path a\n"
+        "  line, - for standard input); then each output row or object names its file (-H does\n"
+        "  so for one FILE too), and -j N shares the files among N processes (default: one per\n"
+        "  core)\n",
+        out);
     std::fputs(
         "replay actions: load PATH, cancel, size N, slide P, release, back, forw,\n"
         "  key Left|Right|PageUp|PageDown|Home|End, point X Y, click X Y,\n"
@@ -50,4 +59,9 @@ int commandUsageError(const char* command, const std::string& why) {
 int commandError(const char* command, const std::string& why, int exit_code) {
     std::fprintf(stderr, "sefaro-cli %s: %s\n", command, why.c_str());
     return exit_code;
+}
+
+int commandFailure(const char* command, const std::string& why, int exit_code) {
+    return exit_code == kExitUsage ? commandUsageError(command, why)
+                                   : commandError(command, why, exit_code);
 }

@@ -5,7 +5,6 @@
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 
-
 CliWindow::CliWindow() : user_(std::make_unique<WSscriptedUser>()) {
     wsqt::HeadlessSession::quietQtMessages();
     WSinstallDialogResponder(user_.get());
@@ -30,6 +29,11 @@ void CliWindow::cancelLoad() {
 bool CliWindow::chooseSize(const std::string& item) {
     return session_->choose(names::kSizeBox, item.c_str());
 }
+std::string CliWindow::shownSize() const {
+    const WSCbase* box = wsqt::HeadlessSession::find(names::kSizeBox);
+    return box ? box->getProperty(_WSNlabelString()).text() : "";
+}
+
 void CliWindow::slide(int value) {
     session_->slide(names::kPositionSlider, value);
 }

@@ -28,6 +28,8 @@ class CliWindow {
     void cancelLoad();
     // A choice in the size box; false when it has no such item.
     bool chooseSize(const std::string& item);
+    // The item the size box shows.
+    std::string shownSize() const;
     void slide(int value);
     void release();
     void back();

@@ -1,24 +1,61 @@
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/cli_commands.h"
+#include "report/csv_field.h"
+#include "cli/file_batch.h"
 #include "wave/wave_reader.h"
 
-// sefaro-cli info FILE: reads FILE as the "select WAVE" button does and prints the texts of
-// the four information labels; the message the user would see goes to stderr.
-int runInfo(int argc, char** argv) {
-    if (argc != 2 || argv[1][0] == '\0') {
-        std::fputs("usage: sefaro-cli info FILE\n", stderr);
-        return kExitUsage;
-    }
-    const WaveRead read = readWaveFile(argv[1]);
-    if (read.message) std::fprintf(stderr, "%s\n", read.message);
-    if (read.outcome == WaveReadOutcome::refused) return kExitRefused;
+// sefaro-cli info FILE…: reads each FILE as the "select WAVE" button does. For one file it
+// prints the texts of the four information labels, and the message the user would see goes
+// to stderr; for several, one CSV row each, in which a refusal is an answer too.
+namespace {
 
+constexpr const char* kInfoCsvHeader = "file,outcome,message,rate_hz,bits,points\n";
+
+// The reader accepts 44100 samples per second and 16 bits per sample only.
+std::string rowOf(const std::string& file, const WaveRead& read) {
+    const char* outcome = "refused";
+    std::string facts = ",,";
+    if (read.outcome != WaveReadOutcome::refused) {
+        outcome = read.outcome == WaveReadOutcome::cut ? "cut" : "loaded";
+        facts = "44100,16," + std::to_string(read.samples.size());
+    }
+    return csvField(file) + ',' + outcome + ',' + csvField(read.message ? read.message : "") + ',' +
+           facts + '\n';
+}
+
+FileReport infoOf(const std::string& file, bool many_files) {
+    const WaveRead read = readWaveFile(file.c_str());
+    FileReport report;
+    if (many_files) {
+        report.output = rowOf(file, read);
+        return report;
+    }
+    if (read.message) report.messages.emplace_back(read.message);
+    if (read.outcome == WaveReadOutcome::refused) {
+        report.exit_code = kExitRefused;
+        return report;
+    }
     // The name label shows the file's name without its folder.
-    const std::string name = std::filesystem::path(argv[1]).filename().string();
-    std::printf("name: %s\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: %zu\n", name.c_str(),
-                read.samples.size());
-    return kExitOk;
+    const std::string name = std::filesystem::path(file).filename().string();
+    report.output = "name: " + name + "\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: " +
+                    std::to_string(read.samples.size()) + "\n";
+    return report;
+}
+
+}  // namespace
+
+int runInfo(int argc, char** argv) {
+    constexpr const char* kCommand = "info";
+    std::string error;
+    const auto arguments = splitArguments(argc, argv, fileBatchSyntax({}), error);
+    if (!arguments) return commandUsageError(kCommand, error);
+    int failure = kExitOk;
+    const auto batch = fileBatch(*arguments, error, failure);
+    if (!batch) return commandFailure(kCommand, error, failure);
+    return runFileBatch(kCommand, *batch, kInfoCsvHeader, [&](std::size_t index) {
+        return infoOf(batch->files[index], batch->many_files);
+    });
 }

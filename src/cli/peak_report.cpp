@@ -1,6 +1,7 @@
 #include "cli/peak_report.h"
 
-#include "cli/json_writer.h"
+#include "cli/json_line.h"
+#include "report/csv_field.h"
 #include "report/number_text.h"
 #include "handlers/spectrum_readout.h"
 
@@ -16,38 +17,40 @@ std::vector<SpectrumPeak> strongestSpectrumPeaks(const SpectrumReport& report, l
     return peaks;
 }
 
-std::string peaksCsv(const std::vector<SpectrumPeak>& peaks) {
-    std::string out = "rank,bin,frequency_hz,log_power,phase_rad\n";
+std::string peaksCsvHeader(bool with_file) {
+    return std::string(with_file ? "file," : "") + "rank,bin,frequency_hz,log_power,phase_rad\n";
+}
+
+std::string peaksCsvRows(const std::vector<SpectrumPeak>& peaks, const std::string* file) {
+    const std::string lead = file ? csvField(*file) + ',' : "";
+    std::string out;
     long rank = 0;
     for (const SpectrumPeak& peak : peaks) {
-        out += std::to_string(++rank) + ',' + std::to_string(peak.bin) + ',' +
+        out += lead + std::to_string(++rank) + ',' + std::to_string(peak.bin) + ',' +
                roundTripText(peak.frequency_hz) + ',' + roundTripText(peak.log_power) + ',' +
                roundTripText(peak.phase_rad) + '\n';
     }
     return out;
 }
 
-std::string peaksJson(const SpectrumReport& report, const std::vector<SpectrumPeak>& peaks) {
-    JsonWriter json;
-    json.beginObject();
-    json.key("name").value(report.name);
-    json.key("rate").value(report.rate_hz);
-    json.key("bits").value(report.bits);
-    json.key("points").value(report.points);
-    json.key("size").value(report.size);
-    json.key("position").value(report.position);
-    json.key("peaks").beginArray();
+std::string peaksJson(const SpectrumReport& report, const std::vector<SpectrumPeak>& peaks,
+                      const std::string* file) {
+    JsonObject json;
+    if (file) json["file"] = *file;
+    json["name"] = report.name;
+    json["rate"] = report.rate_hz;
+    json["bits"] = report.bits;
+    json["points"] = report.points;
+    json["size"] = report.size;
+    json["position"] = report.position;
+    json["peaks"] = JsonObject::array();
     long rank = 0;
     for (const SpectrumPeak& peak : peaks) {
-        json.beginObject();
-        json.key("rank").value(++rank);
-        json.key("bin").value(peak.bin);
-        json.key("frequency_hz").value(peak.frequency_hz);
-        json.key("log_power").value(peak.log_power);
-        json.key("phase_rad").value(peak.phase_rad);
-        json.endObject();
+        json["peaks"].push_back({{"rank", ++rank},
+                                 {"bin", peak.bin},
+                                 {"frequency_hz", peak.frequency_hz},
+                                 {"log_power", peak.log_power},
+                                 {"phase_rad", peak.phase_rad}});
     }
-    json.endArray();
-    json.endObject();
-    return json.text() + '\n';
+    return jsonLine(json);
 }

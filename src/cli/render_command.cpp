@@ -1,30 +1,93 @@
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "cli/atomic_file.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_window.h"
+#include "cli/file_batch.h"
 #include "cli/segment_display.h"
 #include "cli/segment_request.h"
 
-// sefaro-cli render FILE [--size N] [--position P] -o OUT.png: the whole window, as it
-// shows that segment, grabbed from the window itself and saved as a PNG.
-int runRender(int argc, char** argv) {
-    constexpr const char* kCommand = "render";
-    std::string error;
-    const auto arguments = splitArguments(argc, argv, {"size", "position", "o"}, error);
-    if (!arguments) return commandUsageError(kCommand, error);
-    const auto request = segmentRequest(*arguments, error);
-    if (!request) return commandUsageError(kCommand, error);
-    const std::string* output = arguments->option("o");
-    if (!output || output->empty()) return commandUsageError(kCommand, "-o OUT.png is missing");
+// sefaro-cli render FILE [--size N] [--position P] -o OUT.png, or FILE… -o DIR: the whole
+// window, as it shows that segment, grabbed from the window itself and saved as a PNG.
+namespace {
 
-    CliWindow window;
-    if (const int shown = showSegment(window, *request, kCommand); shown != kExitOk) return shown;
-    const std::string png = window.windowPng();
-    if (png.empty())
-        return commandError(kCommand, "the window could not be encoded as PNG", kExitFailed);
-    if (!writeFileAtomically(*output, png, error))
-        return commandError(kCommand, error, kExitFailed);
-    return kExitOk;
+constexpr const char* kCommand = "render";
+
+// DIR/<file name without .wav>-<N>-<P>.png for each file; a name an earlier file took
+// gets -2, -3 … before .png, and a note saying so.
+std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentRequest& segment,
+                                      const std::string& folder, std::vector<std::string>& notes) {
+    std::vector<std::string> names;
+    std::set<std::string> taken;
+    for (const std::string& file : batch.files) {
+        std::string stem = std::filesystem::path(file).filename().string();
+        if (stem.size() > 4 && stem.ends_with(".wav")) stem.resize(stem.size() - 4);
+        const std::string base =
+            stem + '-' + std::to_string(segment.size) + '-' + std::to_string(segment.position);
+        std::string name = base + ".png";
+        for (int n = 2; taken.contains(name); ++n) name = base + '-' + std::to_string(n) + ".png";
+        taken.insert(name);
+        notes.push_back(name == base + ".png"
+                            ? ""
+                            : "saved as " + name + ", since an earlier file has " + base + ".png");
+        names.push_back((std::filesystem::path(folder) / name).string());
+    }
+    return names;
+}
+
+}  // namespace
+
+int runRender(int argc, char** argv) {
+    std::string error;
+    const auto arguments =
+        splitArguments(argc, argv, fileBatchSyntax({"size", "position", "o"}), error);
+    if (!arguments) return commandUsageError(kCommand, error);
+    int failure = kExitOk;
+    const auto batch = fileBatch(*arguments, error, failure);
+    if (!batch) return commandFailure(kCommand, error, failure);
+    const auto segment = segmentRequest(*arguments, error);
+    if (!segment) return commandUsageError(kCommand, error);
+    const std::string* output = arguments->option("o");
+    if (!output || output->empty())
+        return commandUsageError(kCommand,
+                                 batch->many_files ? "-o DIR is missing" : "-o OUT.png is missing");
+
+    std::vector<std::string> paths{*output}, notes{""};
+    if (batch->many_files) {
+        std::error_code failed;
+        std::filesystem::create_directories(*output, failed);
+        if (failed || !std::filesystem::is_directory(*output)) {
+            const std::string why = failed ? failed.message() : std::strerror(ENOTDIR);
+            return commandError(kCommand, "cannot write pictures into " + *output + ": " + why,
+                                kExitFailed);
+        }
+        notes.clear();
+        paths = pictureNames(*batch, *segment, *output, notes);
+    }
+
+    std::unique_ptr<CliWindow> window;
+    const auto work = [&](std::size_t index) {
+        if (!window) window = std::make_unique<CliWindow>();
+        SegmentRequest request = *segment;
+        request.file = batch->files[index];
+        FileReport report = showSegment(*window, request);
+        if (!notes[index].empty()) report.messages.push_back(notes[index]);
+        if (report.exit_code != kExitOk) return report;
+        const std::string png = window->windowPng();
+        std::string why = png.empty() ? "the window could not be encoded as PNG" : "";
+        if (why.empty()) writeFileAtomically(paths[index], png, why);
+        if (!why.empty()) {
+            report.exit_code = kExitFailed;
+            report.error = why;
+        }
+        return report;
+    };
+    return runFileBatch(kCommand, *batch, "", work);
 }

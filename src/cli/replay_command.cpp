@@ -12,6 +12,7 @@
 #include "cli/cli_window.h"
 #include "cli/replay_script.h"
 #include "cli/segment_request.h"
+#include "cli/text_input.h"
 #include "cli/window_state_json.h"
 
 // sefaro-cli replay [SCRIPT] [--shots DIR]: acts as the window's user, one action a line,
@@ -114,7 +115,7 @@ int replay(std::istream& script, const std::string* shots) {
 
 int runReplay(int argc, char** argv) {
     std::string error;
-    const auto arguments = splitArguments(argc, argv, {"shots"}, error);
+    const auto arguments = splitArguments(argc, argv, {.options = {"shots"}}, error);
     if (!arguments) return commandUsageError(kCommand, error);
     if (arguments->operands.size() > 1) return commandUsageError(kCommand, "give one SCRIPT only");
     const std::string* shots = arguments->option("shots");
@@ -129,15 +130,8 @@ int runReplay(int argc, char** argv) {
     }
     const bool from_stdin = arguments->operands.empty() || arguments->operands[0] == "-";
     if (from_stdin) return replay(std::cin, shots);
-    const std::string& path = arguments->operands[0];
-    std::error_code ignored;
-    errno = std::filesystem::is_directory(path, ignored) ? EISDIR : 0;
     std::ifstream script;
-    if (errno == 0) script.open(path);
-    if (!script.is_open()) {
-        return commandError(kCommand,
-                            "cannot read " + path + ": " + std::strerror(errno ? errno : EIO),
-                            kExitFailed);
-    }
+    if (!openTextInput(arguments->operands[0], script, error))
+        return commandError(kCommand, error, kExitFailed);
     return replay(script, shots);
 }

@@ -5,7 +5,7 @@
 #include <climits>
 #include <utility>
 
-#include "cli/arguments.h"
+#include "numbers/whole_number.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ std::optional<std::vector<int>> parseCoordinates(std::string_view text, std::siz
     std::vector<int> numbers;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find_first_of(kBlanks), text.size());
-        const std::optional<long> number = parseWholeNumber(text.substr(0, end));
+        const std::optional<long> number = wholeNumber(text.substr(0, end));
         if (!number || *number < INT_MIN || *number > INT_MAX) return std::nullopt;
         numbers.push_back(static_cast<int>(*number));
         text = trimmed(text.substr(end));
@@ -85,11 +85,11 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             action.argument = std::string(rest);
             break;
         case ReplayVerb::size:
-            if (!parseWholeNumber(rest)) return malformed("size needs a number N");
+            if (!wholeNumber(rest)) return malformed("size needs a number N");
             action.argument = std::string(rest);
             break;
         case ReplayVerb::slide: {
-            const std::optional<long> value = parseWholeNumber(rest);
+            const std::optional<long> value = wholeNumber(rest);
             if (!value || *value < INT_MIN || *value > INT_MAX) {
                 return malformed("slide needs a whole number P");
             }

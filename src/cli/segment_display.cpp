@@ -1,34 +1,42 @@
 #include "cli/segment_display.h"
 
-#include <cstdio>
 #include <string>
 
 #include "cli/cli_commands.h"
 #include "cli/cli_window.h"
 #include "wave/analysis_state.h"
+#include "wave/wave_refusal.h"
 
-namespace {
-
-void printMessages(CliWindow& window) {
-    for (const WSshownMessage& message : window.takeMessages())
-        std::fprintf(stderr, "%s\n", message.text.c_str());
-}
-
-}  // namespace
-
-int showSegment(CliWindow& window, const SegmentRequest& request, const char* command) {
-    if (!window.chooseSize(std::to_string(request.size))) {
-        return commandUsageError(
-            command, "size " + std::to_string(request.size) + " is not in the size box");
+FileReport showSegment(CliWindow& window, const SegmentRequest& request) {
+    FileReport report;
+    // The load reads the size box, and choosing it again would only redo the file shown
+    // before; so it is chosen only when it shows another size.
+    const std::string size = std::to_string(request.size);
+    if (window.shownSize() != size && !window.chooseSize(size)) {
+        report.exit_code = kExitUsage;
+        report.error = "size " + std::to_string(request.size) + " is not in the size box";
+        return report;
     }
     window.load(request.file);
-    printMessages(window);
-    // A fresh window holds a wave only once the reader has accepted the file.
-    if (!siii) return kExitRefused;
-    if (const auto why = segmentRangeError(request, maxsize))
-        return commandError(command, *why, kExitUsage);
+    // A refused file leaves the window as it was, maybe showing an earlier file; only its
+    // message tells, since an accepted one shows none but the length notice.
+    bool refused = false;
+    for (WSshownMessage& message : window.takeMessages()) {
+        refused = refused || message.text != kWaveLengthNotice;
+        report.messages.push_back(std::move(message.text));
+    }
+    if (refused) {
+        report.exit_code = kExitRefused;
+        return report;
+    }
+    if (auto why = segmentRangeError(request, maxsize)) {
+        report.exit_code = kExitUsage;
+        report.error = std::move(*why);
+        return report;
+    }
     window.slide(static_cast<int>(request.position));
     window.release();
-    printMessages(window);
-    return kExitOk;
+    for (WSshownMessage& message : window.takeMessages())
+        report.messages.push_back(std::move(message.text));
+    return report;
 }

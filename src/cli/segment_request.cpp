@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "names/window_names.h"
+#include "numbers/whole_number.h"
 
 namespace {
 
@@ -23,14 +24,9 @@ std::string segmentSizesText() {
 
 std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
                                              std::string& error) {
-    if (arguments.operands.size() != 1 || arguments.operands[0].empty()) {
-        error = arguments.operands.size() > 1 ? "give one FILE only" : "FILE is missing";
-        return std::nullopt;
-    }
     SegmentRequest request;
-    request.file = arguments.operands[0];
     if (const std::string* text = arguments.option("size")) {
-        const std::optional<long> size = parseWholeNumber(*text);
+        const std::optional<long> size = wholeNumber(*text);
         if (!size || std::ranges::find(names::kSegmentSizes, *size) == names::kSegmentSizes.end()) {
             error = "size \"" + *text + "\" is not one of " + segmentSizesText();
             return std::nullopt;
@@ -38,7 +34,7 @@ std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
         request.size = *size;
     }
     if (const std::string* text = arguments.option("position")) {
-        const std::optional<long> position = parseWholeNumber(*text);
+        const std::optional<long> position = wholeNumber(*text);
         if (!position) {
             error = "position \"" + *text + "\" is not a whole number of samples";
             return std::nullopt;

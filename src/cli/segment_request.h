@@ -17,9 +17,9 @@ struct SegmentRequest {
 // The size box's items as a user reads them: "512, 1024, 2048, 4096".
 std::string segmentSizesText();
 
-// The request from a command's arguments (one operand, the options "size" and "position");
-// nothing, and error set to one line, when the operand is missing, empty or doubled, or a
-// value is no whole number or not one of the sizes.
+// The size and position from a command's options "size" and "position", for a file still
+// to be named; nothing, and error set to one line, when a value is no whole number or not
+// one of the sizes.
 std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments, std::string& error);
 
 // One line saying why the request cannot be shown for a wave of points samples, or nothing

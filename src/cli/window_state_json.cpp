@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "cli/json_writer.h"
+#include "cli/json_line.h"
 #include "names/window_names.h"
 #include "toolkit/toolkit.h"
 
@@ -24,38 +24,23 @@ std::map<std::string, std::string, std::less<>> shownProperties(WSCbase& widget)
 std::string windowStateJson(long step, long line, std::string_view action,
                             const std::vector<WSshownMessage>& messages,
                             const std::optional<std::string>& tooltip) {
-    JsonWriter json;
-    json.beginObject();
-    json.key("step").value(step);
-    json.key("line").value(line);
-    json.key("action").value(action);
-    json.key("messages").beginArray();
-    for (const WSshownMessage& message : messages) {
-        json.beginObject();
-        json.key("text").value(message.text);
-        json.key("x").value(message.x);
-        json.key("y").value(message.y);
-        json.endObject();
-    }
-    json.endArray();
-    json.key("tooltip");
-    if (tooltip) {
-        json.value(*tooltip);
-    } else {
-        json.null();
-    }
-    json.key("widgets").beginObject();
+    JsonObject record;
+    record["step"] = step;
+    record["line"] = line;
+    record["action"] = action;
+    record["messages"] = JsonObject::array();
+    for (const WSshownMessage& message : messages)
+        record["messages"].push_back({{"text", message.text}, {"x", message.x}, {"y", message.y}});
+    record["tooltip"] = tooltip ? JsonObject(*tooltip) : JsonObject(nullptr);
+    JsonObject& widgets = record["widgets"] = JsonObject::object();
     WSCbase* window = WSGIappObjectList()->getInstance("WSCmainWindow", names::kMainWindow);
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         if (!window || (widget != window && widget->getParent() != window)) continue;
-        json.key(widget->getInstanceName()).beginObject();
-        json.key("class").value(widget->getClassName());
-        json.key("properties").beginObject();
-        for (const auto& [name, value] : shownProperties(*widget)) json.key(name).value(value);
-        json.endObject();
-        json.endObject();
+        JsonObject& shown = widgets[widget->getInstanceName()];
+        shown["class"] = widget->getClassName();
+        shown["properties"] = JsonObject::object();
+        for (const auto& [name, value] : shownProperties(*widget))
+            shown["properties"][name] = value;
     }
-    json.endObject();
-    json.endObject();
-    return json.text() + '\n';
+    return jsonLine(record);
 }

@@ -8,9 +8,10 @@
 #include "toolkit/WSscriptedUser.h"
 
 // One record of a replay, on one line: the action's number and script line, the action,
-// the messages it showed, the tooltip under the pointer (null when none), and every widget of the main window (the window first, then its
-// children in creation order) with its property table as text. The slider's value,
-// minimum, maximum and drag interval are always present, as getProperty reads them.
+// the messages it showed, the tooltip under the pointer (null when none), and every widget
+// of the main window (the window first, then its children in creation order) with its
+// property table as text. The slider's value, minimum, maximum and drag interval are always
+// present, as getProperty reads them.
 std::string windowStateJson(long step, long line, std::string_view action,
                             const std::vector<WSshownMessage>& messages,
                             const std::optional<std::string>& tooltip);

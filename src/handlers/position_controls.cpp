@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "names/window_names.h"
+#include "numbers/whole_number.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
@@ -21,10 +22,7 @@ WSCvariant decimalText(long value)
 
 long readLongProperty(WSCbase* widget, const char* name, long fallback)
 {
-    const WSCstring text(widget->getProperty(name), -2);
-    long value = fallback;
-    if (std::sscanf(text.getString(-2), "%ld", &value) != 1) value = fallback;
-    return value;
+    return leadingWholeNumber(widget->getProperty(name).text()).value_or(fallback);
 }
 
 WSCbase* findPositionSlider()

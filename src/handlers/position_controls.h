@@ -5,7 +5,7 @@
 class WSCbase;
 
 // Numbers travel through widget properties as decimal text: written with "%ld", read
-// back with "%ld".
+// back as "%ld" reads them (leadingWholeNumber).
 
 // The number as the text a property holds.
 WSCvariant decimalText(long value);

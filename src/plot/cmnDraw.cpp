@@ -37,16 +37,13 @@ void line(WSDmwindowDev* device, int x1, int y1, int x2, int y2)
                      static_cast<short>(y2));
 }
 
-// One set-pixel per pixel, column by column: the picture is white before any line.
+// Every pixel of the frame set white, row by row as the picture is stored: the picture is
+// white before any line.
 void clearToWhite(WSDmwindowDev* device, const Frame& frame)
 {
     device->beginPixelAccess();
-    for (int x = 0; x < frame.width; ++x) {
-        for (int y = 0; y < frame.height; ++y) {
-            device->setPixel(static_cast<unsigned short>(x), static_cast<unsigned short>(y), kFull,
-                             kFull, kFull);
-        }
-    }
+    for (int y = 0; y < frame.height; ++y)
+        device->setPixelRun(0, static_cast<unsigned short>(y), frame.width, kFull, kFull, kFull);
     device->endPixelAccess();
 }
 

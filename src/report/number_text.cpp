@@ -1,9 +1,8 @@
 #include "report/number_text.h"
 
-#include <cstdio>
+#include <charconv>
 
 std::string roundTripText(double value) {
-    char text[32];  // "%.17g" needs at most 24 characters
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    char text[32];  // the longest shortest form, "-2.2250738585072014e-308", has 24
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }

@@ -1,9 +1,9 @@
 #include "report/spectrum_report.h"
 
-#include <cstdlib>
-
-#include "report/number_text.h"
 #include "names/window_names.h"
+#include "numbers/whole_number.h"
+#include "report/csv_field.h"
+#include "report/number_text.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
@@ -27,7 +27,8 @@ SpectrumReport currentSpectrumReport() {
     report.points = maxsize;
     report.size = selsize;
     report.position =
-        std::strtol(propertyText("WSCvslider", names::kPositionSlider, _WSNvalue()).c_str(), nullptr, 10);
+        leadingWholeNumber(propertyText("WSCvslider", names::kPositionSlider, _WSNvalue()))
+            .value_or(0);
     if (seliii && power && phase) {
         const long bins = selsize / 2;
         report.log_power.assign(power, power + bins);
@@ -41,11 +42,20 @@ double binFrequencyHz(const SpectrumReport& report, std::size_t bin) {
            static_cast<double>(report.size);
 }
 
-std::string spectrumCsv(const SpectrumReport& report) {
-    std::string out = "bin,frequency_hz,log_power,phase_rad\n";
+std::string spectrumCsvHeader(bool with_file) {
+    return std::string(with_file ? "file," : "") + "bin,frequency_hz,log_power,phase_rad\n";
+}
+
+std::string spectrumCsvRows(const SpectrumReport& report, const std::string* file) {
+    const std::string lead = file ? csvField(*file) + ',' : "";
+    std::string out;
     for (std::size_t k = 0; k < report.log_power.size(); ++k) {
-        out += std::to_string(k) + ',' + roundTripText(binFrequencyHz(report, k)) + ',' +
+        out += lead + std::to_string(k) + ',' + roundTripText(binFrequencyHz(report, k)) + ',' +
                roundTripText(report.log_power[k]) + ',' + roundTripText(report.phase_rad[k]) + '\n';
     }
     return out;
+}
+
+std::string spectrumCsv(const SpectrumReport& report) {
+    return spectrumCsvHeader(false) + spectrumCsvRows(report);
 }

@@ -23,6 +23,13 @@ SpectrumReport currentSpectrumReport();
 // Bin k lies at k · rate / N.
 double binFrequencyHz(const SpectrumReport& report, std::size_t bin);
 
-// A header line "bin,frequency_hz,log_power,phase_rad", then one row per bin; every number
-// in "%.17g", so that it reads back to the same double.
+// The header line of the CSV form, "bin,frequency_hz,log_power,phase_rad", and with a
+// leading "file," when the rows name their file.
+std::string spectrumCsvHeader(bool with_file);
+
+// One row per bin; every number in the shortest form that reads back to the same double.
+// With file, each row starts with it as a CSV field.
+std::string spectrumCsvRows(const SpectrumReport& report, const std::string* file = nullptr);
+
+// The header, then the rows: what the window exports and sefaro-cli prints for one file.
 std::string spectrumCsv(const SpectrumReport& report);

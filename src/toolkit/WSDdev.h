@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -30,6 +32,15 @@ public:
             pixels_[std::size_t{y} * width_ + x] = 0xff000000u | (uint32_t{red} << 16) |
                                                     (uint32_t{green} << 8) | blue;
         }
+    }
+    // As count setPixel calls from (x, y) rightwards, in one go.
+    void setPixelRun(unsigned short x, unsigned short y, unsigned short count, unsigned char red,
+                     unsigned char green, unsigned char blue)
+    {
+        if (x >= width_ || y >= height_) return;
+        std::fill_n(pixels_.begin() + std::ptrdiff_t{y} * width_ + x,
+                    std::min<int>(count, width_ - x),
+                    0xff000000u | (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue);
     }
     void endPixelAccess() { notifyChanged(); }
 

@@ -1,12 +1,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "report/csv_field.h"
 #include "cli_window_fixture.h"
 
 namespace {
@@ -14,6 +18,33 @@ namespace {
 namespace fs = std::filesystem;
 using testing::HasSubstr;
 using namespace wave_builder;
+
+// With several files a refusal is an answer: a row, not an error.
+TEST(CliInfo, ManyFilesGiveOneRowEachRefusedOnesIncluded) {
+    TempDir dir;
+    dir.write("tone 1.wav", mono_wave(pattern(1000)));
+    dir.write("long,\"cut\".wav", mono_wave(pattern(30000)));
+    dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}),
+                                          chunk("data", sample_bytes(pattern(5000)))}));
+    const std::string rows =
+        "file,outcome,message,rate_hz,bits,points\n"
+        "tone 1.wav,loaded,,44100,16,1000\n"
+        "\"long,\"\"cut\"\".wav\",cut,\"Sorry, this program change parameter of wave length\","
+        "44100,16,22050\n"
+        "stereo.wav,refused,\"Sorry, this program is for single-channel only\",,,\n"
+        "none.wav,refused,file not found,,,\n";
+    std::ofstream(dir.path() / "list") << "tone 1.wav\nlong,\"cut\".wav\n\nstereo.wav\nnone.wav\n";
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"info", "tone 1.wav", "long,\"cut\".wav", "stereo.wav", "none.wav"},
+             {"info", "-j", "3", "--files-from", "-"}}) {
+        const CliRun r = cliIn(dir.path(), args, "list");
+        EXPECT_EQ(r.exit_code, 0);
+        EXPECT_EQ(r.out, rows);
+        EXPECT_EQ(r.err, "");
+    }
+    const CliRun one = cliIn(dir.path(), {"info", "-H", "tone 1.wav"});
+    EXPECT_EQ(one.out, "file,outcome,message,rate_hz,bits,points\ntone 1.wav,loaded,,44100,16,1000\n");
+}
 
 // As scripts/run uses it over ssh: no display and no platform chosen.
 TEST(CliWithoutDisplay, ChoosesTheOffscreenPlatformItself) {
@@ -92,7 +123,6 @@ TEST_P(Cli, AnswersWithItsExitCodeAndStreamsAndWritesNothing) {
 const std::string kSizes = "is not one of 512, 1024, 2048, 4096";
 const std::string kStereo = "Sorry, this program is for single-channel only\n";
 const std::string kLine = "sefaro-cli replay: line ";
-const std::string kInfoUsage = "usage: sefaro-cli info FILE\n";
 const std::string kUsage = "usage: sefaro-cli COMMAND [ARGUMENTS]\n       sefaro-cli --help | --version\ncommands:\n  info FILE";
 
 // clang-format off
@@ -109,7 +139,12 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"spectrum"}, 64, "", "spectrum: FILE is missing (usage: sefaro-cli spectrum FILE"},
     Run{{"spectrum", ""}, 64, "", "FILE is missing"},
     Run{{"spectrum", "--", "-no.wav"}, 2, "", "file not found\n"},
-    Run{{"spectrum", "short.wav", "tiny.wav"}, 64, "", "give one FILE only"},
+    Run{{"spectrum", "-j", "0", "short.wav", "tiny.wav"}, 64, "",
+            "jobs \"0\" is not a whole number from 1 to 1024"},
+    Run{{"spectrum", "--files-from", "no list"}, 1, "",
+            "sefaro-cli spectrum: cannot read no list: No such file or directory\n"},
+    Run{{"spectrum", "--files-from", "folder"}, 1, "", "cannot read folder: Is a directory"},
+    Run{{"spectrum", "--files-from", "empty.wav"}, 64, "", "the list names no FILE"},
     Run{{"spectrum", "short.wav", "--size", "1000"}, 64, "", "size \"1000\" " + kSizes},
     Run{{"spectrum", "short.wav", "--size", "+512"}, 64, "", "size \"+512\" " + kSizes},
     Run{{"spectrum", "short.wav", "--position", "1e3"}, 64, "",
@@ -117,11 +152,11 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"spectrum", "short.wav", "--position", "99999999999999999999"}, 64, "",
             "position \"99999999999999999999\" is not a whole number"},
     Run{{"spectrum", "short.wav", "--format", "xml"}, 64, "", "format \"xml\" is not csv or json"},
-    Run{{"spectrum", "short.wav", "--window", "hann"}, 64, "", "unknown option --window"},
-    Run{{"spectrum", "short.wav", "-size", "512"}, 64, "", "unknown option -size"},
-    Run{{"spectrum", "short.wav", "--size"}, 64, "", "option --size needs a value"},
+    Run{{"spectrum", "short.wav", "--window", "hann"}, 64, "", "argument was not expected: --window"},
+    Run{{"spectrum", "short.wav", "-size", "512"}, 64, "", "argument was not expected: -size"},
+    Run{{"spectrum", "short.wav", "--size"}, 64, "", "--size: 1 required TEXT missing"},
     Run{{"spectrum", "short.wav", "--size", "512", "--size=1024"}, 64, "",
-            "option --size given twice"},
+            "--size: At Most 1 required but received 2"},
     Run{{"spectrum", "short.wav", "--position", "1977"}, 64, "",
             "sefaro-cli spectrum: position 1977 is outside 0 to 1976 (short.wav has 3000 samples, "
             "size 1024)\n"},
@@ -141,14 +176,17 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"peaks", "short.wav", "--size", "4096"}, 64, "", "fewer than the size 4096"},
     Run{{"peaks", "stereo.wav"}, 2, "", kStereo},
     Run{{"render", "short.wav"}, 64, "", "-o OUT.png is missing"},
+    Run{{"render", "short.wav", "tiny.wav"}, 64, "", "-o DIR is missing"},
+    Run{{"render", "-H", "short.wav", "-o", "short.wav"}, 1, "",
+            "sefaro-cli render: cannot write pictures into short.wav: Not a directory\n"},
     Run{{"render", "empty.wav", "-o", "x.png"}, 2, "", "riff chunk not found\n"},
     Run{{"render", "short.wav", "-o", "missing/x.png"}, 1, "",
             "sefaro-cli render: cannot write missing/x.png: No such file or directory\n"},
-    Run{{"render", "short.wav", "-o", "folder"}, 1, "", "cannot write folder: Is a directory"},
-    Run{{"render", "short.wav", "-o", "folder/"}, 1, "", "cannot write folder/: Is a directory"},
-    Run{{"info"}, 64, "", kInfoUsage},
-    Run{{"info", ""}, 64, "", kInfoUsage},
-    Run{{"info", "short.wav", "tiny.wav"}, 64, "", kInfoUsage},
+    Run{{"render", "short.wav", "-o", "folder"}, 1, "", "cannot write folder: Filename refers to a directory"},
+    Run{{"render", "short.wav", "-o", "folder/"}, 1, "", "cannot write folder/: Filename refers to a directory"},
+    Run{{"info"}, 64, "", "sefaro-cli info: FILE is missing (usage: sefaro-cli info FILE...)\n"},
+    Run{{"info", ""}, 64, "", "info: FILE is missing"},
+    Run{{"info", "-x", "short.wav"}, 64, "", "argument was not expected: -x"},
     Run{{"info", "stereo.wav"}, 2, "", kStereo},
     Run{{"info", "folder"}, 2, "", "file not found\n"},
     Run{{"replay", "a", "b"}, 64, "", "give one SCRIPT only"},
@@ -170,6 +208,119 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay"}, 64, "", kLine + "1: \"click 10 y\": this action needs two whole numbers X Y\n", "click 10 y\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"leave now\": this action takes nothing after it\n", "leave now\n"}));
+// clang-format on
+
+// The runs of one command over many files, with the options every file shares.
+struct ManyFiles {
+    const char* name;
+    std::vector<std::string> args;
+    bool render;             // pictures into a folder rather than text on stdout
+    std::string csv_header;  // of one file's CSV, without its newline; empty for other forms
+};
+void PrintTo(const ManyFiles& value, std::ostream* out) { *out << value.name; }
+
+class CliManyFiles : public testing::TestWithParam<ManyFiles> {
+  protected:
+    // In order: good ones, one refused, one missing, one too short for 512, two of one name.
+    const std::vector<std::string> files = {"a.wav", "stereo.wav", "none.wav", "tiny.wav",
+                                            "b,\"q\".wav", "sub/a.wav"};
+    TempDir dir;
+
+    CliManyFiles() {
+        dir.write("a.wav", mono_wave(pattern(3000)));
+        dir.write("b,\"q\".wav", mono_wave(sine(2500, 8000, 30000)));
+        dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}),
+                                              chunk("data", sample_bytes(pattern(5000)))}));
+        dir.write("tiny.wav", mono_wave(pattern(300)));
+        fs::create_directory(dir.path() / "sub");
+        dir.write("sub/a.wav", mono_wave(sine(440, 12000, 9000)));
+        std::ofstream list(dir.path() / "list");
+        for (const std::string& file : files) list << file << '\n';
+    }
+
+    // The command, then its shared options, then more.
+    std::vector<std::string> withArgs(const std::vector<std::string>& more) const {
+        std::vector<std::string> args = GetParam().args;
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    }
+};
+
+// Each file gives what it gives alone, in the many-files form, in the order given, whatever
+// the number of workers; failed files are told on stderr by name and the run goes on.
+TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
+    const std::string command = GetParam().args[0];
+    const std::string& csv_header = GetParam().csv_header;
+    std::string out = csv_header.empty() ? "" : "file," + csv_header + "\n";
+    std::string err;
+    std::vector<std::string> pictures;
+    int exit_code = 0;
+    for (const std::string& file : files) {
+        std::vector<std::string> alone = withArgs({"--", file});
+        if (GetParam().render) alone.insert(alone.end() - 2, {"-o", "alone.png"});
+        const CliRun r = cliIn(dir.path(), alone);
+        exit_code = std::max(exit_code, r.exit_code);
+        std::istringstream err_lines(r.err);
+        for (std::string line; std::getline(err_lines, line);) {
+            const std::string own = "sefaro-cli " + command + ": ";
+            if (line.starts_with(own)) line.erase(0, own.size());
+            err += "sefaro-cli: " + file + ": " + line + "\n";
+        }
+        if (GetParam().render && r.exit_code == 0) {
+            pictures.push_back(fileText(dir.path() / "alone.png"));
+            fs::remove(dir.path() / "alone.png");
+        }
+        std::istringstream out_lines(r.out);
+        for (std::string line; std::getline(out_lines, line);) {
+            if (line.starts_with("{")) {
+                out += "{\"file\":" + nlohmann::json(file).dump() + "," + line.substr(1) + "\n";
+            } else if (line != csv_header) {
+                out += csvField(file) + "," + line + "\n";
+            }
+        }
+    }
+    err += "sefaro-cli: sub/a.wav: saved as a-512-100-2.png, since an earlier file has "
+           "a-512-100.png\n";
+    ASSERT_EQ(exit_code, 64);
+
+    for (const char* jobs : {"1", "3"}) {
+        for (const bool from_list : {false, true}) {
+            SCOPED_TRACE(std::string("-j ") + jobs + (from_list ? " --files-from -" : ""));
+            std::vector<std::string> many = withArgs({"-j", jobs});
+            if (GetParam().render) many.insert(many.end(), {"-o", "pictures"});
+            if (from_list) many.insert(many.end(), {"--files-from", "-"});
+            if (!from_list) many.insert(many.end(), files.begin(), files.end());
+            const CliRun r = cliIn(dir.path(), many, "list");
+            EXPECT_EQ(r.exit_code, 64);
+            EXPECT_EQ(r.out, out);
+            if (!GetParam().render) {
+                EXPECT_EQ(r.err, err.substr(0, err.rfind("sefaro-cli: sub/a.wav: saved")));
+                continue;
+            }
+            EXPECT_EQ(r.err, err);
+            const fs::path folder = dir.path() / "pictures";
+            EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"a-512-100-2.png", "a-512-100.png",
+                                                                 "b,\"q\"-512-100.png"}));
+            EXPECT_EQ(fileText(folder / "a-512-100.png"), pictures[0]);
+            EXPECT_EQ(fileText(folder / "b,\"q\"-512-100.png"), pictures[1]);
+            EXPECT_EQ(fileText(folder / "a-512-100-2.png"), pictures[2]);
+            fs::remove_all(folder);
+        }
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Commands, CliManyFiles, testing::Values(
+    ManyFiles{"spectrum_csv", {"spectrum", "--size", "512", "--position=100"}, false,
+              "bin,frequency_hz,log_power,phase_rad"},
+    ManyFiles{"spectrum_json", {"spectrum", "--format", "json", "--size=512", "--position", "100"},
+              false, ""},
+    ManyFiles{"peaks_csv", {"peaks", "--size", "512", "--position", "100", "--count", "3"}, false,
+              "rank,bin,frequency_hz,log_power,phase_rad"},
+    ManyFiles{"peaks_json", {"peaks", "--format=json", "--size", "512", "--position=100"}, false,
+              ""},
+    ManyFiles{"render", {"render", "--size", "512", "--position", "100"}, true, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
 }  // namespace

@@ -23,7 +23,7 @@ Points blackPoints(const WSDdev& device)
     return points;
 }
 
-TEST(Device, SizingGivesAWhitePictureAndSetPixelStoresOnlyInsideIt)
+TEST(Device, SizingGivesAWhitePictureAndSetPixelAndRunsStoreOnlyInsideIt)
 {
     WSDdev device;
     device.setSize(4, 3);
@@ -35,10 +35,14 @@ TEST(Device, SizingGivesAWhitePictureAndSetPixelStoresOnlyInsideIt)
     device.setPixel(1, 2, 0x12, 0x34, 0x56);
     device.setPixel(4, 0, 0, 0, 0);
     device.setPixel(0, 3, 0, 0, 0);
+    // A run past the right edge stops there rather than going on into the next row.
+    device.setPixelRun(2, 0, 5, 0, 0, 0);
+    device.setPixelRun(4, 1, 1, 0, 0, 0);
+    device.setPixelRun(0, 3, 4, 0, 0, 0);
     device.endPixelAccess();
     EXPECT_EQ(device.pixel(1, 2), 0xff123456u);
     EXPECT_EQ(device.pixel(3, 2), kWhite);
-    EXPECT_TRUE(blackPoints(device).empty());
+    EXPECT_EQ(blackPoints(device), (Points{{2, 0}, {3, 0}}));
 }
 
 // Hand-worked lines; every other line is checked against the textbook one in line_runs_test.

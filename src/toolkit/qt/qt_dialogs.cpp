@@ -6,6 +6,7 @@
 #include "toolkit/WSNames.h"
 #include "toolkit/WSdialogs.h"
 #include "toolkit/qt/qt_backend.h"
+#include "toolkit/qt/qt_peer.h"
 
 // The modal dialogs of QtBackend: the file and message dialogs, each placed at its
 // _WSNx/_WSNy, and the save dialog.
@@ -15,8 +16,7 @@ namespace {
 
 QPoint placeOf(const WSCbase& dialog)
 {
-    return {QString::fromUtf8(dialog.getProperty(_WSNx()).text()).toInt(),
-            QString::fromUtf8(dialog.getProperty(_WSNy()).text()).toInt()};
+    return {intProperty(dialog, _WSNx()).value_or(0), intProperty(dialog, _WSNy()).value_or(0)};
 }
 
 }  // namespace

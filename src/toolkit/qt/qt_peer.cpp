@@ -1,12 +1,22 @@
 #include "toolkit/qt/qt_peer.h"
 
+#include <climits>
+
 #include <QCursor>
 #include <QToolTip>
 
+#include "numbers/whole_number.h"
 #include "toolkit/WSCbase.h"
 #include "toolkit/WSNames.h"
 
 namespace wsqt {
+
+std::optional<int> intProperty(const WSCbase& widget, const char* name)
+{
+    const std::optional<long> value = wholeNumber(widget.getProperty(name).text());
+    if (!value || *value < INT_MIN || *value > INT_MAX) return std::nullopt;
+    return static_cast<int>(*value);
+}
 
 Peer::Peer(WSCbase& owner, QWidget* widget) : owner_(owner), widget_(widget) {}
 
@@ -21,14 +31,15 @@ QSize Peer::defaultSize() const { return widget_ ? widget_->sizeHint() : QSize()
 void Peer::applyGeometry()
 {
     if (!widget_) return;
-    const QString width = QString::fromUtf8(owner_.getProperty(_WSNwidth()).text());
-    const QString height = QString::fromUtf8(owner_.getProperty(_WSNheight()).text());
-    // The default size measures the text: only worth it when the table sets no size.
-    const QSize fallback = width.isEmpty() || height.isEmpty() ? defaultSize() : QSize();
-    const int w = width.isEmpty() ? fallback.width() : width.toInt();
-    const int h = height.isEmpty() ? fallback.height() : height.toInt();
-    const int x = QString::fromUtf8(owner_.getProperty(_WSNx()).text()).toInt();
-    const int y = QString::fromUtf8(owner_.getProperty(_WSNy()).text()).toInt();
+    // An unset size is the default size; a size that is no number is 0. The default size
+    // measures the text: only worth it when the table sets no size.
+    const bool width_set = *owner_.getProperty(_WSNwidth()).text() != '\0';
+    const bool height_set = *owner_.getProperty(_WSNheight()).text() != '\0';
+    const QSize fallback = width_set && height_set ? QSize() : defaultSize();
+    const int w = width_set ? intProperty(owner_, _WSNwidth()).value_or(0) : fallback.width();
+    const int h = height_set ? intProperty(owner_, _WSNheight()).value_or(0) : fallback.height();
+    const int x = intProperty(owner_, _WSNx()).value_or(0);
+    const int y = intProperty(owner_, _WSNy()).value_or(0);
     widget_->setGeometry(x, y, w, h);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 #include "toolkit/WSCpeer.h"
 
@@ -32,6 +33,10 @@ private:
     WSCbase& owner_;
     QPointer<QWidget> widget_;
 };
+
+// A number property as Qt takes it: the whole text a decimal number within int's range,
+// else nothing.
+std::optional<int> intProperty(const WSCbase& widget, const char* name);
 
 // The Qt widget that shows a toolkit widget, or null.
 QWidget* widgetOf(const WSCbase* object);

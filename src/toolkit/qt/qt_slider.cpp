@@ -48,11 +48,6 @@ private:
     std::function<void()> gesture_ended_;
 };
 
-long readLong(const WSCbase& owner, const char* name, bool& ok)
-{
-    return QString::fromUtf8(owner.getProperty(name).text()).toLong(&ok);
-}
-
 class SliderPeer : public Peer {
 public:
     SliderPeer(WSCbase& owner, QSlider* slider) : Peer(owner, slider), slider_(slider)
@@ -80,24 +75,20 @@ private:
     void applyRange()
     {
         applying_ = true;
-        bool ok = false;
-        long minimum = readLong(owner(), _WSNminimum(), ok);
-        if (!ok) minimum = 0;
-        long maximum = readLong(owner(), _WSNmaximum(), ok);
-        if (!ok) maximum = minimum;
-        long value = readLong(owner(), _WSNvalue(), ok);
-        if (!ok) value = minimum;
-        const long drag = readLong(owner(), _WSNdragInterval(), ok);
+        const int minimum = intProperty(owner(), _WSNminimum()).value_or(0);
+        const int maximum = intProperty(owner(), _WSNmaximum()).value_or(minimum);
+        const int value = intProperty(owner(), _WSNvalue()).value_or(minimum);
+        const int drag = intProperty(owner(), _WSNdragInterval()).value_or(0);
         if (maximum < minimum) {
             slider_->setRange(0, 0);
             slider_->setEnabled(false);
         } else {
-            slider_->setRange(static_cast<int>(minimum), static_cast<int>(maximum));
+            slider_->setRange(minimum, maximum);
             slider_->setEnabled(true);
-            slider_->setValue(static_cast<int>(std::clamp(value, minimum, maximum)));
+            slider_->setValue(std::clamp(value, minimum, maximum));
         }
         slider_->setSingleStep(1);
-        slider_->setPageStep(ok && drag > 0 ? static_cast<int>(drag) : 1);
+        slider_->setPageStep(drag > 0 ? drag : 1);
         applying_ = false;
     }
 

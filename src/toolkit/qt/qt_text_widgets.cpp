@@ -39,8 +39,8 @@ public:
             const unsigned short h = owner().getProperty(_WSNheight());
             if (w > 0 && h > 0) window->setFixedSize(w, h);
         } else if (name == _WSNx() || name == _WSNy()) {
-            window->move(QString::fromUtf8(owner().getProperty(_WSNx()).text()).toInt(),
-                         QString::fromUtf8(owner().getProperty(_WSNy()).text()).toInt());
+            window->move(intProperty(owner(), _WSNx()).value_or(0),
+                         intProperty(owner(), _WSNy()).value_or(0));
         }
     }
 };

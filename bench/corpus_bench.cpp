@@ -1,0 +1,102 @@
+// sefaro-cli over a corpus of 1000 half-second files, "spectrum --format csv": a process per
+// file, as a shell loop runs it, against one run over the whole list with one worker and
+// with two. files_per_second is the figure to compare.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int kFiles = 1000;
+constexpr std::size_t kHalfSecond = 22050;
+
+// The corpus: tones of different pitches, so no two files are alike.
+struct Corpus {
+    Corpus() {
+        std::ofstream list(dir.path() / "list");
+        for (int f = 0; f < kFiles; ++f) {
+            std::vector<std::int16_t> samples(kHalfSecond);
+            for (std::size_t i = 0; i < samples.size(); ++i) {
+                samples[i] = static_cast<std::int16_t>(
+                    9000 * std::sin(0.01 * (f + 1) * static_cast<double>(i)));
+            }
+            files.push_back(
+                dir.write("tone" + std::to_string(f) + ".wav", wave_builder::mono_wave(samples)));
+            list << files.back() << '\n';
+        }
+    }
+    TempDir dir;
+    std::vector<std::string> files;
+    std::string list() const { return (dir.path() / "list").string(); }
+};
+
+const Corpus& corpus() {
+    static const Corpus made;
+    return made;
+}
+
+// Runs sefaro-cli with these arguments, its output thrown away; its exit code.
+int runCli(std::vector<std::string> args) {
+    args.insert(args.begin(), SEFARO_CLI);
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    int status = -1;
+    if (posix_spawn(&pid, SEFARO_CLI, &actions, nullptr, argv.data(), environ) == 0)
+        waitpid(pid, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void filesPerSecond(benchmark::State& state) {
+    state.counters["files_per_second"] =
+        benchmark::Counter(kFiles, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_process_per_file(benchmark::State& state) {
+    const Corpus& files = corpus();
+    for (auto _ : state) {
+        for (const std::string& file : files.files) {
+            if (runCli({"spectrum", "--format", "csv", file}) != 0) state.SkipWithError("failed");
+        }
+    }
+    filesPerSecond(state);
+}
+
+void BM_one_run(benchmark::State& state) {
+    const Corpus& files = corpus();
+    const std::string workers = std::to_string(state.range(0));
+    for (auto _ : state) {
+        if (runCli({"spectrum", "--format", "csv", "-j", workers, "--files-from", files.list()}) !=
+            0)
+            state.SkipWithError("failed");
+    }
+    filesPerSecond(state);
+}
+
+}  // namespace
+
+BENCHMARK(BM_process_per_file)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_one_run)
+    ->ArgName("workers")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(3)
+    ->UseRealTime();

@@ -1,0 +1,85 @@
+#include "cli/file_batch.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "cli/cli_commands.h"
+#include "cli/file_list.h"
+#include "cli/multi_file_output.h"
+#include "cli/progress_line.h"
+#include "cli/worker_pool.h"
+#include "numbers/whole_number.h"
+
+namespace {
+
+unsigned coreCount() {
+    const long cores = ::sysconf(_SC_NPROCESSORS_ONLN);
+    return cores > 0 ? static_cast<unsigned>(cores) : 1u;
+}
+
+}  // namespace
+
+CommandSyntax fileBatchSyntax(std::vector<std::string_view> own_options) {
+    own_options.insert(own_options.end(), {"files-from", "j|jobs"});
+    return {.options = std::move(own_options), .flags = {"H|with-filename"}};
+}
+
+std::optional<FileBatch> fileBatch(const CommandArguments& arguments, std::string& error,
+                                   int& exit_code) {
+    exit_code = kExitUsage;
+    FileBatch batch;
+    batch.workers = coreCount();
+    if (const std::string* text = arguments.option("j")) {
+        const std::optional<long> workers = wholeNumber(*text);
+        if (!workers || *workers < 1 || *workers > 1024) {
+            error = "jobs \"" + *text + "\" is not a whole number from 1 to 1024";
+            return std::nullopt;
+        }
+        batch.workers = static_cast<unsigned>(*workers);
+    }
+    const std::string* list = arguments.option("files-from");
+    auto files = readFileList(arguments.operands, list, error);
+    if (!files) {
+        exit_code = kExitFailed;
+        return std::nullopt;
+    }
+    batch.files = std::move(*files);
+    batch.many_files = list || batch.files.size() > 1 || arguments.flag("H");
+    if (batch.files.empty() || (!batch.many_files && batch.files[0].empty())) {
+        error = list ? "the list names no FILE" : "FILE is missing";
+        return std::nullopt;
+    }
+    return batch;
+}
+
+int runFileBatch(const char* command, const FileBatch& batch, const std::string& header,
+                 const std::function<FileReport(std::size_t file_index)>& work) {
+    if (!batch.many_files) {
+        const FileReport report = work(0);
+        if (!writeOneFileReport(command, report))
+            return commandError(command, "cannot write to standard output", kExitFailed);
+        return report.exit_code;
+    }
+    if (!writeToStdout(header))
+        return commandError(command, "cannot write to standard output", kExitFailed);
+    ProgressLine progress(batch.files.size());
+    int exit_code = kExitOk;
+    bool output_failed = false;
+    const auto deliver = [&](std::size_t index, const FileReport& report) {
+        if (!report.messages.empty() || !report.error.empty()) progress.clear();
+        if (!writeManyFilesReport(batch.files[index], report)) {
+            output_failed = true;
+            return false;
+        }
+        exit_code = std::max(exit_code, report.exit_code);
+        progress.update(index + 1);
+        return true;
+    };
+    const auto workers =
+        static_cast<unsigned>(std::min<std::size_t>(batch.workers, batch.files.size()));
+    runInWorkers(batch.files.size(), workers, work, deliver);
+    progress.clear();
+    if (output_failed) return commandError(command, "cannot write to standard output", kExitFailed);
+    return exit_code;
+}

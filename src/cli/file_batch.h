@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/file_report.h"
+
+// The files a per-file command (info, spectrum, peaks, render) works through and how: FILE…
+// and --files-from LIST name them; one FILE alone keeps the one-file form of the output,
+// several, a list or -H (--with-filename) ask for the many-files form; -j N (--jobs) shares
+// them among N worker processes, by default one per core.
+struct FileBatch {
+    std::vector<std::string> files;
+    bool many_files = false;
+    unsigned workers = 1;
+};
+
+// A command's own options with those that choose the files and the workers.
+CommandSyntax fileBatchSyntax(std::vector<std::string_view> own_options);
+
+// The batch from a command's arguments; nothing, and error set to one line, when no file
+// is named, the list cannot be read or N is no whole number of at least 1. exit_code says
+// which failure it was (kExitUsage or kExitFailed).
+std::optional<FileBatch> fileBatch(const CommandArguments& arguments, std::string& error,
+                                   int& exit_code);
+
+// Runs work on every file of the batch and writes each report, in the order the files were
+// given, in the batch's form; header (with its newline) comes first in the many-files
+// form. Returns the largest exit code of the files, or kExitFailed when stdout failed.
+int runFileBatch(const char* command, const FileBatch& batch, const std::string& header,
+                 const std::function<FileReport(std::size_t file_index)>& work);

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/json_line.h"
+#include "report/number_text.h"
+#include "numbers/whole_number.h"
+
+namespace {
+
+struct Reading {
+    const char* text;
+    std::optional<long> leading;  // as the callbacks read a widget's text
+    std::optional<long> whole;    // as the command line reads a value
+};
+
+void PrintTo(const Reading& value, std::ostream* out) {
+    *out << '"' << value.text << '"';
+}
+
+class WholeNumber : public testing::TestWithParam<Reading> {};
+
+TEST_P(WholeNumber, ReadsAsScanfsLdOrOnlyAsAWholeText) {
+    EXPECT_EQ(leadingWholeNumber(GetParam().text), GetParam().leading);
+    EXPECT_EQ(wholeNumber(GetParam().text), GetParam().whole);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Texts, WholeNumber, testing::Values(
+    Reading{"4096", 4096, 4096},
+    Reading{"-24", -24, -24},
+    Reading{"0", 0, 0},
+    Reading{" \t12", 12, std::nullopt},
+    Reading{"+512", 512, std::nullopt},
+    Reading{"12px", 12, std::nullopt},
+    Reading{"1e3", 1, std::nullopt},
+    Reading{"0x10", 0, std::nullopt},
+    Reading{"12 ", 12, std::nullopt},
+    Reading{"", std::nullopt, std::nullopt},
+    Reading{"-", std::nullopt, std::nullopt},
+    Reading{"abc", std::nullopt, std::nullopt},
+    Reading{"99999999999999999999", LONG_MAX, std::nullopt},
+    Reading{"-99999999999999999999", LONG_MIN, std::nullopt},
+    Reading{"-9223372036854775808", LONG_MIN, LONG_MIN}));
+// clang-format on
+
+// A file name may hold any bytes; the line must stay valid JSON with the keys in order.
+TEST(JsonLine, KeepsKeyOrderReplacesWhatIsNotUtf8AndNumbersReadBackExactly) {
+    JsonObject record;
+    record["name"] = std::string("caf\xE9 \"1\"\n.wav");
+    record["a"] = std::vector<double>{0.1, 5e-324, std::numeric_limits<double>::quiet_NaN(),
+                                      -std::numeric_limits<double>::infinity()};
+    EXPECT_EQ(jsonLine(record),
+              "{\"name\":\"caf\xEF\xBF\xBD \\\"1\\\"\\n.wav\",\"a\":[0.1,5e-324,null,null]}\n");
+}
+
+TEST(RoundTripText, IsTheShortestTextOfTheSameDouble) {
+    for (const double value : {0.1, 5e-324, 1.0 / 3, -2.2250738585072014e-308, 1e21, 0.0}) {
+        const std::string text = roundTripText(value);
+        EXPECT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
+    }
+    EXPECT_EQ(roundTripText(0.1), "0.1");
+    EXPECT_EQ(roundTripText(22050.0), "22050");
+}
+
+}  // namespace
