@@ -23,7 +23,7 @@ struct LoadedProgram {
         for (std::size_t i = 0; i < samples.size(); ++i) {
             samples[i] = static_cast<int16_t>(8000 * std::sin(0.07 * double(i)) + 900 * std::sin(1.3 * double(i)));
         }
-        path = dir.write("tone.wav", wave_builder::mono_wave(samples));
+        path = dir.write("tone.wav", wave_builder::monoWave(samples));
         WSinstallDialogResponder(&user);
         user.queueAnswer(path);
         session.choose(names::kSizeBox, "4096");

@@ -33,7 +33,7 @@ struct Corpus {
                     9000 * std::sin(0.01 * (f + 1) * static_cast<double>(i)));
             }
             files.push_back(
-                dir.write("tone" + std::to_string(f) + ".wav", wave_builder::mono_wave(samples)));
+                dir.write("tone" + std::to_string(f) + ".wav", wave_builder::monoWave(samples)));
             list << files.back() << '\n';
         }
     }

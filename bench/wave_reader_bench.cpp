@@ -12,7 +12,7 @@ namespace {
 
 using namespace wave_builder;
 
-void load_repeatedly(benchmark::State& state, const Bytes& file) {
+void loadRepeatedly(benchmark::State& state, const Bytes& file) {
     const TempDir dir;
     const std::string path = dir.write("bench.wav", file);
     for (auto _ : state) {
@@ -22,11 +22,11 @@ void load_repeatedly(benchmark::State& state, const Bytes& file) {
 }
 
 void BM_LoadHalfSecond(benchmark::State& state) {
-    load_repeatedly(state, mono_wave(pattern(22050)));
+    loadRepeatedly(state, monoWave(pattern(22050)));
 }
 
 void BM_LoadTenSeconds(benchmark::State& state) {
-    load_repeatedly(state, mono_wave(pattern(441000)));
+    loadRepeatedly(state, monoWave(pattern(441000)));
 }
 
 void BM_LoadPastThousandChunks(benchmark::State& state) {
@@ -35,8 +35,8 @@ void BM_LoadPastThousandChunks(benchmark::State& state) {
         const Bytes junk = chunk("JUNK", Bytes(101, 0));
         chunks.insert(chunks.end(), junk.begin(), junk.end());
     }
-    load_repeatedly(
-        state, riff("WAVE", {fmt_chunk(), chunks, chunk("data", sample_bytes(pattern(22050)))}));
+    loadRepeatedly(
+        state, riff("WAVE", {fmtChunk(), chunks, chunk("data", sampleBytes(pattern(22050)))}));
 }
 
 BENCHMARK(BM_LoadHalfSecond);

@@ -51,7 +51,7 @@ class InputFile {
     std::string path_;
 };
 
-bool is_refusal_message(const char* text) {
+bool isRefusalMessage(const char* text) {
     if (!text) return false;
     for (int r = static_cast<int>(WaveRefusal::fileNotFound);
          r <= static_cast<int>(WaveRefusal::dataShortRead); ++r) {
@@ -63,7 +63,7 @@ bool is_refusal_message(const char* text) {
 // The samples kept, as little-endian bytes, must stand somewhere in the input. The check
 // is the harness's own work: kept out of the coverage the fuzzer steers by, and a plain
 // memmem rather than instrumented search code, it costs little per input.
-__attribute__((no_sanitize("coverage"))) bool samples_come_from(const std::vector<short>& samples,
+__attribute__((no_sanitize("coverage"))) bool samplesComeFrom(const std::vector<short>& samples,
                                                                  const std::uint8_t* data,
                                                                  std::size_t size) {
     std::vector<std::uint8_t> wanted(2 * samples.size());
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t kept = read.samples.size();
     switch (read.outcome) {
     case WaveReadOutcome::refused:
-        require(is_refusal_message(read.message) && kept == 0,
+        require(isRefusalMessage(read.message) && kept == 0,
                 "a refusal gives a refusal message and no samples");
         break;
     case WaveReadOutcome::cut:
@@ -102,12 +102,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(read.message != nullptr && std::strcmp(read.message, kWaveLengthNotice) == 0 &&
                     kept == std::size_t{kMaxWaveSamples},
                 "a cut file gives the length notice and keeps the most samples");
-        require(samples_come_from(read.samples, data, size), "the samples are the file's");
+        require(samplesComeFrom(read.samples, data, size), "the samples are the file's");
         break;
     case WaveReadOutcome::accepted:
         require(read.message == nullptr && kept <= std::size_t{kMaxWaveSamples},
                 "a file accepted whole gives no message and at most the most samples");
-        require(samples_come_from(read.samples, data, size), "the samples are the file's");
+        require(samplesComeFrom(read.samples, data, size), "the samples are the file's");
         break;
     }
     return 0;

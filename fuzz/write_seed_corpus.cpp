@@ -20,28 +20,28 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder);
 
     const auto samples = pattern(300);
-    const Bytes data = chunk("data", sample_bytes(samples));
+    const Bytes data = chunk("data", sampleBytes(samples));
     auto with_format = [&](Format f) {
-        return riff("WAVE", {chunk("fmt ", format_record(f)), data});
+        return riff("WAVE", {chunk("fmt ", formatRecord(f)), data});
     };
     const std::vector<std::pair<const char*, Bytes>> seeds = {
-        {"mono", mono_wave(samples)},
-        {"long", mono_wave(pattern(22100))},
-        {"empty_data", mono_wave({})},
-        {"odd_data", riff("WAVE", {fmt_chunk(), chunk("data", {1, 2, 3})})},
+        {"mono", monoWave(samples)},
+        {"long", monoWave(pattern(22100))},
+        {"empty_data", monoWave({})},
+        {"odd_data", riff("WAVE", {fmtChunk(), chunk("data", {1, 2, 3})})},
         {"chunks_around",
-         riff("WAVE", {chunk("LIST", Bytes(9, 'l')), fmt_chunk(), chunk("JUNK", {7}), data})},
+         riff("WAVE", {chunk("LIST", Bytes(9, 'l')), fmtChunk(), chunk("JUNK", {7}), data})},
         {"extensible", with_format({.tag = 0xFFFE, .record_bytes = 40})},
         {"stereo", with_format({.channels = 2})},
         {"rate_48000", with_format({.rate_hz = 48000})},
         {"bits_8", with_format({.bits = 8})},
         {"record_14", with_format({.record_bytes = 14})},
-        {"not_wave", riff("AVI ", {fmt_chunk(), data})},
-        {"data_first", riff("WAVE", {data, fmt_chunk()})},
-        {"no_data", riff("WAVE", {fmt_chunk()})},
-        {"data_too_long", riff("WAVE", {fmt_chunk(), chunk_declaring("data", 0xFFFFFFF0, {1, 2})})},
-        {"fmt_too_long", riff("WAVE", {chunk_declaring("fmt ", 0x7FFFFFFF, format_record({}))})},
-        {"riff_too_long", riff_declaring(0xFFFFFFFF, "WAVE", {fmt_chunk(), data})},
+        {"not_wave", riff("AVI ", {fmtChunk(), data})},
+        {"data_first", riff("WAVE", {data, fmtChunk()})},
+        {"no_data", riff("WAVE", {fmtChunk()})},
+        {"data_too_long", riff("WAVE", {fmtChunk(), chunkDeclaring("data", 0xFFFFFFF0, {1, 2})})},
+        {"fmt_too_long", riff("WAVE", {chunkDeclaring("fmt ", 0x7FFFFFFF, formatRecord({}))})},
+        {"riff_too_long", riffDeclaring(0xFFFFFFFF, "WAVE", {fmtChunk(), data})},
     };
     for (const auto& [name, bytes] : seeds) {
         std::ofstream(folder / (std::string(name) + ".wav"), std::ios::binary)

@@ -85,7 +85,7 @@ std::vector<int16_t> vowel()
 
 bool write(const std::filesystem::path& path, const std::vector<int16_t>& samples)
 {
-    const wave_builder::Bytes bytes = wave_builder::mono_wave(samples);
+    const wave_builder::Bytes bytes = wave_builder::monoWave(samples);
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);

@@ -17,7 +17,7 @@ constexpr double kPhaseFloor = 1e-16;
 
 enum WindowType { kHamming = 1, kHann = 2, kBlackman = 3 };
 
-bool is_fft_size(int n) {
+bool isFftSize(int n) {
     return n >= 4 && (n & (n - 1)) == 0;
 }
 
@@ -57,7 +57,7 @@ void make_bitrev(int n, int* bitrev) {
 }
 
 int fft(double* x, double* y, int n, int flag) {
-    if (!is_fft_size(n)) return 1;
+    if (!isFftSize(n)) return 1;
     auto* sintbl = static_cast<double*>(std::malloc(sizeof(double) * (n + n / 4)));
     auto* bitrev = static_cast<int*>(std::malloc(sizeof(int) * n));
     if (sintbl == nullptr || bitrev == nullptr) {
@@ -67,7 +67,7 @@ int fft(double* x, double* y, int n, int flag) {
     }
     make_sintbl(n, sintbl);
     make_bitrev(n, bitrev);
-    sefaro::dsp::fft_passes(x, y, n, {sintbl, bitrev}, flag == 0);
+    sefaro::dsp::fftPasses(x, y, n, {sintbl, bitrev}, flag == 0);
     std::free(bitrev);
     std::free(sintbl);
     return 0;

@@ -26,7 +26,7 @@ struct Twiddles {
 };
 
 // Four twiddles at sine-table indices h0, h0 + stride, ...: cosine a quarter period on.
-SEFARO_INLINE Twiddles load_twiddles(const double* sintbl, int n, int h0, int stride,
+SEFARO_INLINE Twiddles loadTwiddles(const double* sintbl, int n, int h0, int stride,
                                      bool forward) {
     const double* s = sintbl + h0;
     const double* c = s + n / 4;
@@ -71,7 +71,7 @@ struct Block {
     v4d x0, x1, x2, x3, y0, y1, y2, y3;
 };
 
-SEFARO_INLINE void load_block(Block& b, const double* x, const double* y, int n4, int m) {
+SEFARO_INLINE void loadBlock(Block& b, const double* x, const double* y, int n4, int m) {
     x += 4 * m, y += 4 * m;
     load(b.x0, x), load(b.x2, x + n4), load(b.x1, x + 2 * n4), load(b.x3, x + 3 * n4);
     load(b.y0, y), load(b.y2, y + n4), load(b.y1, y + 2 * n4), load(b.y3, y + 3 * n4);
@@ -79,7 +79,7 @@ SEFARO_INLINE void load_block(Block& b, const double* x, const double* y, int n4
 
 // The first two passes stay inside four-point groups, which are the lanes here; the
 // transpose then makes each group a row.
-SEFARO_INLINE void first_two_passes(Block& b, const Twiddles& w0, const Twiddles& wq) {
+SEFARO_INLINE void firstTwoPasses(Block& b, const Twiddles& w0, const Twiddles& wq) {
     butterfly(b.x0, b.y0, b.x1, b.y1, w0);
     butterfly(b.x2, b.y2, b.x3, b.y3, w0);
     butterfly(b.x0, b.y0, b.x2, b.y2, w0);
@@ -88,7 +88,7 @@ SEFARO_INLINE void first_two_passes(Block& b, const Twiddles& w0, const Twiddles
     transpose(b.y0, b.y1, b.y2, b.y3);
 }
 
-SEFARO_INLINE void store_block(double* x, double* y, int n4, int m, const Block& b) {
+SEFARO_INLINE void storeBlock(double* x, double* y, int n4, int m, const Block& b) {
     x += 4 * m, y += 4 * m;
     store(x, b.x0), store(x + 2 * n4, b.x1), store(x + n4, b.x2), store(x + 3 * n4, b.x3);
     store(y, b.y0), store(y + 2 * n4, b.y1), store(y + n4, b.y2), store(y + 3 * n4, b.y3);
@@ -98,7 +98,7 @@ SEFARO_INLINE void store_block(double* x, double* y, int n4, int m, const Block&
 // multiple of 4 KiB from the real one (two equal allocations in a row); loads are matched
 // against pending stores by their low address bits, so a load next to a vector just
 // stored in the other array waits for that store. Skipping a neighbour avoids it.
-SEFARO_INLINE void permute_and_first_two_passes(double* x, double* y, int n, FftTables t,
+SEFARO_INLINE void permuteAndFirstTwoPasses(double* x, double* y, int n, FftTables t,
                                                 bool forward) {
     const int n4 = n / 4;
     Twiddles w0, wq;  // twiddle index 0 for both passes, n/4 for the second
@@ -111,16 +111,16 @@ SEFARO_INLINE void permute_and_first_two_passes(double* x, double* y, int n, Fft
             const int mr = t.bitrev[4 * m] / 4;
             if (mr < m) continue;
             Block a, b;
-            load_block(a, x, y, n4, m);
+            loadBlock(a, x, y, n4, m);
             if (mr == m) {
-                first_two_passes(a, w0, wq);
+                firstTwoPasses(a, w0, wq);
             } else {
-                load_block(b, x, y, n4, mr);
-                first_two_passes(a, w0, wq);
-                first_two_passes(b, w0, wq);
-                store_block(x, y, n4, m, b);
+                loadBlock(b, x, y, n4, mr);
+                firstTwoPasses(a, w0, wq);
+                firstTwoPasses(b, w0, wq);
+                storeBlock(x, y, n4, m, b);
             }
-            store_block(x, y, n4, mr, a);
+            storeBlock(x, y, n4, mr, a);
         }
     }
 }
@@ -134,7 +134,7 @@ struct Passes {
 
 // Passes k and 2k on the four points i, i + k, i + 2k, i + 3k: two butterflies of pass k,
 // then two of pass 2k.
-SEFARO_INLINE void four_points(double* x, double* y, int i, int k, const Twiddles& w1,
+SEFARO_INLINE void fourPoints(double* x, double* y, int i, int k, const Twiddles& w1,
                                const Twiddles& w2, const Twiddles& w3, bool scale,
                                const v4d& inv_n) {
     v4d x0, x1, x2, x3, y0, y1, y2, y3;
@@ -152,11 +152,11 @@ SEFARO_INLINE void four_points(double* x, double* y, int i, int k, const Twiddle
     store(y + i, y0), store(y + i + k, y1), store(y + i + 2 * k, y2), store(y + i + 3 * k, y3);
 }
 
-SEFARO_INLINE void two_pass_twiddles(Twiddles& w1, Twiddles& w2, Twiddles& w3, const Passes& p,
+SEFARO_INLINE void twoPassTwiddles(Twiddles& w1, Twiddles& w2, Twiddles& w3, const Passes& p,
                                      int k, int j) {
     const int d1 = p.n / (2 * k), d2 = d1 / 2;
-    w1 = load_twiddles(p.sintbl, p.n, j * d1, d1, p.forward);
-    w2 = load_twiddles(p.sintbl, p.n, j * d2, d2, p.forward);
+    w1 = loadTwiddles(p.sintbl, p.n, j * d1, d1, p.forward);
+    w2 = loadTwiddles(p.sintbl, p.n, j * d2, d2, p.forward);
     // Index (j + k) * d2 lies a quarter period past j * d2: the table holds its cosine as
     // the negated sine there and its sine as the cosine, so no load is needed.
     w3.c = p.forward ? -w2.s : w2.s;
@@ -167,35 +167,35 @@ SEFARO_INLINE void two_pass_twiddles(Twiddles& w1, Twiddles& w2, Twiddles& w3, c
 // loaded once. For large k the groups of one twiddle lie kilobytes apart and collide in
 // the low address bits, so groups go by neighbouring twiddles, every other vector first
 // as in the permutation. The switch-over was measured.
-SEFARO_INLINE void two_passes(double* x, double* y, int len, int k, const Passes& p) {
+SEFARO_INLINE void twoPasses(double* x, double* y, int len, int k, const Passes& p) {
     const bool scale = p.forward && 4 * k == p.n;
     Twiddles w1, w2, w3;
     if (k < 256) {
         for (int j = 0; j < k; j += 4) {
-            two_pass_twiddles(w1, w2, w3, p, k, j);
+            twoPassTwiddles(w1, w2, w3, p, k, j);
             for (int i = j; i < len; i += 4 * k)
-                four_points(x, y, i, k, w1, w2, w3, scale, p.inv_n);
+                fourPoints(x, y, i, k, w1, w2, w3, scale, p.inv_n);
         }
         return;
     }
     for (int base = 0; base < len; base += 4 * k) {
         for (int first = 0; first < 8; first += 4) {
             for (int j = first; j < k; j += 8) {
-                two_pass_twiddles(w1, w2, w3, p, k, j);
-                four_points(x, y, base + j, k, w1, w2, w3, scale, p.inv_n);
+                twoPassTwiddles(w1, w2, w3, p, k, j);
+                fourPoints(x, y, base + j, k, w1, w2, w3, scale, p.inv_n);
             }
         }
     }
 }
 
 // Pass k (at least 8) alone over points [0, len), when an odd number of passes is left.
-SEFARO_INLINE void one_pass(double* x, double* y, int len, int k, const Passes& p) {
+SEFARO_INLINE void onePass(double* x, double* y, int len, int k, const Passes& p) {
     const bool scale = p.forward && 2 * k == p.n;
     const int d = p.n / (2 * k);
     for (int base = 0; base < len; base += 2 * k) {
         for (int first = 0; first < 8; first += 4) {
             for (int j = first; j < k; j += 8) {
-                const Twiddles w = load_twiddles(p.sintbl, p.n, j * d, d, p.forward);
+                const Twiddles w = loadTwiddles(p.sintbl, p.n, j * d, d, p.forward);
                 const int i = base + j;
                 v4d x0, x1, y0, y1;
                 load(x0, x + i), load(x1, x + i + k), load(y0, y + i), load(y1, y + i + k);
@@ -210,8 +210,8 @@ SEFARO_INLINE void one_pass(double* x, double* y, int len, int k, const Passes& 
 // Passes k_first, 2 k_first, ... below k_end over points [0, len), two per sweep.
 SEFARO_INLINE void passes(double* x, double* y, int len, int k_first, int k_end, const Passes& p) {
     int k = k_first;
-    for (; 4 * k <= k_end; k *= 4) two_passes(x, y, len, k, p);
-    if (k < k_end) one_pass(x, y, len, k, p);
+    for (; 4 * k <= k_end; k *= 4) twoPasses(x, y, len, k, p);
+    if (k < k_end) onePass(x, y, len, k, p);
 }
 
 // Points per stretch that stays in the first-level data cache (16 KiB of both arrays)
@@ -220,12 +220,12 @@ constexpr int kCachedPoints = 1024;
 
 SEFARO_INLINE void blocked(double* x, double* y, int n, FftTables t, bool forward) {
     if (n < 16) {
-        fft_passes_reference(x, y, n, t, forward);
+        fftPassesReference(x, y, n, t, forward);
         return;
     }
     Passes p{t.sintbl, n, forward, {}};
     broadcast(p.inv_n, 1.0 / n);
-    permute_and_first_two_passes(x, y, n, t, forward);
+    permuteAndFirstTwoPasses(x, y, n, t, forward);
     const int stretch = n < kCachedPoints ? n : kCachedPoints;
     for (int base = 0; base < n; base += stretch)
         passes(x + base, y + base, stretch, 4, stretch, p);
@@ -234,21 +234,21 @@ SEFARO_INLINE void blocked(double* x, double* y, int n, FftTables t, bool forwar
 
 #if defined(__x86_64__) || defined(__i386__)
 #define SEFARO_HAVE_AVX2_KERNEL 1
-[[gnu::target("avx2")]] void blocked_avx2(double* x, double* y, int n, FftTables t, bool forward) {
+[[gnu::target("avx2")]] void blockedAvx2(double* x, double* y, int n, FftTables t, bool forward) {
     blocked(x, y, n, t, forward);
 }
 #endif
 
 }  // namespace
 
-void fft_passes_blocked(double* x, double* y, int n, FftTables t, bool forward) {
+void fftPassesBlocked(double* x, double* y, int n, FftTables t, bool forward) {
     blocked(x, y, n, t, forward);
 }
 
-bool fft_passes_blocked_avx2(double* x, double* y, int n, FftTables t, bool forward) {
+bool fftPassesBlockedAvx2(double* x, double* y, int n, FftTables t, bool forward) {
 #ifdef SEFARO_HAVE_AVX2_KERNEL
     if (__builtin_cpu_supports("avx2")) {
-        blocked_avx2(x, y, n, t, forward);
+        blockedAvx2(x, y, n, t, forward);
         return true;
     }
 #else

@@ -4,7 +4,7 @@
 
 namespace sefaro::dsp {
 
-void fft_passes_reference(double* x, double* y, int n, FftTables t, bool forward) {
+void fftPassesReference(double* x, double* y, int n, FftTables t, bool forward) {
     for (int i = 0; i < n; i++) {
         const int j = t.bitrev[i];
         if (i < j) {
@@ -36,8 +36,8 @@ void fft_passes_reference(double* x, double* y, int n, FftTables t, bool forward
     }
 }
 
-void fft_passes(double* x, double* y, int n, FftTables t, bool forward) {
-    if (!fft_passes_blocked_avx2(x, y, n, t, forward)) fft_passes_blocked(x, y, n, t, forward);
+void fftPasses(double* x, double* y, int n, FftTables t, bool forward) {
+    if (!fftPassesBlockedAvx2(x, y, n, t, forward)) fftPassesBlocked(x, y, n, t, forward);
 }
 
 }  // namespace sefaro::dsp

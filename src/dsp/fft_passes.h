@@ -15,13 +15,13 @@ struct FftTables {
 };
 
 // Permutation first, then one sweep of the whole array per pass, twiddle index outer.
-void fft_passes_reference(double* x, double* y, int n, FftTables tables, bool forward);
+void fftPassesReference(double* x, double* y, int n, FftTables tables, bool forward);
 // Permutation fused with the first two passes, then two passes per sweep, four twiddles
 // at a time; built for the baseline instruction set.
-void fft_passes_blocked(double* x, double* y, int n, FftTables tables, bool forward);
+void fftPassesBlocked(double* x, double* y, int n, FftTables tables, bool forward);
 // The blocked kernel built for AVX2. Returns false, doing nothing, on a processor without it.
-bool fft_passes_blocked_avx2(double* x, double* y, int n, FftTables tables, bool forward);
+bool fftPassesBlockedAvx2(double* x, double* y, int n, FftTables tables, bool forward);
 // The fastest of the above that this processor runs.
-void fft_passes(double* x, double* y, int n, FftTables tables, bool forward);
+void fftPasses(double* x, double* y, int n, FftTables tables, bool forward);
 
 }  // namespace sefaro::dsp

@@ -21,20 +21,20 @@ constexpr std::uint64_t kFormTypeBytes = 4;
 
 std::atomic<long> open_files{0};
 
-std::uint32_t little_endian_32(const unsigned char* bytes) {
+std::uint32_t littleEndian32(const unsigned char* bytes) {
     return std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 | std::uint32_t(bytes[2]) << 16 |
            std::uint32_t(bytes[3]) << 24;
 }
 
 // Reads exactly count bytes at offset, or reports false.
-bool read_at(RiffFile* file, std::uint64_t offset, unsigned char* buffer, std::size_t count) {
+bool readAt(RiffFile* file, std::uint64_t offset, unsigned char* buffer, std::size_t count) {
     if (offset > file->size || file->size - offset < count) return false;
     if (std::fseek(file->stream, static_cast<long>(offset), SEEK_SET) != 0) return false;
     return std::fread(buffer, 1, count, file->stream) == count;
 }
 
 // The end of a chunk's body plus its pad byte; 32-bit sizes cannot overflow 64 bits.
-std::uint64_t end_of(std::uint64_t data_offset, std::uint32_t size) {
+std::uint64_t endOf(std::uint64_t data_offset, std::uint32_t size) {
     return data_offset + size + (size & 1u);
 }
 
@@ -71,15 +71,15 @@ int riffDescend(RiffFile* file, RiffChunk* chunk, const RiffChunk* parent, unsig
 
     for (std::uint64_t at = file->position; at <= end && end - at >= kHeaderBytes;) {
         unsigned char header[kHeaderBytes];
-        if (!read_at(file, at, header, sizeof header)) break;
-        const std::uint32_t id = little_endian_32(header);
-        const std::uint32_t size = little_endian_32(header + 4);
+        if (!readAt(file, at, header, sizeof header)) break;
+        const std::uint32_t id = littleEndian32(header);
+        const std::uint32_t size = littleEndian32(header + 4);
         const std::uint64_t body = at + kHeaderBytes;
 
         if ((flags & kRiffFindRiff) && id == kRiffId) {
             unsigned char form[kFormTypeBytes];
-            if (read_at(file, body, form, sizeof form) &&
-                little_endian_32(form) == chunk->form_type) {
+            if (readAt(file, body, form, sizeof form) &&
+                littleEndian32(form) == chunk->form_type) {
                 *chunk = RiffChunk{id, size, chunk->form_type, body};
                 file->position = body + kFormTypeBytes;
                 return kRiffOk;
@@ -90,7 +90,7 @@ int riffDescend(RiffFile* file, RiffChunk* chunk, const RiffChunk* parent, unsig
             return kRiffOk;
         }
         // Skipping is arithmetic only: a chunk's body is never read to step over it.
-        at = end_of(body, size);
+        at = endOf(body, size);
     }
     return kRiffChunkNotFound;
 }
@@ -107,7 +107,7 @@ std::size_t riffRead(RiffFile* file, void* buffer, std::size_t count) {
 
 int riffAscend(RiffFile* file, const RiffChunk* chunk) {
     if (!file || !chunk) return kRiffChunkNotFound;
-    file->position = end_of(chunk->data_offset, chunk->size);
+    file->position = endOf(chunk->data_offset, chunk->size);
     return kRiffOk;
 }
 

@@ -53,19 +53,19 @@ std::uint32_t le32(const unsigned char* bytes) {
     return le16(bytes) | le16(bytes + 2) << 16;
 }
 
-std::size_t available_body(const Load& load) {
+std::size_t availableBody(const Load& load) {
     return static_cast<std::size_t>(
         std::min<std::uint64_t>(load.chunk.size, riffBytesLeft(load.file)));
 }
 
 // The steps, in order; each either passes or names exactly one reason.
 
-WaveRefusal open_file(Load& load) {
+WaveRefusal openFile(Load& load) {
     load.file = riffOpen(load.path);
     return load.file ? WaveRefusal::none : WaveRefusal::fileNotFound;
 }
 
-WaveRefusal find_riff(Load& load) {
+WaveRefusal findRiff(Load& load) {
     load.riff.form_type = riffFourcc("WAVE");
     return riffDescend(load.file, &load.riff, nullptr, kRiffFindRiff) == kRiffOk
                ? WaveRefusal::none
@@ -73,66 +73,66 @@ WaveRefusal find_riff(Load& load) {
 }
 
 // Searches the RIFF chunk forward from the current position for a chunk with that id.
-WaveRefusal find_chunk(Load& load, const char (&id)[5], WaveRefusal missing) {
+WaveRefusal findChunk(Load& load, const char (&id)[5], WaveRefusal missing) {
     load.chunk.id = riffFourcc(id);
     return riffDescend(load.file, &load.chunk, &load.riff, kRiffFindChunk) == kRiffOk
                ? WaveRefusal::none
                : missing;
 }
 
-WaveRefusal find_format(Load& load) { return find_chunk(load, "fmt ", WaveRefusal::formatNotFound); }
+WaveRefusal findFormat(Load& load) { return findChunk(load, "fmt ", WaveRefusal::formatNotFound); }
 
-WaveRefusal alloc_format(Load& load) {
-    load.body_available = available_body(load);
+WaveRefusal allocFormat(Load& load) {
+    load.body_available = availableBody(load);
     load.format = static_cast<unsigned char*>(
         heapAlloc(m_hHeap, std::max(load.body_available, kFormatRecordBytes)));
     return load.format ? WaveRefusal::none : WaveRefusal::formatNoMemory;
 }
 
-WaveRefusal read_format(Load& load) {
+WaveRefusal readFormat(Load& load) {
     const std::size_t got = riffRead(load.file, load.format, load.body_available);
     return got == load.chunk.size ? WaveRefusal::none : WaveRefusal::formatShortRead;
 }
 
-WaveRefusal check_channels(Load& load) {
+WaveRefusal checkChannels(Load& load) {
     return le16(load.format + 2) == kRequiredChannels ? WaveRefusal::none
                                                       : WaveRefusal::notSingleChannel;
 }
 
-WaveRefusal check_rate(Load& load) {
+WaveRefusal checkRate(Load& load) {
     return le32(load.format + 4) == kRequiredRateHz ? WaveRefusal::none : WaveRefusal::not44100Hz;
 }
 
-WaveRefusal check_bits(Load& load) {
+WaveRefusal checkBits(Load& load) {
     return le16(load.format + 14) == kRequiredBitsPerSample ? WaveRefusal::none
                                                             : WaveRefusal::not16Bits;
 }
 
 // The search runs forward from the end of the format chunk: a "data" chunk before it is
 // not found.
-WaveRefusal find_data(Load& load) {
+WaveRefusal findData(Load& load) {
     riffAscend(load.file, &load.chunk);
-    return find_chunk(load, "data", WaveRefusal::dataNotFound);
+    return findChunk(load, "data", WaveRefusal::dataNotFound);
 }
 
-WaveRefusal alloc_data(Load& load) {
-    load.body_available = available_body(load);
+WaveRefusal allocData(Load& load) {
+    load.body_available = availableBody(load);
     load.data = static_cast<unsigned char*>(heapAlloc(m_hHeap, load.body_available));
     return load.data ? WaveRefusal::none : WaveRefusal::dataNoMemory;
 }
 
-WaveRefusal read_data(Load& load) {
+WaveRefusal readData(Load& load) {
     load.data_read = riffRead(load.file, load.data, load.body_available);
     return load.data_read == load.chunk.size ? WaveRefusal::none : WaveRefusal::dataShortRead;
 }
 
 using Step = WaveRefusal (*)(Load&);
-constexpr Step kSteps[] = {open_file,   find_riff,      find_format, alloc_format,
-                           read_format, check_channels, check_rate,  check_bits,
-                           find_data,   alloc_data,     read_data};
+constexpr Step kSteps[] = {openFile,   findRiff,      findFormat, allocFormat,
+                           readFormat, checkChannels, checkRate,  checkBits,
+                           findData,   allocData,     readData};
 
 // The first samples of the data read, at most kMaxWaveSamples.
-std::vector<short> samples_of(const Load& load) {
+std::vector<short> samplesOf(const Load& load) {
     const auto whole = load.data_read / kBytesPerSample;
     std::vector<short> samples(std::min(whole, static_cast<std::size_t>(kMaxWaveSamples)));
     for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -160,7 +160,7 @@ WaveRead readWaveFile(const char* path, std::size_t heap_limit_bytes) {
     const bool cut = load.data_read / kBytesPerSample > static_cast<std::size_t>(kMaxWaveSamples);
     read.outcome = cut ? WaveReadOutcome::cut : WaveReadOutcome::accepted;
     read.message = cut ? kWaveLengthNotice : nullptr;
-    read.samples = samples_of(load);
+    read.samples = samplesOf(load);
     return read;
 }
 

@@ -22,10 +22,10 @@ using namespace wave_builder;
 // With several files a refusal is an answer: a row, not an error.
 TEST(CliInfo, ManyFilesGiveOneRowEachRefusedOnesIncluded) {
     TempDir dir;
-    dir.write("tone 1.wav", mono_wave(pattern(1000)));
-    dir.write("long,\"cut\".wav", mono_wave(pattern(30000)));
-    dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}),
-                                          chunk("data", sample_bytes(pattern(5000)))}));
+    dir.write("tone 1.wav", monoWave(pattern(1000)));
+    dir.write("long,\"cut\".wav", monoWave(pattern(30000)));
+    dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}),
+                                          chunk("data", sampleBytes(pattern(5000)))}));
     const std::string rows =
         "file,outcome,message,rate_hz,bits,points\n"
         "tone 1.wav,loaded,,44100,16,1000\n"
@@ -49,7 +49,7 @@ TEST(CliInfo, ManyFilesGiveOneRowEachRefusedOnesIncluded) {
 // As scripts/run uses it over ssh: no display and no platform chosen.
 TEST(CliWithoutDisplay, ChoosesTheOffscreenPlatformItself) {
     TempDir dir;
-    dir.write("w.wav", mono_wave(pattern(3000)));
+    dir.write("w.wav", monoWave(pattern(3000)));
     const CliRun r = runProgram("/usr/bin/env",
                                 {"-u", "QT_QPA_PLATFORM", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
                                  "/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", dir.path().string(),
@@ -62,7 +62,7 @@ TEST(CliWithoutDisplay, ChoosesTheOffscreenPlatformItself) {
 
 TEST(CliStdout, AFullDeviceIsAFailureNotASilentLoss) {
     TempDir dir;
-    dir.write("w.wav", mono_wave(pattern(3000)));
+    dir.write("w.wav", monoWave(pattern(3000)));
     const CliRun r = runProgram("/bin/sh",
                                 {"-c", "cd \"$0\" && exec \"$1\" spectrum w.wav >/dev/full",
                                  dir.path().string(), SEFARO_CLI},
@@ -97,12 +97,12 @@ class Cli : public testing::TestWithParam<Run> {};
 // temporary file.
 TEST_P(Cli, AnswersWithItsExitCodeAndStreamsAndWritesNothing) {
     TempDir dir;
-    dir.write("short.wav", mono_wave(pattern(3000)));
-    dir.write("long.wav", mono_wave(pattern(30000)));
-    dir.write("tiny.wav", mono_wave(pattern(4)));
-    dir.write("exact.wav", mono_wave(pattern(512)));
-    dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}),
-                                          chunk("data", sample_bytes(pattern(5000)))}));
+    dir.write("short.wav", monoWave(pattern(3000)));
+    dir.write("long.wav", monoWave(pattern(30000)));
+    dir.write("tiny.wav", monoWave(pattern(4)));
+    dir.write("exact.wav", monoWave(pattern(512)));
+    dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}),
+                                          chunk("data", sampleBytes(pattern(5000)))}));
     dir.write("empty.wav", {});
     std::ofstream(dir.path() / "input") << GetParam().input;
     fs::create_directory(dir.path() / "folder");
@@ -227,13 +227,13 @@ class CliManyFiles : public testing::TestWithParam<ManyFiles> {
     TempDir dir;
 
     CliManyFiles() {
-        dir.write("a.wav", mono_wave(pattern(3000)));
-        dir.write("b,\"q\".wav", mono_wave(sine(2500, 8000, 30000)));
-        dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}),
-                                              chunk("data", sample_bytes(pattern(5000)))}));
-        dir.write("tiny.wav", mono_wave(pattern(300)));
+        dir.write("a.wav", monoWave(pattern(3000)));
+        dir.write("b,\"q\".wav", monoWave(sine(2500, 8000, 30000)));
+        dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}),
+                                              chunk("data", sampleBytes(pattern(5000)))}));
+        dir.write("tiny.wav", monoWave(pattern(300)));
         fs::create_directory(dir.path() / "sub");
-        dir.write("sub/a.wav", mono_wave(sine(440, 12000, 9000)));
+        dir.write("sub/a.wav", monoWave(sine(440, 12000, 9000)));
         std::ofstream list(dir.path() / "list");
         for (const std::string& file : files) list << file << '\n';
     }

@@ -46,11 +46,11 @@ std::string messages(const Record& r) {
 class Replay : public testing::Test {
   protected:
     Replay() {
-        dir.write("long.wav", mono_wave(pattern(30000)));
-        dir.write("thousand.wav", mono_wave(pattern(1000)));
-        dir.write("three thousand.wav", mono_wave(pattern(3000)));
-        dir.write("w.wav", mono_wave(pattern(6000)));
-        dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}), chunk("data", {})}));
+        dir.write("long.wav", monoWave(pattern(30000)));
+        dir.write("thousand.wav", monoWave(pattern(1000)));
+        dir.write("three thousand.wav", monoWave(pattern(3000)));
+        dir.write("w.wav", monoWave(pattern(6000)));
+        dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", {})}));
     }
     // Runs the script, from the file script.txt in the test's folder, which paths are relative
     // to, or from standard input when args name no script; each line of output is one record.

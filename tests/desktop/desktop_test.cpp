@@ -36,10 +36,10 @@ namespace {
 namespace fs = std::filesystem;
 using testing::HasSubstr;
 using wave_builder::chunk;
-using wave_builder::fmt_chunk;
+using wave_builder::fmtChunk;
 using wave_builder::pattern;
 using wave_builder::riff;
-using wave_builder::sample_bytes;
+using wave_builder::sampleBytes;
 
 // The window as the program runs it on a desktop, with a configuration folder of its own.
 class Desktop : public CliAndWindow {
@@ -74,7 +74,7 @@ protected:
     std::string fileIn(const std::string& folder, const std::string& name, std::size_t samples)
     {
         fs::create_directories(dir.path() / folder);
-        return dir.write(folder + "/" + name, wave_builder::mono_wave(pattern(samples)));
+        return dir.write(folder + "/" + name, wave_builder::monoWave(pattern(samples)));
     }
     // The window after loading path at size with the slider let go at position.
     void show(const std::string& path, const char* size, int position)
@@ -123,7 +123,7 @@ TEST_P(FromOutside, AFileLoadsExactlyAsThroughTheFileDialog)
     const std::string other = fileIn("b", "other.wav", 5000);
     const std::string long_one = fileIn("a", "long one.wav", 30000);
     const std::string stereo =
-        dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}), chunk("data", sample_bytes(pattern(9000)))}));
+        dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(9000)))}));
     for (const std::string& path : {long_one, stereo}) {
         load(other);
         user.takeMessages();

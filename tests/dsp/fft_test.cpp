@@ -19,7 +19,7 @@ using Signal = std::vector<Complex>;
 constexpr int kForward = 0;
 constexpr int kInverse = 1;
 
-std::vector<double> sine_table(int n) {
+std::vector<double> sineTable(int n) {
     std::vector<double> t(n + n / 4);
     make_sintbl(n, t.data());
     return t;
@@ -28,7 +28,7 @@ std::vector<double> sine_table(int n) {
 // The recurrence must not drift: every entry within 1e-15 of the sine, to the very last.
 TEST(SineTable, EveryEntryIsTheSine) {
     for (int n = 16; n <= 1 << 16; n *= 2) {
-        const std::vector<double> t = sine_table(n);
+        const std::vector<double> t = sineTable(n);
         for (int i = 0; i < n + n / 4; i++) {
             const long double angle = 2 * std::numbers::pi_v<long double> * i / n;
             ASSERT_NEAR(t[i], static_cast<double>(std::sin(angle)), 1e-15) << n << ": " << i;
@@ -49,7 +49,7 @@ TEST(BitReversalTable, EveryEntryIsItsIndexReversed) {
     }
 }
 
-Signal random_signal(int n, unsigned seed) {
+Signal randomSignal(int n, unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> dist(-1.0, 1.0);
     Signal s(n);
@@ -82,7 +82,7 @@ Signal oracle(Signal in, int flag) {
 }
 
 // Largest error relative to the largest expected value, in units of eps * log2(n).
-double relative_error(const Split& got, const Signal& want) {
+double relativeError(const Split& got, const Signal& want) {
     double error = 0, scale = 0;
     for (size_t i = 0; i < want.size(); i++) {
         error = std::max(error, std::abs(Complex{got.x[i], got.y[i]} - want[i]));
@@ -96,13 +96,13 @@ class FftSize : public testing::TestWithParam<int> {};
 // Both directions against FFTW; the forward result, transformed back, is the input again.
 TEST_P(FftSize, MatchesFftwAndInvertsItself) {
     for (int flag : {kForward, kInverse}) {
-        const Signal input = random_signal(GetParam(), 100 + flag);
+        const Signal input = randomSignal(GetParam(), 100 + flag);
         Split s(input);
         ASSERT_EQ(s.transform(flag), 0);
-        EXPECT_LE(relative_error(s, oracle(input, flag)), 2.0) << "flag " << flag;
+        EXPECT_LE(relativeError(s, oracle(input, flag)), 2.0) << "flag " << flag;
         if (flag == kForward) {
             ASSERT_EQ(s.transform(kInverse), 0);
-            EXPECT_LE(relative_error(s, input), 4.0) << "round trip";
+            EXPECT_LE(relativeError(s, input), 4.0) << "round trip";
         }
     }
 }
@@ -111,17 +111,17 @@ TEST_P(FftSize, MatchesFftwAndInvertsItself) {
 // literal loop order, however small, is a fault.
 TEST_P(FftSize, AllKernelsAgreeBitForBit) {
     const int n = GetParam();
-    std::vector<double> sintbl = sine_table(n);
+    std::vector<double> sintbl = sineTable(n);
     std::vector<int> bitrev(n);
     make_bitrev(n, bitrev.data());
     const sefaro::dsp::FftTables tables{sintbl.data(), bitrev.data()};
     for (bool forward : {true, false}) {
-        const Split input(random_signal(n, 3));
+        const Split input(randomSignal(n, 3));
         Split want = input, blocked = input, avx2 = input;
-        sefaro::dsp::fft_passes_reference(want.x.data(), want.y.data(), n, tables, forward);
-        sefaro::dsp::fft_passes_blocked(blocked.x.data(), blocked.y.data(), n, tables, forward);
+        sefaro::dsp::fftPassesReference(want.x.data(), want.y.data(), n, tables, forward);
+        sefaro::dsp::fftPassesBlocked(blocked.x.data(), blocked.y.data(), n, tables, forward);
         EXPECT_TRUE(blocked.x == want.x && blocked.y == want.y) << "forward " << forward;
-        if (sefaro::dsp::fft_passes_blocked_avx2(avx2.x.data(), avx2.y.data(), n, tables,
+        if (sefaro::dsp::fftPassesBlockedAvx2(avx2.x.data(), avx2.y.data(), n, tables,
                                                  forward)) {
             EXPECT_TRUE(avx2.x == want.x && avx2.y == want.y) << "forward " << forward;
         }
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(PowersOfTwo, FftSize,
 
 // Only powers of two from 4 up: any other size returns 1 with the arrays untouched.
 TEST(Fft, RefusesOtherSizesUntouched) {
-    const Split before(random_signal(12, 5));
+    const Split before(randomSignal(12, 5));
     for (int n : {-4, 0, 1, 2, 3, 6, 12}) {
         Split s = before;
         EXPECT_EQ(fft(s.x.data(), s.y.data(), n, kForward), 1) << n;

@@ -21,7 +21,7 @@ TEST_F(Load, ACancelOrARefusedFileChangesNothingOnScreenOrBehindIt)
     EXPECT_EQ(snapshot(), shown);
 
     std::vector<unsigned char> stereo = wave_builder::riff(
-        "WAVE", {wave_builder::fmt_chunk({.channels = 2}), wave_builder::chunk("data", wave_builder::sample_bytes(pattern(100)))});
+        "WAVE", {wave_builder::fmtChunk({.channels = 2}), wave_builder::chunk("data", wave_builder::sampleBytes(pattern(100)))});
     load(dir.write("stereo.wav", stereo));
     EXPECT_EQ(user.takeMessages(),
               (std::vector<WSshownMessage>{{"Sorry, this program is for single-channel only", "120", "120"}}));
@@ -57,7 +57,7 @@ TEST_F(Load, AMessageIsShownBeforeTheWaveIsReplaced)
     WSinstallDialogResponder(&watching);
     const std::pair<std::vector<unsigned char>, WSshownMessage> files[] = {
         {{}, {"riff chunk not found", "120", "120"}},
-        {wave_builder::mono_wave(pattern(30000)), {kWaveLengthNotice, "120", "120"}}};
+        {wave_builder::monoWave(pattern(30000)), {kWaveLengthNotice, "120", "120"}}};
     for (const auto& [bytes, message] : files) {
         watching.queueAnswer(dir.write("file.wav", bytes));
         session.click(names::kSelectButton);

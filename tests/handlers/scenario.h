@@ -38,7 +38,7 @@ protected:
 
     std::string file(const std::string& name, const std::vector<int16_t>& samples)
     {
-        return dir.write(name, wave_builder::mono_wave(samples));
+        return dir.write(name, wave_builder::monoWave(samples));
     }
     void load(const std::string& path)
     {

@@ -23,7 +23,7 @@ inline void put32(Bytes& out, std::uint32_t v) {
     put16(out, static_cast<std::uint16_t>(v >> 16));
 }
 
-inline void put_code(Bytes& out, const std::string& four) {
+inline void putCode(Bytes& out, const std::string& four) {
     out.insert(out.end(), four.begin(), four.end());
 }
 
@@ -34,30 +34,30 @@ inline Bytes concat(std::initializer_list<Bytes> parts) {
 }
 
 // A chunk that declares `declared` bytes, followed by `body` and nothing else.
-inline Bytes chunk_declaring(const std::string& id, std::uint32_t declared, const Bytes& body) {
+inline Bytes chunkDeclaring(const std::string& id, std::uint32_t declared, const Bytes& body) {
     Bytes out;
-    put_code(out, id);
+    putCode(out, id);
     put32(out, declared);
     out.insert(out.end(), body.begin(), body.end());
     return out;
 }
 
 inline Bytes chunk(const std::string& id, const Bytes& body) {
-    Bytes out = chunk_declaring(id, static_cast<std::uint32_t>(body.size()), body);
+    Bytes out = chunkDeclaring(id, static_cast<std::uint32_t>(body.size()), body);
     if (body.size() % 2) out.push_back(0);
     return out;
 }
 
-inline Bytes riff_declaring(std::uint32_t declared, const std::string& form,
+inline Bytes riffDeclaring(std::uint32_t declared, const std::string& form,
                             std::initializer_list<Bytes> chunks) {
     Bytes body;
-    put_code(body, form);
+    putCode(body, form);
     for (const Bytes& c : chunks) body.insert(body.end(), c.begin(), c.end());
-    return chunk_declaring("RIFF", declared, body);
+    return chunkDeclaring("RIFF", declared, body);
 }
 
 inline Bytes riff(const std::string& form, std::initializer_list<Bytes> chunks) {
-    Bytes out = riff_declaring(0, form, chunks);
+    Bytes out = riffDeclaring(0, form, chunks);
     const auto size = static_cast<std::uint32_t>(out.size() - 8);
     out[4] = static_cast<unsigned char>(size);
     out[5] = static_cast<unsigned char>(size >> 8);
@@ -74,7 +74,7 @@ struct Format {
     std::size_t record_bytes = 16;  // cut short or padded with zeros
 };
 
-inline Bytes format_record(const Format& f) {
+inline Bytes formatRecord(const Format& f) {
     Bytes out;
     const std::uint16_t block_bytes = static_cast<std::uint16_t>(f.channels * ((f.bits + 7) / 8));
     put16(out, f.tag);
@@ -87,11 +87,11 @@ inline Bytes format_record(const Format& f) {
     return out;
 }
 
-inline Bytes fmt_chunk(const Format& f = {}) {
-    return chunk("fmt ", format_record(f));
+inline Bytes fmtChunk(const Format& f = {}) {
+    return chunk("fmt ", formatRecord(f));
 }
 
-inline Bytes sample_bytes(const std::vector<std::int16_t>& samples) {
+inline Bytes sampleBytes(const std::vector<std::int16_t>& samples) {
     Bytes out;
     for (std::int16_t s : samples) put16(out, static_cast<std::uint16_t>(s));
     return out;
@@ -109,8 +109,8 @@ inline std::vector<std::int16_t> pattern(std::size_t n) {
 }
 
 // The plain accepted file: mono, 44100 Hz, 16 bits, these samples.
-inline Bytes mono_wave(const std::vector<std::int16_t>& samples) {
-    return riff("WAVE", {fmt_chunk(), chunk("data", sample_bytes(samples))});
+inline Bytes monoWave(const std::vector<std::int16_t>& samples) {
+    return riff("WAVE", {fmtChunk(), chunk("data", sampleBytes(samples))});
 }
 
 }  // namespace wave_builder

@@ -55,7 +55,7 @@ class ReaderTest : public testing::Test {
         maxsize = selsize = sampleFreq = 0;
     }
     // A loaded wave and a segment with spectra, as the window has them after a load.
-    static void load_something() {
+    static void loadSomething() {
         reset();
         siii = new short[3]{7, -8, 9};
         maxsize = 3;
@@ -86,16 +86,16 @@ std::vector<FileCase> files() {
     const std::string short_data = "can not read wave data";
     const std::string elsewhere = SEFARO_TEST_DATA "/";
     const auto s = pattern(100);
-    const Bytes data = chunk("data", sample_bytes(s));
-    auto with_format = [&](Format f) { return riff("WAVE", {fmt_chunk(f), data}); };
-    Bytes odd_bytes = sample_bytes(s);
+    const Bytes data = chunk("data", sampleBytes(s));
+    auto with_format = [&](Format f) { return riff("WAVE", {fmtChunk(f), data}); };
+    Bytes odd_bytes = sampleBytes(s);
     odd_bytes.push_back(0x7f);  // an odd last byte is no sample
 
     std::vector<FileCase> cases;
     for (std::size_t n : {0, 511, 512, 1000, 22050, 22051, 30000}) {
         const auto all = pattern(n);
         const auto kept = all.begin() + std::min<std::ptrdiff_t>(n, 22050);
-        cases.push_back({"mono_" + std::to_string(n), mono_wave(all),
+        cases.push_back({"mono_" + std::to_string(n), monoWave(all),
                          n > 22050 ? kWaveLengthNotice : "", {all.begin(), kept}});
     }
     for (std::uint16_t tag : {0, 3, 0xFFFE}) {
@@ -109,17 +109,17 @@ std::vector<FileCase> files() {
                          with_format({.record_bytes = bytes}), message, s});
     }
     const std::vector<FileCase> more = {
-        {"one_byte_of_data", riff("WAVE", {fmt_chunk(), chunk("data", {0x12})}), "", {}},
-        {"odd_byte_count", riff("WAVE", {fmt_chunk(), chunk("data", odd_bytes)}), "", s},
+        {"one_byte_of_data", riff("WAVE", {fmtChunk(), chunk("data", {0x12})}), "", {}},
+        {"odd_byte_count", riff("WAVE", {fmtChunk(), chunk("data", odd_bytes)}), "", s},
         {"odd_data_unpadded_at_the_end",
-         riff("WAVE", {fmt_chunk(), chunk_declaring("data", 201, odd_bytes)}), "", s},
-        {"chunk_before_fmt", riff("WAVE", {chunk("LIST", Bytes(20, 1)), fmt_chunk(), data}), "", s},
+         riff("WAVE", {fmtChunk(), chunkDeclaring("data", 201, odd_bytes)}), "", s},
+        {"chunk_before_fmt", riff("WAVE", {chunk("LIST", Bytes(20, 1)), fmtChunk(), data}), "", s},
         {"odd_chunk_with_pad_before_data",
-         riff("WAVE", {fmt_chunk(), chunk("JUNK", Bytes(37, 0xee)), data}), "", s},
+         riff("WAVE", {fmtChunk(), chunk("JUNK", Bytes(37, 0xee)), data}), "", s},
         {"data_named_in_a_skipped_body",
-         riff("WAVE", {fmt_chunk(), chunk("JUNK", chunk("data", {1, 2})), data}), "", s},
-        {"riff_size_past_the_end", riff_declaring(0xFFFFFFF0, "WAVE", {fmt_chunk(), data}), "", s},
-        {"wave_after_another_form", concat({riff("AVI ", {chunk("data", {1, 2})}), mono_wave(s)}),
+         riff("WAVE", {fmtChunk(), chunk("JUNK", chunk("data", {1, 2})), data}), "", s},
+        {"riff_size_past_the_end", riffDeclaring(0xFFFFFFF0, "WAVE", {fmtChunk(), data}), "", s},
+        {"wave_after_another_form", concat({riff("AVI ", {chunk("data", {1, 2})}), monoWave(s)}),
          "", s},
         // The checks run channels, rate, bits: the first failing one speaks.
         {"stereo", with_format({.channels = 2}), channel},
@@ -133,39 +133,39 @@ std::vector<FileCase> files() {
          channel},
         {"8_bit_48000_hz", with_format({.rate_hz = 48000, .bits = 8}), rate},
         {"empty_file", {}, no_riff},
-        {"no_riff", concat({chunk("LIST", Bytes(4, 0)), fmt_chunk(), data}), no_riff},
-        {"form_not_wave", riff("AVI ", {fmt_chunk(), data}), no_riff},
+        {"no_riff", concat({chunk("LIST", Bytes(4, 0)), fmtChunk(), data}), no_riff},
+        {"form_not_wave", riff("AVI ", {fmtChunk(), data}), no_riff},
         {"riff_header_only", {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A'}, no_riff},
         {"no_fmt", riff("WAVE", {data}), "format chunk not found"},
-        {"fmt_outside_the_riff", concat({riff("WAVE", {}), fmt_chunk(), data}),
+        {"fmt_outside_the_riff", concat({riff("WAVE", {}), fmtChunk(), data}),
          "format chunk not found"},
-        {"fmt_past_the_end", riff("WAVE", {chunk_declaring("fmt ", 100, format_record({}))}),
+        {"fmt_past_the_end", riff("WAVE", {chunkDeclaring("fmt ", 100, formatRecord({}))}),
          short_format},
         // A short read is found before the fields are looked at.
         {"stereo_fmt_past_the_end",
-         riff("WAVE", {chunk_declaring("fmt ", 100, format_record({.channels = 2}))}),
+         riff("WAVE", {chunkDeclaring("fmt ", 100, formatRecord({.channels = 2}))}),
          short_format},
-        {"no_data", riff("WAVE", {fmt_chunk(), chunk("LIST", Bytes(8, 1))}), no_data},
-        {"data_before_fmt", riff("WAVE", {data, fmt_chunk()}), no_data},
-        {"data_outside_the_riff", concat({riff("WAVE", {fmt_chunk()}), data}), no_data},
+        {"no_data", riff("WAVE", {fmtChunk(), chunk("LIST", Bytes(8, 1))}), no_data},
+        {"data_before_fmt", riff("WAVE", {data, fmtChunk()}), no_data},
+        {"data_outside_the_riff", concat({riff("WAVE", {fmtChunk()}), data}), no_data},
         {"skipped_chunk_hides_data",
-         riff("WAVE", {fmt_chunk(), chunk_declaring("JUNK", 0xFFFFFFF0, {}), data}), no_data},
+         riff("WAVE", {fmtChunk(), chunkDeclaring("JUNK", 0xFFFFFFF0, {}), data}), no_data},
         {"data_past_the_end",
-         riff("WAVE", {fmt_chunk(), chunk_declaring("data", 2000, sample_bytes(s))}), short_data},
+         riff("WAVE", {fmtChunk(), chunkDeclaring("data", 2000, sampleBytes(s))}), short_data},
         // A header's size is a claim: what is allocated is what the file holds, so even a
         // heap of a megabyte gives a short read.
         {"fmt_of_0xFFFFFFF0",
-         riff("WAVE", {chunk_declaring("fmt ", 0xFFFFFFF0, format_record({}))}), short_format,
+         riff("WAVE", {chunkDeclaring("fmt ", 0xFFFFFFF0, formatRecord({}))}), short_format,
          {}, "", 1 << 20},
         {"data_of_0xFFFFFFF0",
-         riff("WAVE", {fmt_chunk(), chunk_declaring("data", 0xFFFFFFF0, {1, 2, 3})}), short_data,
+         riff("WAVE", {fmtChunk(), chunkDeclaring("data", 0xFFFFFFF0, {1, 2, 3})}), short_data,
          {}, "", 1 << 20},
         // The format record takes 16 bytes of the heap, then the data its size.
-        {"no_room_for_format", mono_wave(s), "can not alloc heap memory for format data", {}, "",
+        {"no_room_for_format", monoWave(s), "can not alloc heap memory for format data", {}, "",
          15},
-        {"no_room_for_data", mono_wave(s), "can not alloc heap memory for wave data", {}, "", 215},
-        {"just_enough_room", mono_wave(s), "", s, "", 216},
-        {"no_data_needs_no_room", mono_wave({}), "", {}, "", 16},
+        {"no_room_for_data", monoWave(s), "can not alloc heap memory for wave data", {}, "", 215},
+        {"just_enough_room", monoWave(s), "", s, "", 216},
+        {"no_data_needs_no_room", monoWave({}), "", {}, "", 16},
         // Files written by other programs.
         {"written_elsewhere", {}, "", {2, -3, 5, -7},
          elsewhere + "hound__waveformatex-16bit-44100Hz-mono-extra.wav"},
@@ -185,7 +185,7 @@ void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
 
 class WaveFile : public ReaderTest, public testing::WithParamInterface<FileCase> {};
 
-WaveReadOutcome outcome_of(const FileCase& c) {
+WaveReadOutcome outcomeOf(const FileCase& c) {
     if (c.message.empty()) return WaveReadOutcome::accepted;
     return c.message == kWaveLengthNotice ? WaveReadOutcome::cut : WaveReadOutcome::refused;
 }
@@ -197,10 +197,10 @@ TEST_P(WaveFile, GetsItsOutcomeAndMessage) {
     const std::string path = c.path.empty() ? dir.write("file.wav", c.file) : c.path;
     for (bool loaded : {false, true}) {
         SCOPED_TRACE(loaded ? "over a loaded wave" : "before any load");
-        if (loaded) load_something();
+        if (loaded) loadSomething();
         const StateSnapshot before;
         const WaveRead read = readWaveFile(path.c_str(), c.heap_limit);
-        EXPECT_EQ(read.outcome, outcome_of(c));
+        EXPECT_EQ(read.outcome, outcomeOf(c));
         EXPECT_EQ(read.message ? read.message : "", c.message);
         EXPECT_TRUE(StateSnapshot() == before) << "reading alone changes nothing";
         EXPECT_EQ(m_hHeap, nullptr);
@@ -221,7 +221,7 @@ TEST_P(WaveFile, GetsItsOutcomeAndMessage) {
 INSTANTIATE_TEST_SUITE_P(Files, WaveFile, testing::ValuesIn(files()),
                          [](const auto& info) { return info.param.name; });
 
-long open_descriptors() {
+long openDescriptors() {
     const std::filesystem::directory_iterator fds("/proc/self/fd");
     return std::distance(begin(fds), end(fds));
 }
@@ -229,14 +229,14 @@ long open_descriptors() {
 // A long session: neither open files nor heaps pile up, whatever the outcome.
 TEST_F(ReaderTest, ManyLoadsLeaveNoFileOrHeapBehind) {
     const std::vector<std::string> paths = {
-        dir.write("long.wav", mono_wave(pattern(30000))),
-        dir.write("stereo.wav", riff("WAVE", {fmt_chunk({.channels = 2}), chunk("data", {1, 2})})),
-        dir.write("short.wav", riff("WAVE", {fmt_chunk(), chunk_declaring("data", 99, {1, 2})})),
-        dir.write("nodata.wav", riff("WAVE", {fmt_chunk()})),
+        dir.write("long.wav", monoWave(pattern(30000))),
+        dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", {1, 2})})),
+        dir.write("short.wav", riff("WAVE", {fmtChunk(), chunkDeclaring("data", 99, {1, 2})})),
+        dir.write("nodata.wav", riff("WAVE", {fmtChunk()})),
         dir.path().string(),
         "/nonexistent.wav",
     };
-    const long descriptors = open_descriptors();
+    const long descriptors = openDescriptors();
     for (int round = 0; round < 50; ++round) {
         for (const std::string& path : paths) {
             const WaveRead read = readWaveFile(path.c_str());
@@ -246,7 +246,7 @@ TEST_F(ReaderTest, ManyLoadsLeaveNoFileOrHeapBehind) {
             ASSERT_EQ(m_hHeap, nullptr) << path;
         }
     }
-    EXPECT_EQ(open_descriptors(), descriptors);
+    EXPECT_EQ(openDescriptors(), descriptors);
     EXPECT_EQ(maxsize, 22050);
 }
 
