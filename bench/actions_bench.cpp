@@ -7,21 +7,21 @@
 #include <string>
 
 #include "names/window_names.h"
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
-#include "support/temp_dir.h"
-#include "support/wave_builder.h"
 
 namespace {
 
 // One program for every benchmark: loaded with a 22050-sample tone, N = 4096.
 struct LoadedProgram {
-    LoadedProgram()
-    {
+    LoadedProgram() {
         std::vector<int16_t> samples(22050);
         for (std::size_t i = 0; i < samples.size(); ++i) {
-            samples[i] = static_cast<int16_t>(8000 * std::sin(0.07 * double(i)) + 900 * std::sin(1.3 * double(i)));
+            samples[i] = static_cast<int16_t>(8000 * std::sin(0.07 * double(i)) +
+                                              900 * std::sin(1.3 * double(i)));
         }
         path = dir.write("tone.wav", wave_builder::monoWave(samples));
         WSinstallDialogResponder(&user);
@@ -37,14 +37,12 @@ struct LoadedProgram {
     wsqt::HeadlessSession session;
 };
 
-LoadedProgram& program()
-{
+LoadedProgram& program() {
     static LoadedProgram loaded;
     return loaded;
 }
 
-void BM_load(benchmark::State& state)
-{
+void BM_load(benchmark::State& state) {
     WSCbase* button = program().widget(names::kSelectButton);
     for (auto _ : state) {
         program().user.queueAnswer(program().path);
@@ -53,8 +51,7 @@ void BM_load(benchmark::State& state)
 }
 
 // A slider movement: the slider holds the new value, then raises value change.
-void BM_value_change(benchmark::State& state)
-{
+void BM_value_change(benchmark::State& state) {
     WSCbase* slider = program().widget(names::kPositionSlider);
     long position = 0;
     for (auto _ : state) {
@@ -67,8 +64,7 @@ void BM_value_change(benchmark::State& state)
 // A pointer move over the power plot: the area records where the pointer is, then raises
 // the move; the captions read out the strongest bin within reach. Columns alternate so
 // that each move names another bin.
-void BM_readout(benchmark::State& state)
-{
+void BM_readout(benchmark::State& state) {
     auto* area = dynamic_cast<WSCvdrawingArea*>(program().widget(names::kPowerArea));
     int x = 11;
     for (auto _ : state) {
@@ -77,15 +73,13 @@ void BM_readout(benchmark::State& state)
     }
 }
 
-void BM_activate(benchmark::State& state)
-{
+void BM_activate(benchmark::State& state) {
     WSCbase* slider = program().widget(names::kPositionSlider);
     slider->storeUserValue(_WSNvalue(), "5000");
     for (auto _ : state) slider->execProcedure(WSEV_ACTIVATE);
 }
 
-void BM_step(benchmark::State& state)
-{
+void BM_step(benchmark::State& state) {
     WSCbase* forw = program().widget(names::kForwButton);
     WSCbase* back = program().widget(names::kBackButton);
     program().widget(names::kPositionSlider)->setPropertyV(_WSNvalue(), "5000");
@@ -96,8 +90,7 @@ void BM_step(benchmark::State& state)
     }
 }
 
-void BM_size_change(benchmark::State& state)
-{
+void BM_size_change(benchmark::State& state) {
     WSCbase* combo = program().widget(names::kSizeBox);
     for (auto _ : state) combo->execProcedure(WSEV_ACTIVATE);
 }

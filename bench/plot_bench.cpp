@@ -17,8 +17,7 @@
 namespace {
 
 // A tone over noise, as a 16-bit recording would hold it.
-std::vector<short> recording(long n)
-{
+std::vector<short> recording(long n) {
     std::mt19937 gen(1);
     std::normal_distribution<double> noise(0.0, 300.0);
     std::vector<short> samples(n);
@@ -30,8 +29,7 @@ std::vector<short> recording(long n)
 
 // ln(1 + |X|²) of the first n of 2n bins of the windowed, 1/N-scaled recording: what the
 // power view plots.
-std::vector<double> logPowerSpectrum(long n)
-{
+std::vector<double> logPowerSpectrum(long n) {
     const long size = 2 * n;
     const std::vector<short> samples = recording(size);
     std::vector<double> in(size);
@@ -42,7 +40,8 @@ std::vector<double> logPowerSpectrum(long n)
     fftw_plan plan = fftw_plan_dft_r2c_1d(static_cast<int>(size), in.data(), out, FFTW_ESTIMATE);
     fftw_execute(plan);
     std::vector<double> power(n);
-    for (long j = 0; j < n; ++j) power[j] = std::log(1 + out[j][0] * out[j][0] + out[j][1] * out[j][1]);
+    for (long j = 0; j < n; ++j)
+        power[j] = std::log(1 + out[j][0] * out[j][0] + out[j][1] * out[j][1]);
     fftw_destroy_plan(plan);
     fftw_free(out);
     return power;
@@ -50,8 +49,7 @@ std::vector<double> logPowerSpectrum(long n)
 
 // A plot area as the window builds it, showing its picture through its expose callback.
 std::unique_ptr<WSCvdrawingArea> plotArea(const char* name, unsigned short width,
-                                          unsigned short height, WSCcallback expose)
-{
+                                          unsigned short height, WSCcallback expose) {
     auto area = std::make_unique<WSCvdrawingArea>(nullptr, name);
     area->initialize();
     area->setPropertyV(_WSNwidth(), width);
@@ -63,16 +61,15 @@ std::unique_ptr<WSCvdrawingArea> plotArea(const char* name, unsigned short width
 }
 
 // The view redrawn again and again, its content drawn by draw(area, device).
-void redraw(benchmark::State& state, PlotView view, WSCvdrawingArea& area, const ViewContent& draw)
-{
+void redraw(benchmark::State& state, PlotView view, WSCvdrawingArea& area,
+            const ViewContent& draw) {
     for (auto _ : state) {
         updateView(view, draw);
         benchmark::DoNotOptimize(area.getdev()->bits());
     }
 }
 
-void BM_view_wave(benchmark::State& state)
-{
+void BM_view_wave(benchmark::State& state) {
     const long n = state.range(0);
     const auto area = plotArea(names::kWholeWaveArea, 670, 100, gra1Expose_ep);
     const std::vector<short> samples = recording(n);
@@ -83,8 +80,7 @@ void BM_view_wave(benchmark::State& state)
 }
 BENCHMARK(BM_view_wave)->Arg(4096)->Arg(22050);
 
-void BM_view_power(benchmark::State& state)
-{
+void BM_view_power(benchmark::State& state) {
     const long n = state.range(0);
     const auto area = plotArea(names::kPowerArea, 388, 330, gra3expose_ep);
     const std::vector<double> power = logPowerSpectrum(n);

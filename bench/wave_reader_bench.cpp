@@ -35,8 +35,8 @@ void BM_LoadPastThousandChunks(benchmark::State& state) {
         const Bytes junk = chunk("JUNK", Bytes(101, 0));
         chunks.insert(chunks.end(), junk.begin(), junk.end());
     }
-    loadRepeatedly(
-        state, riff("WAVE", {fmtChunk(), chunks, chunk("data", sampleBytes(pattern(22050)))}));
+    loadRepeatedly(state,
+                   riff("WAVE", {fmtChunk(), chunks, chunk("data", sampleBytes(pattern(22050)))}));
 }
 
 BENCHMARK(BM_LoadHalfSecond);

@@ -38,8 +38,8 @@ class InputFile {
         require(::ftruncate(fd_, 0) == 0, "the in-memory file can be emptied");
         std::size_t written = 0;
         while (written < size) {
-            const ssize_t n = ::pwrite(fd_, data + written, size - written,
-                                       static_cast<off_t>(written));
+            const ssize_t n =
+                ::pwrite(fd_, data + written, size - written, static_cast<off_t>(written));
             require(n > 0, "the in-memory file takes the input");
             written += static_cast<std::size_t>(n);
         }
@@ -64,8 +64,8 @@ bool isRefusalMessage(const char* text) {
 // is the harness's own work: kept out of the coverage the fuzzer steers by, and a plain
 // memmem rather than instrumented search code, it costs little per input.
 __attribute__((no_sanitize("coverage"))) bool samplesComeFrom(const std::vector<short>& samples,
-                                                                 const std::uint8_t* data,
-                                                                 std::size_t size) {
+                                                              const std::uint8_t* data,
+                                                              std::size_t size) {
     std::vector<std::uint8_t> wanted(2 * samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const auto bits = static_cast<std::uint16_t>(samples[i]);
@@ -92,23 +92,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "reading leaves the analysis state alone");
     const std::size_t kept = read.samples.size();
     switch (read.outcome) {
-    case WaveReadOutcome::refused:
-        require(isRefusalMessage(read.message) && kept == 0,
-                "a refusal gives a refusal message and no samples");
-        break;
-    case WaveReadOutcome::cut:
-        // By text: each translation unit may hold its own copy of the literal (ASan keeps
-        // them apart), so the pointers need not be equal.
-        require(read.message != nullptr && std::strcmp(read.message, kWaveLengthNotice) == 0 &&
-                    kept == std::size_t{kMaxWaveSamples},
-                "a cut file gives the length notice and keeps the most samples");
-        require(samplesComeFrom(read.samples, data, size), "the samples are the file's");
-        break;
-    case WaveReadOutcome::accepted:
-        require(read.message == nullptr && kept <= std::size_t{kMaxWaveSamples},
-                "a file accepted whole gives no message and at most the most samples");
-        require(samplesComeFrom(read.samples, data, size), "the samples are the file's");
-        break;
+        case WaveReadOutcome::refused:
+            require(isRefusalMessage(read.message) && kept == 0,
+                    "a refusal gives a refusal message and no samples");
+            break;
+        case WaveReadOutcome::cut:
+            // By text: each translation unit may hold its own copy of the literal (ASan keeps
+            // them apart), so the pointers need not be equal.
+            require(read.message != nullptr && std::strcmp(read.message, kWaveLengthNotice) == 0 &&
+                        kept == std::size_t{kMaxWaveSamples},
+                    "a cut file gives the length notice and keeps the most samples");
+            require(samplesComeFrom(read.samples, data, size), "the samples are the file's");
+            break;
+        case WaveReadOutcome::accepted:
+            require(read.message == nullptr && kept <= std::size_t{kMaxWaveSamples},
+                    "a file accepted whole gives no message and at most the most samples");
+            require(samplesComeFrom(read.samples, data, size), "the samples are the file's");
+            break;
     }
     return 0;
 }

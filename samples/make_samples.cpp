@@ -18,14 +18,12 @@ constexpr int kRateHz = 44100;
 constexpr int kSamples = kRateHz / 2;
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
-int16_t toSample(double value)
-{
+int16_t toSample(double value) {
     return static_cast<int16_t>(std::lround(std::clamp(value, -32767.0, 32767.0)));
 }
 
 // 440 Hz and a quieter 2500 Hz: two clear peaks on the frequency axis.
-std::vector<int16_t> twoTones()
-{
+std::vector<int16_t> twoTones() {
     std::vector<int16_t> out(kSamples);
     for (int i = 0; i < kSamples; ++i) {
         const double t = double(i) / kRateHz;
@@ -35,8 +33,7 @@ std::vector<int16_t> twoTones()
 }
 
 // A sweep from 200 Hz to 8000 Hz: the peak moves along the axis as the slider does.
-std::vector<int16_t> chirp()
-{
+std::vector<int16_t> chirp() {
     constexpr double kStartHz = 200, kEndHz = 8000, kSeconds = double(kSamples) / kRateHz;
     std::vector<int16_t> out(kSamples);
     for (int i = 0; i < kSamples; ++i) {
@@ -49,20 +46,17 @@ std::vector<int16_t> chirp()
 
 // A pulse train at 120 Hz through three resonances near those of an open vowel: harmonics
 // every 120 Hz under three broad humps.
-std::vector<int16_t> vowel()
-{
+std::vector<int16_t> vowel() {
     struct Resonator {
         double a1, a2, gain;
         double y1 = 0, y2 = 0;
-        Resonator(double centre_hz, double bandwidth_hz)
-        {
+        Resonator(double centre_hz, double bandwidth_hz) {
             const double r = std::exp(-std::numbers::pi * bandwidth_hz / kRateHz);
             a1 = 2 * r * std::cos(kTwoPi * centre_hz / kRateHz);
             a2 = -r * r;
             gain = 1 - r;
         }
-        double operator()(double x)
-        {
+        double operator()(double x) {
             const double y = gain * x + a1 * y1 + a2 * y2;
             y2 = y1;
             y1 = y;
@@ -83,18 +77,17 @@ std::vector<int16_t> vowel()
     return out;
 }
 
-bool write(const std::filesystem::path& path, const std::vector<int16_t>& samples)
-{
+bool write(const std::filesystem::path& path, const std::vector<int16_t>& samples) {
     const wave_builder::Bytes bytes = wave_builder::monoWave(samples);
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(file);
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make-samples DIR\n");
         return 64;
@@ -102,8 +95,8 @@ int main(int argc, char** argv)
     const std::filesystem::path dir = argv[1];
     std::error_code error;
     std::filesystem::create_directories(dir, error);
-    const bool written = write(dir / "two-tones.wav", twoTones()) && write(dir / "chirp.wav", chirp()) &&
-                         write(dir / "vowel.wav", vowel());
+    const bool written = write(dir / "two-tones.wav", twoTones()) &&
+                         write(dir / "chirp.wav", chirp()) && write(dir / "vowel.wav", vowel());
     if (!written) {
         std::fprintf(stderr, "make-samples: cannot write into %s\n", argv[1]);
         return 1;

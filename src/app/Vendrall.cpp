@@ -14,17 +14,20 @@ const char* fon[16] = {
     "26,0,0,0,400,0,0,0,128,3,2,1,1,ＭＳ ゴシック", "34,0,0,0,400,0,0,0,128,3,2,1,1,ＭＳ ゴシック",
 };
 
-void _font_init_() { WSGFloadFontData(fon); }
+void _font_init_() {
+    WSGFloadFontData(fon);
+}
 
-void _mouse_init_() { WSGFloadMouseCursorData(mou); }
+void _mouse_init_() {
+    WSGFloadMouseCursorData(mou);
+}
 
 namespace {
 
 // Runs during static initialisation, so the toolkit is configured before main; the
 // callback registrars need none of it and may run before or after.
 struct StartUpConfiguration {
-    StartUpConfiguration()
-    {
+    StartUpConfiguration() {
         WSGFdeviceInitialize();
         WSDappDev::setInitHandler(_font_init_);
         WSDappDev::setInitHandler(_mouse_init_);

@@ -10,7 +10,8 @@
 namespace {
 
 constexpr char kHelpText[] =
-    "Sefaro " SEFARO_VERSION "\n"
+    "Sefaro " SEFARO_VERSION
+    "\n"
     "\n"
     "Mouse\n"
     "  select WAVE, or drop a file on the window: open a WAVE file\n"
@@ -31,13 +32,14 @@ constexpr char kHelpText[] =
     "  Ctrl+Q, Ctrl+W  quit";
 
 // The spectrum as sefaro-cli spectrum prints it, once a segment is analysed.
-std::string spectrumText() { return spectrumCsv(currentSpectrumReport()); }
+std::string spectrumText() {
+    return spectrumCsv(currentSpectrumReport());
+}
 
 // Filled during static initialisation, before the window is built; the toolkit's backend
 // reads it when the application starts.
 struct DesktopDescription {
-    DesktopDescription()
-    {
+    DesktopDescription() {
         WSdesktop& d = WSGIdesktop();
         d.application_name = "Sefaro";
         d.desktop_id = "org.sefaro.Sefaro";
@@ -76,8 +78,8 @@ struct DesktopDescription {
         d.context_menu_widgets = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea,
                                   names::kPhaseArea};
         d.proposed_name = exportFileName;
-        d.tab_order = {names::kSelectButton, names::kSizeBox, names::kBackButton, names::kForwButton,
-                       names::kPositionSlider};
+        d.tab_order = {names::kSelectButton, names::kSizeBox, names::kBackButton,
+                       names::kForwButton, names::kPositionSlider};
         d.repeating_buttons = {names::kBackButton, names::kForwButton};
         d.tool_tip = toolTipOf;
     }

@@ -10,8 +10,7 @@
 namespace {
 
 // Prints what the command line asks to print.
-void print(const wsqt::DesktopCommandLine& command_line)
-{
+void print(const wsqt::DesktopCommandLine& command_line) {
     std::fputs(command_line.out.c_str(), stdout);
     std::fputs(command_line.err.c_str(), stderr);
 }
@@ -22,8 +21,7 @@ void print(const wsqt::DesktopCommandLine& command_line)
 // first; a file named on what is left is opened as soon as the window is shown, exactly as
 // if it had been chosen in the file dialog. Everything else happens in the toolkit's init
 // handlers and callbacks.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (const std::optional<QString> option = wsqt::textOnlyOption(argc, argv)) {
         // Only the option itself is read, so Qt's own options around it need no display.
         const QCoreApplication core(argc, argv);

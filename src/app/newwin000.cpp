@@ -31,39 +31,34 @@ namespace {
 constexpr unsigned char kVisible = 1;
 
 void bind(WSCbase* widget, const char* procedure_name, long event, WSCcallback callback,
-          const char* callback_name)
-{
+          const char* callback_name) {
     auto* procedure = new WSCprocedure(procedure_name, event);
     procedure->setFunction(callback, callback_name);
     widget->addProcedure(procedure);
 }
 
 template <class Widget>
-Widget* create(const char* name)
-{
+Widget* create(const char* name) {
     auto* widget = new Widget(newwin000, name);
     widget->initialize();
     return widget;
 }
 
-void place(WSCbase* widget, const char* name, short x, short y)
-{
+void place(WSCbase* widget, const char* name, short x, short y) {
     widget->setPropertyV(_WSNname(), name);
     widget->setPropertyV(_WSNvis(), kVisible);
     widget->setPropertyV(_WSNx(), x);
     widget->setPropertyV(_WSNy(), y);
 }
 
-void size(WSCbase* widget, unsigned short width, unsigned short height)
-{
+void size(WSCbase* widget, unsigned short width, unsigned short height) {
     widget->setPropertyV(_WSNwidth(), width);
     widget->setPropertyV(_WSNheight(), height);
 }
 
 // A button or label with its text at (x, y), keeping the toolkit's default size.
 template <class Widget>
-Widget* makeTextWidget(const char* name, const char* text, short x, short y)
-{
+Widget* makeTextWidget(const char* name, const char* text, short x, short y) {
     auto* widget = create<Widget>(name);
     widget->setPropertyV(_WSNlabelString(), text);
     place(widget, name, x, y);
@@ -73,8 +68,7 @@ Widget* makeTextWidget(const char* name, const char* text, short x, short y)
 // A button or caption with its text and a fixed size.
 template <class Widget>
 Widget* makeSizedTextWidget(const char* name, const char* text, short x, short y,
-                            unsigned short width, unsigned short height)
-{
+                            unsigned short width, unsigned short height) {
     auto* widget = makeTextWidget<Widget>(name, text, x, y);
     size(widget, width, height);
     return widget;
@@ -82,8 +76,7 @@ Widget* makeSizedTextWidget(const char* name, const char* text, short x, short y
 
 // A drawing area or the slider: placed and sized, no text.
 template <class Widget>
-Widget* makeArea(const char* name, short x, short y, unsigned short width, unsigned short height)
-{
+Widget* makeArea(const char* name, short x, short y, unsigned short width, unsigned short height) {
     auto* widget = create<Widget>(name);
     place(widget, name, x, y);
     size(widget, width, height);
@@ -92,8 +85,7 @@ Widget* makeArea(const char* name, short x, short y, unsigned short width, unsig
 
 }  // namespace
 
-void _create_win_newwin000()
-{
+void _create_win_newwin000() {
     newwin000 = new WSCmainWindow(nullptr, names::kMainWindow);
     newwin000->initialize();
     newwin000->setPropertyV(_WSNname(), names::kMainWindow);
@@ -130,7 +122,8 @@ void _create_win_newwin000()
     newcomb_000->setPropertyV(_WSNmenuItems(), names::kSegmentSizeItems);
     newcomb_000->setPropertyV(_WSNbackBlinkColor(), "DEF13");
     newcomb_000->setPropertyV(_WSNworkBackColor(), "DEF11");
-    newcomb_000->setPropertyV(_WSNlabelString(), std::to_string(names::kDefaultSegmentSize).c_str());
+    newcomb_000->setPropertyV(_WSNlabelString(),
+                              std::to_string(names::kDefaultSegmentSize).c_str());
     newcomb_000->setPropertyV(_WSNinterCur(), static_cast<unsigned char>(0));
     newcomb_000->setPropertyV(_WSNname(), names::kSizeBox);
     newcomb_000->setPropertyV(_WSNx(), short{10});
@@ -147,8 +140,10 @@ void _create_win_newwin000()
     bind(newvdra_003, "init_ep", WSEV_INITIALIZE, gra4init_ep, "gra4init_ep");
     bind(newvdra_003, "expose_ep", WSEV_EXPOSE, gra4expose_ep, "gra4expose_ep");
 
-    newvlab_002 = makeSizedTextWidget<WSCvlabel>(names::kPowerCaption, names::kPowerCaptionText, 10, 240, 388, 18);
-    newvlab_007 = makeSizedTextWidget<WSCvlabel>(names::kPhaseCaption, names::kPhaseCaptionText, 402, 240, 388, 18);
+    newvlab_002 = makeSizedTextWidget<WSCvlabel>(names::kPowerCaption, names::kPowerCaptionText, 10,
+                                                 240, 388, 18);
+    newvlab_007 = makeSizedTextWidget<WSCvlabel>(names::kPhaseCaption, names::kPhaseCaptionText,
+                                                 402, 240, 388, 18);
 
     newvbtn_001 = makeSizedTextWidget<WSCvbtn>(names::kBackButton, "back", 10, 214, 48, 22);
     bind(newvbtn_001, "act_ep", WSEV_ACTIVATE, btn1act_ep, "btn1act_ep");

@@ -11,30 +11,32 @@ namespace {
 
 constexpr double kMillisecondsPerSecond = 1000.0;
 
-std::string formatted(const char* format, double value)
-{
+std::string formatted(const char* format, double value) {
     char text[96];
     std::snprintf(text, sizeof text, format, value);
     return text;
 }
 
 // The label's text as a count of samples; its text holds one once a file is loaded.
-long labelNumber(const WSCbase& label)
-{
+long labelNumber(const WSCbase& label) {
     long value = 0;
     return std::sscanf(label.getProperty(_WSNlabelString()).text(), "%ld", &value) == 1 ? value : 0;
 }
 
-double seconds(long samples) { return static_cast<double>(samples) / static_cast<double>(sampleFreq); }
+double seconds(long samples) {
+    return static_cast<double>(samples) / static_cast<double>(sampleFreq);
+}
 
-std::string informationTip(std::string_view name, const WSCbase& label)
-{
+std::string informationTip(std::string_view name, const WSCbase& label) {
     const bool loaded = siii != nullptr && sampleFreq > 0;
-    if (name == names::kNameLabel) return loaded ? label.getProperty(_WSNlabelString()).text() : "name of the file";
+    if (name == names::kNameLabel)
+        return loaded ? label.getProperty(_WSNlabelString()).text() : "name of the file";
     if (name == names::kRateLabel) {
-        return loaded ? std::to_string(sampleFreq) + " samples per second" : "sample rate of the file";
+        return loaded ? std::to_string(sampleFreq) + " samples per second"
+                      : "sample rate of the file";
     }
-    if (name == names::kBitsLabel) return loaded ? "16 bits per sample" : "bits per sample of the file";
+    if (name == names::kBitsLabel)
+        return loaded ? "16 bits per sample" : "bits per sample of the file";
     if (name == names::kPointsLabel) {
         if (!loaded) return "number of samples kept from the file";
         return std::to_string(maxsize) + formatted(" samples kept (%.3f s)", seconds(maxsize));
@@ -49,13 +51,14 @@ std::string informationTip(std::string_view name, const WSCbase& label)
 
 }  // namespace
 
-std::string toolTipOf(const WSCbase& widget)
-{
+std::string toolTipOf(const WSCbase& widget) {
     const std::string_view name = widget.getInstanceName();
     if (name == names::kSelectButton) {
-        return "Open a WAVE file: one channel, 44100 samples per second, 16 bits (Ctrl+O, or drop it on the window)";
+        return "Open a WAVE file: one channel, 44100 samples per second, 16 bits (Ctrl+O, or drop "
+               "it on the window)";
     }
-    if (name == names::kSizeBox) return "Segment size N in samples; a new size starts again at position 0";
+    if (name == names::kSizeBox)
+        return "Segment size N in samples; a new size starts again at position 0";
     if (name == names::kBackButton) return "One sample back; hold to repeat";
     if (name == names::kForwButton) return "One sample forward; hold to repeat";
     if (name == names::kPositionSlider) {

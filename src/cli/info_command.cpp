@@ -3,8 +3,8 @@
 
 #include "cli/arguments.h"
 #include "cli/cli_commands.h"
-#include "report/csv_field.h"
 #include "cli/file_batch.h"
+#include "report/csv_field.h"
 #include "wave/wave_reader.h"
 
 // sefaro-cli info FILE…: reads each FILE as the "select WAVE" button does. For one file it

@@ -1,9 +1,9 @@
 #include "cli/peak_report.h"
 
 #include "cli/json_line.h"
+#include "handlers/spectrum_readout.h"
 #include "report/csv_field.h"
 #include "report/number_text.h"
-#include "handlers/spectrum_readout.h"
 
 std::vector<SpectrumPeak> strongestSpectrumPeaks(const SpectrumReport& report, long count) {
     const double* log_power = report.log_power.data();

@@ -17,8 +17,8 @@ int runPeaks(int argc, char** argv) {
     constexpr const char* kCommand = "peaks";
     constexpr long kDefaultCount = 5;
     std::string error;
-    const auto arguments = splitArguments(
-        argc, argv, fileBatchSyntax({"size", "position", "count", "format"}), error);
+    const auto arguments =
+        splitArguments(argc, argv, fileBatchSyntax({"size", "position", "count", "format"}), error);
     if (!arguments) return commandUsageError(kCommand, error);
     int failure = kExitOk;
     const auto batch = fileBatch(*arguments, error, failure);

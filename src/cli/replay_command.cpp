@@ -86,13 +86,13 @@ int replay(std::istream& script, const std::string* shots) {
         if (!perform(window, *action)) {
             return commandError(kCommand,
                                 "line " + std::to_string(line_number) +
-                                    ": the size box has no item \"" + action->argument +
-                                    "\" (" + segmentSizesText() + ")",
+                                    ": the size box has no item \"" + action->argument + "\" (" +
+                                    segmentSizesText() + ")",
                                 kExitUsage);
         }
         ++step;
-        const std::string record =
-            windowStateJson(step, line_number, action->text, window.takeMessages(), window.tooltip());
+        const std::string record = windowStateJson(step, line_number, action->text,
+                                                   window.takeMessages(), window.tooltip());
         // Flushed, so that whoever drives the script sees each action's outcome at once.
         if (std::fwrite(record.data(), 1, record.size(), stdout) != record.size() ||
             std::fflush(stdout) != 0) {

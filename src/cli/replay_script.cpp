@@ -32,7 +32,8 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 12> kVerbs = {{
     {"leave", ReplayVerb::leave},
 }};
 
-constexpr std::array<std::string_view, 6> kKeys = {"Left", "Right", "PageUp", "PageDown", "Home", "End"};
+constexpr std::array<std::string_view, 6> kKeys = {"Left",     "Right", "PageUp",
+                                                   "PageDown", "Home",  "End"};
 
 template <typename T, std::size_t n>
 const T* lookUp(const std::array<std::pair<std::string_view, T>, n>& table, std::string_view name) {

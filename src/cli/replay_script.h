@@ -19,14 +19,27 @@
 //   leave        the pointer leaves the window
 // Blank lines and lines starting with '#' are no actions. Blanks around a line do not
 // count, nor a carriage return at its end.
-enum class ReplayVerb { load, cancel, size, slide, release, back, forw, key, point, click, drag, leave };
+enum class ReplayVerb {
+    load,
+    cancel,
+    size,
+    slide,
+    release,
+    back,
+    forw,
+    key,
+    point,
+    click,
+    drag,
+    leave
+};
 
 struct ReplayAction {
     ReplayVerb verb = ReplayVerb::cancel;
-    std::string argument;   // load: the path; size: the item's text; key: the key's name
-    long slider_value = 0;  // slide
+    std::string argument;          // load: the path; size: the item's text; key: the key's name
+    long slider_value = 0;         // slide
     std::vector<int> coordinates;  // point, click: X Y; drag: X1 Y1 X2 Y2
-    std::string text;  // the line as recorded, without the blanks around it
+    std::string text;              // the line as recorded, without the blanks around it
 };
 
 // The action on this line; nothing for a blank line or a comment, and nothing with error

@@ -49,9 +49,9 @@ std::optional<std::string> segmentRangeError(const SegmentRequest& request, long
     if (points < request.size) {
         const std::string fitting = sizesUpTo(points);
         return facts + ", fewer than the size " + std::to_string(request.size) +
-               (fitting.empty() ? "; every size needs at least " +
-                                      std::to_string(names::kSegmentSizes.front())
-                                : "; sizes that fit: " + fitting);
+               (fitting.empty()
+                    ? "; every size needs at least " + std::to_string(names::kSegmentSizes.front())
+                    : "; sizes that fit: " + fitting);
     }
     const long last = points - request.size;
     if (request.position < 0 || request.position > last) {

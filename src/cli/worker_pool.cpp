@@ -114,8 +114,8 @@ std::optional<FileReport> readReport(int fd) {
 
 struct Worker {
     pid_t pid = -1;
-    int jobs = -1;     // this process writes the index of each file to do here
-    int reports = -1;  // and reads each report from here, in the same order
+    int jobs = -1;                  // this process writes the index of each file to do here
+    int reports = -1;               // and reads each report from here, in the same order
     std::deque<std::size_t> files;  // given and not yet reported, the one it is on first
 };
 

@@ -26,8 +26,7 @@ struct Twiddles {
 };
 
 // Four twiddles at sine-table indices h0, h0 + stride, ...: cosine a quarter period on.
-SEFARO_INLINE Twiddles loadTwiddles(const double* sintbl, int n, int h0, int stride,
-                                     bool forward) {
+SEFARO_INLINE Twiddles loadTwiddles(const double* sintbl, int n, int h0, int stride, bool forward) {
     const double* s = sintbl + h0;
     const double* c = s + n / 4;
     Twiddles w;
@@ -99,7 +98,7 @@ SEFARO_INLINE void storeBlock(double* x, double* y, int n4, int m, const Block& 
 // against pending stores by their low address bits, so a load next to a vector just
 // stored in the other array waits for that store. Skipping a neighbour avoids it.
 SEFARO_INLINE void permuteAndFirstTwoPasses(double* x, double* y, int n, FftTables t,
-                                                bool forward) {
+                                            bool forward) {
     const int n4 = n / 4;
     Twiddles w0, wq;  // twiddle index 0 for both passes, n/4 for the second
     broadcast(w0.c, t.sintbl[n4]);
@@ -135,8 +134,8 @@ struct Passes {
 // Passes k and 2k on the four points i, i + k, i + 2k, i + 3k: two butterflies of pass k,
 // then two of pass 2k.
 SEFARO_INLINE void fourPoints(double* x, double* y, int i, int k, const Twiddles& w1,
-                               const Twiddles& w2, const Twiddles& w3, bool scale,
-                               const v4d& inv_n) {
+                              const Twiddles& w2, const Twiddles& w3, bool scale,
+                              const v4d& inv_n) {
     v4d x0, x1, x2, x3, y0, y1, y2, y3;
     load(x0, x + i), load(x1, x + i + k), load(x2, x + i + 2 * k), load(x3, x + i + 3 * k);
     load(y0, y + i), load(y1, y + i + k), load(y2, y + i + 2 * k), load(y3, y + i + 3 * k);
@@ -152,8 +151,8 @@ SEFARO_INLINE void fourPoints(double* x, double* y, int i, int k, const Twiddles
     store(y + i, y0), store(y + i + k, y1), store(y + i + 2 * k, y2), store(y + i + 3 * k, y3);
 }
 
-SEFARO_INLINE void twoPassTwiddles(Twiddles& w1, Twiddles& w2, Twiddles& w3, const Passes& p,
-                                     int k, int j) {
+SEFARO_INLINE void twoPassTwiddles(Twiddles& w1, Twiddles& w2, Twiddles& w3, const Passes& p, int k,
+                                   int j) {
     const int d1 = p.n / (2 * k), d2 = d1 / 2;
     w1 = loadTwiddles(p.sintbl, p.n, j * d1, d1, p.forward);
     w2 = loadTwiddles(p.sintbl, p.n, j * d2, d2, p.forward);
@@ -173,8 +172,7 @@ SEFARO_INLINE void twoPasses(double* x, double* y, int len, int k, const Passes&
     if (k < 256) {
         for (int j = 0; j < k; j += 4) {
             twoPassTwiddles(w1, w2, w3, p, k, j);
-            for (int i = j; i < len; i += 4 * k)
-                fourPoints(x, y, i, k, w1, w2, w3, scale, p.inv_n);
+            for (int i = j; i < len; i += 4 * k) fourPoints(x, y, i, k, w1, w2, w3, scale, p.inv_n);
         }
         return;
     }

@@ -2,6 +2,8 @@
 #include "handlers/position_step.h"
 #include "toolkit/toolkit.h"
 
-void btn1act_ep(WSCbase*) { stepPosition(-1); }
+void btn1act_ep(WSCbase*) {
+    stepPosition(-1);
+}
 
 static WSCfunctionRegister op("btn1act_ep", (void*)btn1act_ep);

@@ -5,8 +5,7 @@
 
 // A new size takes effect now when a wave is loaded, else at the next load, which reads
 // the combo box's text.
-void combo1act_ep(WSCbase*)
-{
+void combo1act_ep(WSCbase*) {
     if (!siii) return;
     changeSegmentSize(WaveView::keep, WSEV_VALUE_CHANGE);
 }

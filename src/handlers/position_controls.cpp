@@ -13,39 +13,33 @@ constexpr long kDragIntervalsPerRange = 50;
 
 }  // namespace
 
-WSCvariant decimalText(long value)
-{
+WSCvariant decimalText(long value) {
     char text[32];
     std::snprintf(text, sizeof text, "%ld", value);
     return WSCvariant(text);
 }
 
-long readLongProperty(WSCbase* widget, const char* name, long fallback)
-{
+long readLongProperty(WSCbase* widget, const char* name, long fallback) {
     return leadingWholeNumber(widget->getProperty(name).text()).value_or(fallback);
 }
 
-WSCbase* findPositionSlider()
-{
+WSCbase* findPositionSlider() {
     WSCbase* found = WSGIappObjectList()->getInstance("WSCvslider", names::kPositionSlider);
     return found ? found->cast("WSCvslider") : nullptr;
 }
 
-long readPosition(WSCbase* slider)
-{
+long readPosition(WSCbase* slider) {
     const long position = readLongProperty(slider, _WSNvalue(), 0);
     return position < 0 ? 0 : position;
 }
 
-void updatePositionLabel(long position_samples)
-{
+void updatePositionLabel(long position_samples) {
     if (WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", names::kPositionLabel)) {
         label->setProperty(_WSNlabelString(), decimalText(position_samples));
     }
 }
 
-void resetSliderRange(long event)
-{
+void resetSliderRange(long event) {
     WSCbase* slider = findPositionSlider();
     if (!slider) return;
     const WSCstring minimum(slider->getProperty(_WSNminimum()), -2);

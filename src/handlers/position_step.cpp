@@ -7,8 +7,7 @@
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
-void stepPosition(long step_samples)
-{
+void stepPosition(long step_samples) {
     if (!siii || !seliii) return;
     WSCbase* slider = findPositionSlider();
     if (!slider) return;

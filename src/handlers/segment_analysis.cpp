@@ -11,18 +11,18 @@ constexpr int kHammingWindow = 1;
 constexpr int kForward = 0;
 }  // namespace
 
-void fillSegment(long position_samples)
-{
+void fillSegment(long position_samples) {
     const long start = std::max(position_samples, 0L);
     // Compared as counts: start + i < maxsize could overflow for a far position.
     if (start >= maxsize) return;
     std::copy_n(siii + start, std::min(selsize, maxsize - start), seliii);
 }
 
-short wholeWavePeak() { return findMax(siii, maxsize); }
+short wholeWavePeak() {
+    return findMax(siii, maxsize);
+}
 
-Spectrum computeSpectrum()
-{
+Spectrum computeSpectrum() {
     std::copy_n(seliii, selsize, selRe);
     std::fill_n(selIm, selsize, 0.0);
     WindowFunction(selRe, selsize, kHammingWindow);

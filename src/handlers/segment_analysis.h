@@ -11,8 +11,8 @@ void fillSegment(long position_samples);
 short wholeWavePeak();
 
 struct Spectrum {
-    long points;         // N/2: how many bins are plotted
-    double peak;         // the largest log power among them
+    long points;  // N/2: how many bins are plotted
+    double peak;  // the largest log power among them
 };
 
 // Hamming window, forward FFT scaled by 1/N, power and phase, then ln(1 + power) over the

@@ -6,8 +6,7 @@
 
 namespace {
 
-void remake(double*& buffer)
-{
+void remake(double*& buffer) {
     delete[] buffer;
     buffer = nullptr;
     buffer = new double[static_cast<std::size_t>(selsize)];
@@ -15,23 +14,20 @@ void remake(double*& buffer)
 
 }  // namespace
 
-void releaseSegment()
-{
+void releaseSegment() {
     delete[] seliii;
     seliii = nullptr;
     selsize = 0;
 }
 
-bool makeSegmentAtStart()
-{
+bool makeSegmentAtStart() {
     if (!siii || selsize <= 0 || selsize > maxsize) return false;
     seliii = new short[static_cast<std::size_t>(selsize)];
     std::copy_n(siii, selsize, seliii);
     return true;
 }
 
-void remakeSpectrumBuffers()
-{
+void remakeSpectrumBuffers() {
     remake(selRe);
     remake(selIm);
     remake(power);

@@ -9,22 +9,19 @@ namespace {
 constexpr double kPhaseScale = 3.2;
 }
 
-void drawWaveView(short wave_peak)
-{
+void drawWaveView(short wave_peak) {
     updateView(PlotView::wave, [wave_peak](WSCvdrawingArea* area, WSDmwindowDev* device) {
         drawWave(area, device, siii, maxsize, wave_peak);
     });
 }
 
-void drawSegmentView(short wave_peak)
-{
+void drawSegmentView(short wave_peak) {
     updateView(PlotView::segment, [wave_peak](WSCvdrawingArea* area, WSDmwindowDev* device) {
         drawWave(area, device, seliii, selsize, wave_peak);
     });
 }
 
-void drawSpectrumViews(const Spectrum& spectrum)
-{
+void drawSpectrumViews(const Spectrum& spectrum) {
     if (power) {
         updateView(PlotView::power, [&spectrum](WSCvdrawingArea* area, WSDmwindowDev* device) {
             drawWavePlus(area, device, power, spectrum.points, spectrum.peak);

@@ -15,8 +15,7 @@ namespace {
 
 // Only the combo box's four sizes reach the analysis: any other text gives the default,
 // as text that is no number does.
-long chosenSize()
-{
+long chosenSize() {
     WSCbase* combo = WSGIappObjectList()->getInstance("WSCcomboBox", names::kSizeBox);
     const long size = combo ? readLongProperty(combo, _WSNlabelString(), names::kDefaultSegmentSize)
                             : names::kDefaultSegmentSize;
@@ -27,8 +26,7 @@ long chosenSize()
 
 }  // namespace
 
-void changeSegmentSize(WaveView wave_view, long slider_event)
-{
+void changeSegmentSize(WaveView wave_view, long slider_event) {
     releaseSegment();
     selsize = chosenSize();
     const bool has_segment = makeSegmentAtStart();

@@ -7,8 +7,7 @@
 
 // At the end of a slider gesture: the segment is taken again from the slider's value, so
 // the spectra always belong to where the slider stands.
-void sli1act_ep(WSCbase* object)
-{
+void sli1act_ep(WSCbase* object) {
     if (!siii || !seliii) return;
     WSCbase* slider = object->cast("WSCvslider");
     if (!slider) return;

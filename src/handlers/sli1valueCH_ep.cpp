@@ -7,8 +7,7 @@
 
 // Follows every movement of the slider cheaply: the segment and its label only; the
 // spectra wait for the end of the gesture.
-void sli1valueCH_ep(WSCbase* object)
-{
+void sli1valueCH_ep(WSCbase* object) {
     if (!siii || !seliii) return;
     WSCbase* slider = object->cast("WSCvslider");
     if (!slider) return;

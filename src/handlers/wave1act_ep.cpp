@@ -1,7 +1,6 @@
-#include "handlers/control_callbacks.h"
-
 #include <string>
 
+#include "handlers/control_callbacks.h"
 #include "handlers/position_controls.h"
 #include "handlers/size_change.h"
 #include "names/window_names.h"
@@ -14,15 +13,13 @@ namespace {
 // Dialogs of one load appear this far right of and below the main window's corner.
 constexpr long kDialogOffset = 20;
 
-void setLabel(const char* instance_name, const WSCvariant& text)
-{
+void setLabel(const char* instance_name, const WSCvariant& text) {
     if (WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", instance_name)) {
         label->setProperty(_WSNlabelString(), text);
     }
 }
 
-void showMessage(const std::string& x_text, const std::string& y_text, const char* message)
-{
+void showMessage(const std::string& x_text, const std::string& y_text, const char* message) {
     WSCmessageDialog* dialog = WSGIappMessageDialog();
     dialog->setPropertyV(_WSNx(), x_text.c_str());
     dialog->setPropertyV(_WSNy(), y_text.c_str());
@@ -35,8 +32,7 @@ void showMessage(const std::string& x_text, const std::string& y_text, const cha
 // Lets the user choose a file, reads it, shows its facts and rebuilds every plot from
 // its start with the size shown in the combo box. A cancel or a refused file changes
 // nothing, not even the folder the next choice starts in.
-void wave1act_ep(WSCbase* object)
-{
+void wave1act_ep(WSCbase* object) {
     std::string x_text = object->getProperty(_WSNx()).text();
     std::string y_text = object->getProperty(_WSNy()).text();
     WSCfileSelect* dialog = WSGIappFileSelect();

@@ -78,8 +78,7 @@ int riffDescend(RiffFile* file, RiffChunk* chunk, const RiffChunk* parent, unsig
 
         if ((flags & kRiffFindRiff) && id == kRiffId) {
             unsigned char form[kFormTypeBytes];
-            if (readAt(file, body, form, sizeof form) &&
-                littleEndian32(form) == chunk->form_type) {
+            if (readAt(file, body, form, sizeof form) && littleEndian32(form) == chunk->form_type) {
                 *chunk = RiffChunk{id, size, chunk->form_type, body};
                 file->position = body + kFormTypeBytes;
                 return kRiffOk;

@@ -23,37 +23,32 @@ struct Frame {
     short my;
 };
 
-Frame frameOf(WSCvdrawingArea* area)
-{
+Frame frameOf(WSCvdrawingArea* area) {
     const unsigned short width = area->getProperty(_WSNwidth());
     const unsigned short height = area->getProperty(_WSNheight());
     return {width, height, static_cast<short>(3 * width / 100),
             static_cast<short>(3 * height / 100)};
 }
 
-void line(WSDmwindowDev* device, int x1, int y1, int x2, int y2)
-{
+void line(WSDmwindowDev* device, int x1, int y1, int x2, int y2) {
     device->drawLine(static_cast<short>(x1), static_cast<short>(y1), static_cast<short>(x2),
                      static_cast<short>(y2));
 }
 
 // Every pixel of the frame set white, row by row as the picture is stored: the picture is
 // white before any line.
-void clearToWhite(WSDmwindowDev* device, const Frame& frame)
-{
+void clearToWhite(WSDmwindowDev* device, const Frame& frame) {
     device->beginPixelAccess();
     for (int y = 0; y < frame.height; ++y)
         device->setPixelRun(0, static_cast<unsigned short>(y), frame.width, kFull, kFull, kFull);
     device->endPixelAccess();
 }
 
-void beginPass(WSDmwindowDev* device, const Frame& frame)
-{
+void beginPass(WSDmwindowDev* device, const Frame& frame) {
     device->beginDraw(0, 0, frame.width, frame.height, kWholePassFlag, kWholePassFlag);
 }
 
-void drawVerticalAxis(WSDmwindowDev* device, const Frame& frame)
-{
+void drawVerticalAxis(WSDmwindowDev* device, const Frame& frame) {
     line(device, frame.mx, frame.height - frame.my, frame.mx, frame.my);
 }
 
@@ -61,8 +56,7 @@ void drawVerticalAxis(WSDmwindowDev* device, const Frame& frame)
 // nyquist_hz. The counter is 16-bit like the Nyquist frequency; it stops where it would
 // wrap, so a rate near the top of that range cannot loop for ever.
 void drawTicks(WSDmwindowDev* device, const Frame& frame, unsigned short nyquist_hz,
-               unsigned short step_hz, int length)
-{
+               unsigned short step_hz, int length) {
     const int bottom = frame.height - frame.my;
     const long long span = frame.width - 2 * frame.mx;
     for (unsigned short f = step_hz; f < nyquist_hz; f = static_cast<unsigned short>(f + step_hz)) {
@@ -74,8 +68,7 @@ void drawTicks(WSDmwindowDev* device, const Frame& frame, unsigned short nyquist
 
 // A coordinate that drawLine can take: truncated toward zero into 16 bits. NaN, ±∞ and
 // values beyond the range have no integer value to convert to.
-bool toCoordinate(double value, short& coordinate)
-{
+bool toCoordinate(double value, short& coordinate) {
     if (!(value > -32769.0 && value < 32768.0)) return false;
     coordinate = static_cast<short>(value);
     return true;
@@ -85,8 +78,7 @@ bool toCoordinate(double value, short& coordinate)
 // s = count / (W − 2mx), at the height y_of(i). A point that has no coordinates leaves
 // out the two segments that meet there.
 template <class HeightOf>
-void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightOf y_of)
-{
+void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightOf y_of) {
     const int span = frame.width - 2 * frame.mx;
     if (count < 2 || span <= 0) return;
     const double values_per_pixel = static_cast<double>(count) / span;
@@ -116,8 +108,7 @@ void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightO
 // Value units per pixel; 0 when no finite, non-zero scale exists (a maximum of 0, NaN or
 // ±∞, or no height to draw in), in which case no point can be placed.
 template <class Real>
-Real unitsPerPixel(Real range, int pixels)
-{
+Real unitsPerPixel(Real range, int pixels) {
     if (pixels <= 0) return 0;
     const Real k = range / static_cast<Real>(pixels);
     return std::isfinite(k) ? k : 0;
@@ -132,8 +123,7 @@ enum class Baseline {
 // y values are held before they are truncated.
 template <class Real, class Value>
 void drawCurve(WSCvdrawingArea* area, WSDmwindowDev* device, const Value* values, long count,
-               Real maximum, Baseline baseline)
-{
+               Real maximum, Baseline baseline) {
     if (!area || !device) return;
     const Frame frame = frameOf(area);
     beginPass(device, frame);
@@ -151,8 +141,7 @@ void drawCurve(WSCvdrawingArea* area, WSDmwindowDev* device, const Value* values
 
 }  // namespace
 
-void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device)
-{
+void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device) {
     if (!area || !device) return;
     const Frame frame = frameOf(area);
     clearToWhite(device, frame);
@@ -162,8 +151,7 @@ void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device)
     device->endDraw();
 }
 
-void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_frequency_hz)
-{
+void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_frequency_hz) {
     if (!area || !device) return;
     const Frame frame = frameOf(area);
     clearToWhite(device, frame);
@@ -174,7 +162,8 @@ void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_f
     const long nyquist_hz = sampling_frequency_hz / 2;
     if (sampling_frequency_hz > 0 && nyquist_hz <= 0xffff) {
         // Minor ticks first: a major tick at the same place is drawn over it.
-        drawTicks(device, frame, static_cast<unsigned short>(nyquist_hz), kMinorTickHz, frame.my / 2);
+        drawTicks(device, frame, static_cast<unsigned short>(nyquist_hz), kMinorTickHz,
+                  frame.my / 2);
         drawTicks(device, frame, static_cast<unsigned short>(nyquist_hz), kMajorTickHz,
                   (2 * frame.my) / 3);
     }
@@ -182,25 +171,21 @@ void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_f
 }
 
 void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const short* values, long count,
-              short maximum)
-{
+              short maximum) {
     drawCurve<float>(area, device, values, count, maximum, Baseline::centre);
 }
 
 void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
-              double maximum)
-{
+              double maximum) {
     drawCurve<double>(area, device, values, count, maximum, Baseline::centre);
 }
 
-void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values,
-                  long count, double maximum)
-{
+void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
+                  double maximum) {
     drawCurve<double>(area, device, values, count, maximum, Baseline::bottom);
 }
 
-short findMax(const short* values, long count)
-{
+short findMax(const short* values, long count) {
     short largest = -1;
     for (long i = 0; values && i < count; ++i) {
         // 16-bit negation: −32768 stays −32768 and so never becomes the maximum.
@@ -210,8 +195,7 @@ short findMax(const short* values, long count)
     return largest;
 }
 
-double findMax(const double* values, long count)
-{
+double findMax(const double* values, long count) {
     double largest = -1.0;
     for (long i = 0; values && i < count; ++i) {
         const double magnitude = std::fabs(values[i]);

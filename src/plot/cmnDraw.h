@@ -34,8 +34,8 @@ void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values
               double maximum);
 
 // The same, rising from the bottom axis: 0 lies on y = H − my, maximum on the top margin.
-void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values,
-                  long count, double maximum);
+void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
+                  double maximum);
 
 // The largest magnitude, −1 for a count of 0 or less. The magnitude of −32768 does not fit
 // 16 bits and stays negative, so that sample never wins; NaN values are passed over.

@@ -3,6 +3,8 @@
 #include "plot/view_devices.h"
 #include "toolkit/toolkit.h"
 
-void gra1Expose_ep(WSCbase* object) { exposeView(object, mdev); }
+void gra1Expose_ep(WSCbase* object) {
+    exposeView(object, mdev);
+}
 
 static WSCfunctionRegister op("gra1Expose_ep", (void*)gra1Expose_ep);

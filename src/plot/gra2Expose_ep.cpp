@@ -3,6 +3,8 @@
 #include "plot/view_devices.h"
 #include "toolkit/toolkit.h"
 
-void gra2Expose_ep(WSCbase* object) { exposeView(object, mdev2); }
+void gra2Expose_ep(WSCbase* object) {
+    exposeView(object, mdev2);
+}
 
 static WSCfunctionRegister op("gra2Expose_ep", (void*)gra2Expose_ep);

@@ -3,6 +3,8 @@
 #include "plot/view_devices.h"
 #include "toolkit/toolkit.h"
 
-void gra3expose_ep(WSCbase* object) { exposeView(object, mdev3); }
+void gra3expose_ep(WSCbase* object) {
+    exposeView(object, mdev3);
+}
 
 static WSCfunctionRegister op("gra3expose_ep", (void*)gra3expose_ep);

@@ -6,6 +6,8 @@
 
 WSDmwindowDev* mdev3 = nullptr;
 
-void gra3init_ep(WSCbase* object) { initView(object, mdev3, drawPowerScale); }
+void gra3init_ep(WSCbase* object) {
+    initView(object, mdev3, drawPowerScale);
+}
 
 static WSCfunctionRegister op("gra3init_ep", (void*)gra3init_ep);

@@ -3,6 +3,8 @@
 #include "plot/view_devices.h"
 #include "toolkit/toolkit.h"
 
-void gra4expose_ep(WSCbase* object) { exposeView(object, mdev4); }
+void gra4expose_ep(WSCbase* object) {
+    exposeView(object, mdev4);
+}
 
 static WSCfunctionRegister op("gra4expose_ep", (void*)gra4expose_ep);

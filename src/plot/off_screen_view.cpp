@@ -5,15 +5,13 @@
 #include "toolkit/WSevents.h"
 #include "toolkit/WSwidgets.h"
 
-WSCvdrawingArea* asDrawingArea(WSCbase* object)
-{
+WSCvdrawingArea* asDrawingArea(WSCbase* object) {
     // The toolkit's class-name check first; the C++ check keeps the downcast safe even for
     // an object that merely carries the class name.
     return object ? dynamic_cast<WSCvdrawingArea*>(object->cast("WSCvdrawingArea")) : nullptr;
 }
 
-WSDmwindowDev* viewDevice(WSCvdrawingArea* area, WSDmwindowDev*& slot, bool* created)
-{
+WSDmwindowDev* viewDevice(WSCvdrawingArea* area, WSDmwindowDev*& slot, bool* created) {
     if (created) *created = false;
     if (slot) return slot;
     const unsigned short width = area->getProperty(_WSNwidth());
@@ -24,8 +22,7 @@ WSDmwindowDev* viewDevice(WSCvdrawingArea* area, WSDmwindowDev*& slot, bool* cre
     return slot;
 }
 
-void initView(WSCbase* object, WSDmwindowDev*& slot, ScaleRoutine draw_scale)
-{
+void initView(WSCbase* object, WSDmwindowDev*& slot, ScaleRoutine draw_scale) {
     if (WSCvdrawingArea* area = asDrawingArea(object)) {
         bool created = false;
         WSDmwindowDev* device = viewDevice(area, slot, &created);
@@ -34,8 +31,7 @@ void initView(WSCbase* object, WSDmwindowDev*& slot, ScaleRoutine draw_scale)
     if (object) object->execProcedure(WSEV_EXPOSE);
 }
 
-void exposeView(WSCbase* object, const WSDmwindowDev* device)
-{
+void exposeView(WSCbase* object, const WSDmwindowDev* device) {
     WSCvdrawingArea* area = asDrawingArea(object);
     if (!area) return;
     WSDdev* window = area->getdev();

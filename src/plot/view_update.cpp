@@ -1,6 +1,6 @@
-#include "names/window_names.h"
 #include "plot/view_update.h"
 
+#include "names/window_names.h"
 #include "plot/cmnDraw.h"
 #include "plot/off_screen_view.h"
 #include "plot/view_devices.h"
@@ -17,26 +17,27 @@ struct ViewParts {
     ScaleRoutine draw_scale;
 };
 
-ViewParts partsOf(PlotView view)
-{
+ViewParts partsOf(PlotView view) {
     switch (view) {
-    case PlotView::wave: return {names::kWholeWaveArea, mdev, drawScale};
-    case PlotView::segment: return {names::kSegmentArea, mdev2, drawScale};
-    case PlotView::power: return {names::kPowerArea, mdev3, drawPowerScale};
-    case PlotView::phase: break;
+        case PlotView::wave:
+            return {names::kWholeWaveArea, mdev, drawScale};
+        case PlotView::segment:
+            return {names::kSegmentArea, mdev2, drawScale};
+        case PlotView::power:
+            return {names::kPowerArea, mdev3, drawPowerScale};
+        case PlotView::phase:
+            break;
     }
     return {names::kPhaseArea, mdev4, drawScale};
 }
 
 }  // namespace
 
-void drawPowerScale(WSCvdrawingArea* area, WSDmwindowDev* device)
-{
+void drawPowerScale(WSCvdrawingArea* area, WSDmwindowDev* device) {
     drawScalePlus(area, device, sampleFreq);
 }
 
-void updateView(PlotView view, const ViewContent& content)
-{
+void updateView(PlotView view, const ViewContent& content) {
     const ViewParts parts = partsOf(view);
     WSCbase* object = WSGIappObjectList()->getInstance("WSCvdrawingArea", parts.area_name);
     if (!object) return;

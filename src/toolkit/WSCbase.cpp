@@ -9,29 +9,28 @@
 #include "toolkit/WSbackend.h"
 
 WSCbase::WSCbase(WSCbase* parent, const char* instance_name, const char* class_name)
-    : parent_(parent), instance_name_(instance_name ? instance_name : ""),
-      class_name_(class_name ? class_name : "")
-{
+    : parent_(parent),
+      instance_name_(instance_name ? instance_name : ""),
+      class_name_(class_name ? class_name : "") {
     WSGIappObjectList()->add(this);
 }
 
-WSCbase::~WSCbase() { WSGIappObjectList()->remove(this); }
+WSCbase::~WSCbase() {
+    WSGIappObjectList()->remove(this);
+}
 
-void WSCbase::initialize()
-{
+void WSCbase::initialize() {
     if (peer_) return;
     if (WSbackend* backend = WSinstalledBackend()) peer_ = backend->realise(*this);
 }
 
-WSCbase* WSCbase::cast(const char* class_name)
-{
+WSCbase* WSCbase::cast(const char* class_name) {
     if (!class_name) return nullptr;
     const std::string_view wanted(class_name);
     return wanted == class_name_ || wanted == "WSCbase" ? this : nullptr;
 }
 
-long WSCbase::store(const char* name, std::string value)
-{
+long WSCbase::store(const char* name, std::string value) {
     if (!name) return 0;
     auto it = properties_.find(name);
     if (it == properties_.end()) {
@@ -43,43 +42,52 @@ long WSCbase::store(const char* name, std::string value)
     return 1;
 }
 
-long WSCbase::setPropertyV(const char* name, const char* value) { return store(name, value ? value : ""); }
-long WSCbase::setPropertyV(const char* name, short value) { return store(name, std::to_string(value)); }
-long WSCbase::setPropertyV(const char* name, unsigned short value) { return store(name, std::to_string(value)); }
-long WSCbase::setPropertyV(const char* name, unsigned char value) { return store(name, std::to_string(value)); }
-long WSCbase::setProperty(const char* name, const WSCvariant& value) { return store(name, value.text()); }
+long WSCbase::setPropertyV(const char* name, const char* value) {
+    return store(name, value ? value : "");
+}
+long WSCbase::setPropertyV(const char* name, short value) {
+    return store(name, std::to_string(value));
+}
+long WSCbase::setPropertyV(const char* name, unsigned short value) {
+    return store(name, std::to_string(value));
+}
+long WSCbase::setPropertyV(const char* name, unsigned char value) {
+    return store(name, std::to_string(value));
+}
+long WSCbase::setProperty(const char* name, const WSCvariant& value) {
+    return store(name, value.text());
+}
 
-WSCvariant WSCbase::getProperty(const char* name) const
-{
+WSCvariant WSCbase::getProperty(const char* name) const {
     if (!name) return WSCvariant();
     auto it = properties_.find(name);
     return it != properties_.end() ? WSCvariant(it->second) : WSCvariant(defaultValue(name));
 }
 
-void WSCbase::storeUserValue(const char* name, const char* value) { properties_[name] = value ? value : ""; }
+void WSCbase::storeUserValue(const char* name, const char* value) {
+    properties_[name] = value ? value : "";
+}
 
-std::string WSCbase::defaultValue(std::string_view) const { return {}; }
+std::string WSCbase::defaultValue(std::string_view) const {
+    return {};
+}
 
-void WSCbase::addProcedure(WSCprocedure* procedure)
-{
+void WSCbase::addProcedure(WSCprocedure* procedure) {
     if (procedure) procedures_.emplace_back(procedure);
 }
 
-void WSCbase::execProcedure(long event)
-{
+void WSCbase::execProcedure(long event) {
     // By index: a callback may add procedures while this runs.
     for (std::size_t i = 0; i < procedures_.size(); ++i) {
         if (procedures_[i]->getTrigger() == event) procedures_[i]->exec(this);
     }
 }
 
-void WSCbase::setVisible(long visible)
-{
+void WSCbase::setVisible(long visible) {
     if (peer_) peer_->visibilityChanged(visible != 0);
 }
 
-WSDdev* WSCbase::getdev()
-{
+WSDdev* WSCbase::getdev() {
     const unsigned short width = getProperty(_WSNwidth());
     const unsigned short height = getProperty(_WSNheight());
     if (!window_device_) {

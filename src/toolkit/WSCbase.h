@@ -15,7 +15,7 @@ class WSCpeer;
 // Every widget: an instance name, a class name and a table of properties held as text.
 // The table is the truth; a backend's on-screen widget is only a view of it.
 class WSCbase {
-public:
+  public:
     WSCbase(WSCbase* parent, const char* instance_name, const char* class_name);
     virtual ~WSCbase();
     WSCbase(const WSCbase&) = delete;
@@ -43,7 +43,9 @@ public:
     // widget is not told back about it.
     void storeUserValue(const char* name, const char* value);
     // Every property set so far, by name.
-    const std::map<std::string, std::string, std::less<>>& properties() const { return properties_; }
+    const std::map<std::string, std::string, std::less<>>& properties() const {
+        return properties_;
+    }
 
     // Takes ownership; procedures of one event run in the order they were added.
     void addProcedure(WSCprocedure* procedure);
@@ -59,10 +61,10 @@ public:
 
     WSCpeer* peer() const { return peer_.get(); }
 
-protected:
+  protected:
     virtual std::string defaultValue(std::string_view name) const;
 
-private:
+  private:
     long store(const char* name, std::string value);
 
     WSCbase* parent_;

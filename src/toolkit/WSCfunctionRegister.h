@@ -6,7 +6,7 @@ using WSCcallback = void (*)(WSCbase*);
 // Makes a callback known by name for as long as the object lives. The registry is built
 // on first use, so registrars may run during static initialisation in any order.
 class WSCfunctionRegister {
-public:
+  public:
     WSCfunctionRegister(const char* name, void* function);
     ~WSCfunctionRegister();
     WSCfunctionRegister(const WSCfunctionRegister&) = delete;
@@ -17,6 +17,6 @@ public:
     // How many callbacks are registered now.
     static long count();
 
-private:
+  private:
     const char* name_;
 };

@@ -5,8 +5,7 @@
 
 #include "toolkit/WSCbase.h"
 
-WSCbase* WSCobjectList::getInstance(const char* class_name, const char* instance_name) const
-{
+WSCbase* WSCobjectList::getInstance(const char* class_name, const char* instance_name) const {
     if (!class_name || !instance_name) return nullptr;
     for (WSCbase* object : objects_) {
         if (std::strcmp(object->getClassName(), class_name) == 0 &&
@@ -17,13 +16,11 @@ WSCbase* WSCobjectList::getInstance(const char* class_name, const char* instance
     return nullptr;
 }
 
-void WSCobjectList::remove(WSCbase* object)
-{
+void WSCobjectList::remove(WSCbase* object) {
     objects_.erase(std::remove(objects_.begin(), objects_.end(), object), objects_.end());
 }
 
-WSCobjectList* WSGIappObjectList()
-{
+WSCobjectList* WSGIappObjectList() {
     static WSCobjectList list;
     return &list;
 }

@@ -6,7 +6,7 @@ class WSCbase;
 
 // Every live widget, in creation order, found by class name and instance name.
 class WSCobjectList {
-public:
+  public:
     // The widget of that class and instance name, or null.
     WSCbase* getInstance(const char* class_name, const char* instance_name) const;
     const std::vector<WSCbase*>& all() const { return objects_; }
@@ -14,7 +14,7 @@ public:
     void add(WSCbase* object) { objects_.push_back(object); }
     void remove(WSCbase* object);
 
-private:
+  private:
     std::vector<WSCbase*> objects_;
 };
 

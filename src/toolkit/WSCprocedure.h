@@ -6,7 +6,7 @@
 
 // Binds a callback to one event of a widget. The widget that it is added to owns it.
 class WSCprocedure {
-public:
+  public:
     WSCprocedure(const char* name, long event);
 
     // The callback to run and its registered name; a null function is looked up by name
@@ -19,7 +19,7 @@ public:
 
     void exec(WSCbase* object) const;
 
-private:
+  private:
     std::string name_;
     long event_;
     WSCcallback function_ = nullptr;

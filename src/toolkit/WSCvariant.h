@@ -5,7 +5,7 @@
 // A property value. Every value travels as its decimal or plain text; conversions read
 // that text back.
 class WSCvariant {
-public:
+  public:
     WSCvariant() = default;
     WSCvariant(const char* text) : text_(text ? text : "") {}  // NOLINT: implicit by design
     explicit WSCvariant(std::string text) : text_(std::move(text)) {}
@@ -16,6 +16,6 @@ public:
 
     const char* text() const { return text_.c_str(); }
 
-private:
+  private:
     std::string text_;
 };

@@ -10,7 +10,7 @@
 // aliased one-pixel lines in the drawing colour, and copies onto another device. Every
 // operation clips to the picture, so no call can write outside it.
 class WSDdev {
-public:
+  public:
     WSDdev() = default;
     virtual ~WSDdev() = default;
     WSDdev(const WSDdev&) = delete;
@@ -18,25 +18,22 @@ public:
 
     // Sizes the picture and paints it white.
     void setSize(unsigned short width, unsigned short height);
-    void getGeometry(unsigned short& width, unsigned short& height) const
-    {
+    void getGeometry(unsigned short& width, unsigned short& height) const {
         width = width_;
         height = height_;
     }
 
     void beginPixelAccess() {}
     void setPixel(unsigned short x, unsigned short y, unsigned char red, unsigned char green,
-                  unsigned char blue)
-    {
+                  unsigned char blue) {
         if (x < width_ && y < height_) {
-            pixels_[std::size_t{y} * width_ + x] = 0xff000000u | (uint32_t{red} << 16) |
-                                                    (uint32_t{green} << 8) | blue;
+            pixels_[std::size_t{y} * width_ + x] =
+                0xff000000u | (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
         }
     }
     // As count setPixel calls from (x, y) rightwards, in one go.
     void setPixelRun(unsigned short x, unsigned short y, unsigned short count, unsigned char red,
-                     unsigned char green, unsigned char blue)
-    {
+                     unsigned char green, unsigned char blue) {
         if (x >= width_ || y >= height_) return;
         std::fill_n(pixels_.begin() + std::ptrdiff_t{y} * width_ + x,
                     std::min<int>(count, width_ - x),
@@ -52,8 +49,8 @@ public:
     void endDraw() { notifyChanged(); }
 
     // Copies width × height pixels from (sx, sy) of this picture to (dx, dy) of target.
-    void copyImage(WSDdev* target, short sx, short sy, unsigned short width,
-                   unsigned short height, short dx, short dy) const;
+    void copyImage(WSDdev* target, short sx, short sy, unsigned short width, unsigned short height,
+                   short dx, short dy) const;
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -63,9 +60,8 @@ public:
     // Called after each completed drawing, pixel access or copy into this device.
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
-private:
-    void notifyChanged() const
-    {
+  private:
+    void notifyChanged() const {
         if (listener_) listener_();
     }
 
@@ -78,6 +74,6 @@ private:
 
 // An off-screen device that a program keeps for its own pictures.
 class WSDmwindowDev : public WSDdev {
-public:
+  public:
     static WSDmwindowDev* getNewInstance() { return new WSDmwindowDev; }
 };

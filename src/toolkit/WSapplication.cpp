@@ -14,46 +14,55 @@ struct Application {
     const char* const* cursors = nullptr;
 };
 
-Application& application()
-{
+Application& application() {
     static Application app;
     return app;
 }
 
 }  // namespace
 
-void WSGFdeviceInitialize() { application().device_initialized = true; }
+void WSGFdeviceInitialize() {
+    application().device_initialized = true;
+}
 
-void WSDappDev::setInitHandler(WSinitHandler handler)
-{
+void WSDappDev::setInitHandler(WSinitHandler handler) {
     if (handler) application().init_handlers.push_back(handler);
 }
 
-void WSDappDev::runInitHandlers()
-{
+void WSDappDev::runInitHandlers() {
     Application& app = application();
     if (app.init_handlers_run) return;
     app.init_handlers_run = true;
     for (std::size_t i = 0; i < app.init_handlers.size(); ++i) app.init_handlers[i]();
 }
 
-void WSDappDev::setInstanceName(const char* name) { application().instance_name = name ? name : ""; }
+void WSDappDev::setInstanceName(const char* name) {
+    application().instance_name = name ? name : "";
+}
 
-const char* WSDappDev::getInstanceName() const { return application().instance_name.c_str(); }
+const char* WSDappDev::getInstanceName() const {
+    return application().instance_name.c_str();
+}
 
-WSDappDev* WSGIappDev()
-{
+WSDappDev* WSGIappDev() {
     static WSDappDev dev;
     return &dev;
 }
 
-WSDlocaleSet* WSGIappLocaleSet()
-{
+WSDlocaleSet* WSGIappLocaleSet() {
     static WSDlocaleSet locale;
     return &locale;
 }
 
-void WSGFloadFontData(const char* const* table) { application().fonts = table; }
-void WSGFloadMouseCursorData(const char* const* table) { application().cursors = table; }
-const char* const* WSGFfontData() { return application().fonts; }
-const char* const* WSGFmouseCursorData() { return application().cursors; }
+void WSGFloadFontData(const char* const* table) {
+    application().fonts = table;
+}
+void WSGFloadMouseCursorData(const char* const* table) {
+    application().cursors = table;
+}
+const char* const* WSGFfontData() {
+    return application().fonts;
+}
+const char* const* WSGFmouseCursorData() {
+    return application().cursors;
+}

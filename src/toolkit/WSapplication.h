@@ -8,7 +8,7 @@ void WSGFdeviceInitialize();
 using WSinitHandler = void (*)();
 
 class WSDappDev {
-public:
+  public:
     // Adds a function that runs once when the application starts, after those added before.
     static void setInitHandler(WSinitHandler handler);
     // Runs every init handler once, in the order they were added; later calls do nothing.
@@ -20,11 +20,11 @@ public:
 WSDappDev* WSGIappDev();
 
 class WSDlocaleSet {
-public:
+  public:
     void setDefaultEncoding(long encoding) { encoding_ = encoding; }
     long getDefaultEncoding() const { return encoding_; }
 
-private:
+  private:
     long encoding_ = 0;
 };
 WSDlocaleSet* WSGIappLocaleSet();

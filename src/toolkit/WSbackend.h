@@ -12,7 +12,7 @@ class WSCmessageDialog;
 // What a windowing backend provides. Without one installed the core still keeps every
 // table, procedure and picture, and the dialogs answer "cancel".
 class WSbackend {
-public:
+  public:
     virtual ~WSbackend() = default;
     // Called once per widget, from its initialize().
     virtual std::unique_ptr<WSCpeer> realise(WSCbase& widget) = 0;
@@ -22,20 +22,18 @@ public:
     virtual void runMessageDialog(WSCmessageDialog& dialog) = 0;
     // Asks where to save, proposed_path first; the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> runSaveDialog(const std::string& /*proposed_path*/,
-                                                     const std::string& /*filter*/)
-    {
+                                                     const std::string& /*filter*/) {
         return std::nullopt;
     }
 };
 
 // Answers the dialogs in place of the user (tests and the command-line tool).
 class WSdialogResponder {
-public:
+  public:
     virtual ~WSdialogResponder() = default;
     virtual std::optional<std::string> chooseFile(WSCfileSelect& dialog) = 0;
     virtual void takeMessage(WSCmessageDialog& dialog) = 0;
-    virtual std::optional<std::string> chooseSaveFile(const std::string& /*proposed_path*/)
-    {
+    virtual std::optional<std::string> chooseSaveFile(const std::string& /*proposed_path*/) {
         return std::nullopt;
     }
 };

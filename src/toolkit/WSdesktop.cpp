@@ -5,14 +5,12 @@
 #include "toolkit/WSdialogs.h"
 #include "toolkit/WSevents.h"
 
-WSdesktop& WSGIdesktop()
-{
+WSdesktop& WSGIdesktop() {
     static WSdesktop description;
     return description;
 }
 
-void WSopenFile(const std::string& path)
-{
+void WSopenFile(const std::string& path) {
     const std::string& name = WSGIdesktop().open_widget;
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         if (name != widget->getInstanceName()) continue;

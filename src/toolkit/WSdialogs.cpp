@@ -9,8 +9,7 @@
 
 WSCfileSelect::WSCfileSelect() : WSCbase(nullptr, "fileSelect", "WSCfileSelect") {}
 
-long WSCfileSelect::popup()
-{
+long WSCfileSelect::popup() {
     std::optional<std::string> chosen;
     if (next_answer_) {
         chosen = std::exchange(next_answer_, std::nullopt);
@@ -25,16 +24,14 @@ long WSCfileSelect::popup()
     return 1;
 }
 
-void WSCfileSelect::keepFolder()
-{
+void WSCfileSelect::keepFolder() {
     last_directory_ = std::filesystem::path(path_).parent_path().string();
     if (folder_listener_) folder_listener_(last_directory_);
 }
 
 WSCmessageDialog::WSCmessageDialog() : WSCbase(nullptr, "messageDialog", "WSCmessageDialog") {}
 
-long WSCmessageDialog::popup()
-{
+long WSCmessageDialog::popup() {
     if (WSdialogResponder* responder = WSinstalledDialogResponder()) {
         responder->takeMessage(*this);
     } else if (WSbackend* backend = WSinstalledBackend()) {
@@ -47,8 +44,7 @@ namespace {
 
 // Built on first use, after a backend may have been installed, and kept to the end.
 template <class Dialog>
-Dialog* shared()
-{
+Dialog* shared() {
     static Dialog* dialog = [] {
         auto* d = new Dialog;
         d->initialize();
@@ -59,13 +55,19 @@ Dialog* shared()
 
 }  // namespace
 
-WSCfileSelect* WSGIappFileSelect() { return shared<WSCfileSelect>(); }
+WSCfileSelect* WSGIappFileSelect() {
+    return shared<WSCfileSelect>();
+}
 
-WSCmessageDialog* WSGIappMessageDialog() { return shared<WSCmessageDialog>(); }
+WSCmessageDialog* WSGIappMessageDialog() {
+    return shared<WSCmessageDialog>();
+}
 
-std::optional<std::string> WSGFchooseSaveFile(const std::string& proposed_path, const std::string& filter)
-{
-    if (WSdialogResponder* responder = WSinstalledDialogResponder()) return responder->chooseSaveFile(proposed_path);
-    if (WSbackend* backend = WSinstalledBackend()) return backend->runSaveDialog(proposed_path, filter);
+std::optional<std::string> WSGFchooseSaveFile(const std::string& proposed_path,
+                                              const std::string& filter) {
+    if (WSdialogResponder* responder = WSinstalledDialogResponder())
+        return responder->chooseSaveFile(proposed_path);
+    if (WSbackend* backend = WSinstalledBackend())
+        return backend->runSaveDialog(proposed_path, filter);
     return std::nullopt;
 }

@@ -10,7 +10,7 @@
 // The shared file selection dialog. Placed by _WSNx/_WSNy; after a confirmed choice
 // getFileName gives the full path and _WSNfileName the file's name without its folder.
 class WSCfileSelect : public WSCbase {
-public:
+  public:
     WSCfileSelect();
     // Modal; 1 when a file was confirmed, 0 otherwise.
     long popup();
@@ -26,12 +26,11 @@ public:
     const std::string& lastDirectory() const { return last_directory_; }
     void setLastDirectory(std::string folder) { last_directory_ = std::move(folder); }
     // Null stops the listening.
-    void setFolderListener(std::function<void(const std::string&)> listener)
-    {
+    void setFolderListener(std::function<void(const std::string&)> listener) {
         folder_listener_ = std::move(listener);
     }
 
-private:
+  private:
     std::string path_;
     std::string last_directory_;
     std::optional<std::string> next_answer_;
@@ -40,7 +39,7 @@ private:
 
 // The shared message dialog: shows _WSNlabelString at _WSNx/_WSNy.
 class WSCmessageDialog : public WSCbase {
-public:
+  public:
     WSCmessageDialog();
     // Modal; returns when the user has closed the dialog.
     long popup();
@@ -51,4 +50,5 @@ WSCmessageDialog* WSGIappMessageDialog();
 
 // Asks the user where to save, offering proposed_path first; filter names the kind of file
 // ("PNG picture (*.png)"). The path chosen, or nothing when cancelled.
-std::optional<std::string> WSGFchooseSaveFile(const std::string& proposed_path, const std::string& filter);
+std::optional<std::string> WSGFchooseSaveFile(const std::string& proposed_path,
+                                              const std::string& filter);

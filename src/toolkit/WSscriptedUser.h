@@ -17,7 +17,7 @@ struct WSshownMessage {
 // the file dialog and the save dialog take the next queued answer, a path or nothing to
 // cancel, and cancel when none is queued; every message is kept with its place.
 class WSscriptedUser : public WSdialogResponder {
-public:
+  public:
     void queueAnswer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
 
     // What was shown since the last call, and where the file dialog stood each time
@@ -31,7 +31,7 @@ public:
     void takeMessage(WSCmessageDialog& dialog) override;
     std::optional<std::string> chooseSaveFile(const std::string& proposed_path) override;
 
-private:
+  private:
     std::deque<std::optional<std::string>> answers_;
     std::vector<WSshownMessage> messages_;
     std::vector<std::string> file_dialog_places_;

@@ -4,26 +4,24 @@
 #include "toolkit/WSNames.h"
 #include "toolkit/WSevents.h"
 
-void WSCmainWindow::setVisible(long visible)
-{
+void WSCmainWindow::setVisible(long visible) {
     if (visible && !shown_before_) {
         shown_before_ = true;
         // A copy: an initialise callback may create widgets.
         const std::vector<WSCbase*> widgets = WSGIappObjectList()->all();
         for (WSCbase* widget : widgets) {
-            if (widget == this || widget->getParent() == this) widget->execProcedure(WSEV_INITIALIZE);
+            if (widget == this || widget->getParent() == this)
+                widget->execProcedure(WSEV_INITIALIZE);
         }
     }
     WSCbase::setVisible(visible);
 }
 
-std::string WSCvslider::defaultValue(std::string_view name) const
-{
+std::string WSCvslider::defaultValue(std::string_view name) const {
     return name == _WSNminimum() ? "0" : "";
 }
 
-void WSCvdrawingArea::raisePointerEvent(long event, int x, int y)
-{
+void WSCvdrawingArea::raisePointerEvent(long event, int x, int y) {
     pointer_.x = x;
     pointer_.y = y;
     pointer_.inside = event != WSEV_POINTER_LEAVE;

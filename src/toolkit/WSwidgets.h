@@ -6,39 +6,39 @@
 // class name; the backend decides how each looks and which user actions raise which event.
 
 class WSCmainWindow : public WSCbase {
-public:
+  public:
     WSCmainWindow(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCmainWindow") {}
     // The first time the window becomes visible every widget, in creation order, runs its
     // initialise procedures; then the window is shown.
     void setVisible(long visible) override;
 
-private:
+  private:
     bool shown_before_ = false;
 };
 
 class WSCvbtn : public WSCbase {
-public:
+  public:
     WSCvbtn(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCvbtn") {}
 };
 
 class WSCvlabel : public WSCbase {
-public:
+  public:
     WSCvlabel(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCvlabel") {}
 };
 
 // A horizontal position slider: _WSNvalue within _WSNminimum … _WSNmaximum (minimum 0
 // unless set), moved in steps of _WSNdragInterval by page gestures.
 class WSCvslider : public WSCbase {
-public:
+  public:
     WSCvslider(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCvslider") {}
 
-protected:
+  protected:
     std::string defaultValue(std::string_view name) const override;
 };
 
 // A choice among the comma-separated _WSNmenuItems; _WSNlabelString is the current choice.
 class WSCcomboBox : public WSCbase {
-public:
+  public:
     WSCcomboBox(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCcomboBox") {}
 };
 
@@ -56,13 +56,13 @@ struct WSpointer {
 // An area that shows its window device's picture; it raises expose whenever it must be
 // repainted, and the pointer events as the pointer moves, leaves, presses and lets go.
 class WSCvdrawingArea : public WSCbase {
-public:
+  public:
     WSCvdrawingArea(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCvdrawingArea") {}
 
     // Called by the backend: records the pointer at (x, y), then runs the event's procedures.
     void raisePointerEvent(long event, int x, int y);
     const WSpointer& pointer() const { return pointer_; }
 
-private:
+  private:
     WSpointer pointer_;
 };

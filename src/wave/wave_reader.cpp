@@ -80,7 +80,9 @@ WaveRefusal findChunk(Load& load, const char (&id)[5], WaveRefusal missing) {
                : missing;
 }
 
-WaveRefusal findFormat(Load& load) { return findChunk(load, "fmt ", WaveRefusal::formatNotFound); }
+WaveRefusal findFormat(Load& load) {
+    return findChunk(load, "fmt ", WaveRefusal::formatNotFound);
+}
 
 WaveRefusal allocFormat(Load& load) {
     load.body_available = availableBody(load);
@@ -127,9 +129,8 @@ WaveRefusal readData(Load& load) {
 }
 
 using Step = WaveRefusal (*)(Load&);
-constexpr Step kSteps[] = {openFile,   findRiff,      findFormat, allocFormat,
-                           readFormat, checkChannels, checkRate,  checkBits,
-                           findData,   allocData,     readData};
+constexpr Step kSteps[] = {openFile,  findRiff,  findFormat, allocFormat, readFormat, checkChannels,
+                           checkRate, checkBits, findData,   allocData,   readData};
 
 // The first samples of the data read, at most kMaxWaveSamples.
 std::vector<short> samplesOf(const Load& load) {

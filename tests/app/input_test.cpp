@@ -19,20 +19,24 @@ namespace {
 
 std::vector<std::string> events;
 
-std::string fired(const char* instance_name, long event)
-{
+std::string fired(const char* instance_name, long event) {
     return std::string(instance_name) + ":" + std::to_string(event);
 }
 
-void spy(WSCbase* object, long event) { events.push_back(fired(object->getInstanceName(), event)); }
-void spyActivate(WSCbase* object) { spy(object, WSEV_ACTIVATE); }
-void spyValueChange(WSCbase* object) { spy(object, WSEV_VALUE_CHANGE); }
+void spy(WSCbase* object, long event) {
+    events.push_back(fired(object->getInstanceName(), event));
+}
+void spyActivate(WSCbase* object) {
+    spy(object, WSEV_ACTIVATE);
+}
+void spyValueChange(WSCbase* object) {
+    spy(object, WSEV_VALUE_CHANGE);
+}
 
 // Real Qt input events on the real window reach the procedures bound to each widget.
 class RealInput : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         WSinstallDialogResponder(&cancel);
         // Procedures cannot be removed, so the spies are bound once per process.
         static const bool spying = [this] {
@@ -57,15 +61,13 @@ protected:
     void TearDown() override { WSinstallDialogResponder(nullptr); }
 
     QSlider* slider() { return qobject_cast<QSlider*>(session.qtWidget(names::kPositionSlider)); }
-    void setRange(const char* maximum, const char* drag)
-    {
+    void setRange(const char* maximum, const char* drag) {
         WSCbase* s = session.find(names::kPositionSlider);
         s->setPropertyV(_WSNmaximum(), maximum);
         s->setPropertyV(_WSNdragInterval(), drag);
         s->setPropertyV(_WSNvalue(), "0");
     }
-    QPoint handleCentre()
-    {
+    QPoint handleCentre() {
         QStyleOptionSlider option;
         option.initFrom(slider());
         option.orientation = Qt::Horizontal;
@@ -73,21 +75,22 @@ protected:
         option.maximum = slider()->maximum();
         option.sliderPosition = slider()->sliderPosition();
         option.sliderValue = slider()->value();
-        return slider()->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider()).center();
+        return slider()
+            ->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider())
+            .center();
     }
 
     WSscriptedUser cancel;  // answers nothing: every file dialog is cancelled
     wsqt::HeadlessSession& session = start_up::freshSession();
 };
 
-TEST_F(RealInput, AMouseClickOnAButtonActivatesIt)
-{
+TEST_F(RealInput, AMouseClickOnAButtonActivatesIt) {
     QTest::mouseClick(session.qtWidget(names::kBackButton), Qt::LeftButton);
     EXPECT_EQ(events, (std::vector<std::string>{fired(names::kBackButton, WSEV_ACTIVATE)}));
 }
 
-TEST_F(RealInput, AComboChoiceBecomesItsTextThenActivates)
-{
+TEST_F(RealInput, AComboChoiceBecomesItsTextThenActivates) {
     auto* combo = qobject_cast<QComboBox*>(session.qtWidget(names::kSizeBox));
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
@@ -96,16 +99,17 @@ TEST_F(RealInput, AComboChoiceBecomesItsTextThenActivates)
     EXPECT_FALSE(combo->isEditable());
 }
 
-TEST_F(RealInput, ADragRaisesValueChangesAndItsReleaseActivates)
-{
+TEST_F(RealInput, ADragRaisesValueChangesAndItsReleaseActivates) {
     setRange("1000", "20");
     const QPoint start = handleCentre();
     QTest::mousePress(slider(), Qt::LeftButton, Qt::NoModifier, start);
     QTest::mouseMove(slider(), start + QPoint(100, 0));
     QTest::mouseMove(slider(), start + QPoint(200, 0));
     ASSERT_GE(events.size(), 1u);
-    for (const std::string& e : events) EXPECT_EQ(e, fired(names::kPositionSlider, WSEV_VALUE_CHANGE));
-    const long moved_to = QString(session.find(names::kPositionSlider)->getProperty(_WSNvalue()).text()).toLong();
+    for (const std::string& e : events)
+        EXPECT_EQ(e, fired(names::kPositionSlider, WSEV_VALUE_CHANGE));
+    const long moved_to =
+        QString(session.find(names::kPositionSlider)->getProperty(_WSNvalue()).text()).toLong();
     EXPECT_GT(moved_to, 0);
     EXPECT_EQ(moved_to, slider()->value());
 
@@ -114,8 +118,7 @@ TEST_F(RealInput, ADragRaisesValueChangesAndItsReleaseActivates)
     EXPECT_EQ(events, (std::vector<std::string>{fired(names::kPositionSlider, WSEV_ACTIVATE)}));
 }
 
-TEST_F(RealInput, ArrowKeysOnTheFocusedSliderMoveItThenActivate)
-{
+TEST_F(RealInput, ArrowKeysOnTheFocusedSliderMoveItThenActivate) {
     setRange("1000", "20");
     slider()->setFocus();
     QTest::keyClick(slider(), Qt::Key_Right);
@@ -130,11 +133,11 @@ TEST_F(RealInput, ArrowKeysOnTheFocusedSliderMoveItThenActivate)
 }
 
 // The area keeps where the pointer is for the callbacks its events run.
-TEST_F(RealInput, MouseEventsOnADrawingAreaTellItWhereThePointerIs)
-{
+TEST_F(RealInput, MouseEventsOnADrawingAreaTellItWhereThePointerIs) {
     QWidget* area = session.qtWidget(names::kWholeWaveArea);
     const auto pointer = [this] {
-        const WSpointer& p = dynamic_cast<WSCvdrawingArea*>(session.find(names::kWholeWaveArea))->pointer();
+        const WSpointer& p =
+            dynamic_cast<WSCvdrawingArea*>(session.find(names::kWholeWaveArea))->pointer();
         return std::vector<int>{p.x, p.y, p.inside, p.pressed, p.press_x, p.press_y};
     };
     QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(30, 40));
@@ -144,14 +147,14 @@ TEST_F(RealInput, MouseEventsOnADrawingAreaTellItWhereThePointerIs)
     QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, QPoint(82, 45));
     EXPECT_EQ(pointer(), (std::vector<int>{82, 45, true, false, 30, 40}));
     QTest::mouseClick(area, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
-    EXPECT_EQ(pointer(), (std::vector<int>{82, 45, true, false, 30, 40})) << "only the left button counts";
+    EXPECT_EQ(pointer(), (std::vector<int>{82, 45, true, false, 30, 40}))
+        << "only the left button counts";
     QEvent leaving(QEvent::Leave);
     QApplication::sendEvent(area, &leaving);
     EXPECT_EQ(pointer(), (std::vector<int>{82, 45, false, false, 30, 40}));
 }
 
-TEST_F(RealInput, ProgramChangesOfPropertiesRaiseNoEvent)
-{
+TEST_F(RealInput, ProgramChangesOfPropertiesRaiseNoEvent) {
     setRange("500", "10");
     session.find(names::kPositionSlider)->setPropertyV(_WSNvalue(), "250");
     session.find(names::kSizeBox)->setPropertyV(_WSNlabelString(), "4096");

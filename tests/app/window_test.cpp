@@ -15,8 +15,7 @@ namespace {
 
 int exposes = 0;
 
-TEST(Window, APaintRaisesExposeUnlessTheProgramsOwnExposeJustCopiedThePicture)
-{
+TEST(Window, APaintRaisesExposeUnlessTheProgramsOwnExposeJustCopiedThePicture) {
     wsqt::HeadlessSession& session = start_up::freshSession();
     WSCbase* area = session.find(names::kSegmentArea);
     // Procedures cannot be removed, so the counter is bound once per process.
@@ -36,8 +35,7 @@ TEST(Window, APaintRaisesExposeUnlessTheProgramsOwnExposeJustCopiedThePicture)
     EXPECT_EQ(exposes, 2);
 }
 
-TEST(Window, LabelsAndButtonsShowTheirTextsAndElideWhatDoesNotFit)
-{
+TEST(Window, LabelsAndButtonsShowTheirTextsAndElideWhatDoesNotFit) {
     wsqt::HeadlessSession& session = start_up::freshSession();
     auto* load = qobject_cast<QPushButton*>(session.qtWidget(names::kSelectButton));
     ASSERT_NE(load, nullptr);

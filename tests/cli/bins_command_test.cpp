@@ -122,10 +122,14 @@ TEST_P(PeaksOfTheTwoTones, NameBothTonesWithinAFiftiethOfABin) {
         int got_rank = 0;
         long bin = 0;
         double frequency_hz = 0, log_power = 0, phase_rad = 0;
-        ASSERT_EQ(std::sscanf(line.c_str(), "%d,%ld,%lf,%lf,%lf", &got_rank, &bin, &frequency_hz, &log_power, &phase_rad), 5) << line;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%d,%ld,%lf,%lf,%lf", &got_rank, &bin, &frequency_hz,
+                              &log_power, &phase_rad),
+                  5)
+            << line;
         EXPECT_EQ(got_rank, rank);
         ASSERT_LE(rank, 2);
-        EXPECT_NEAR(frequency_hz * double(size) / 44100.0, tones_hz[rank - 1] * double(size) / 44100.0, 0.02);
+        EXPECT_NEAR(frequency_hz * double(size) / 44100.0,
+                    tones_hz[rank - 1] * double(size) / 44100.0, 0.02);
         printed_hz.push_back(frequency_hz);
     }
     ASSERT_EQ(printed_hz.size(), 2u);
@@ -143,13 +147,15 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PeaksOfTheTwoTones, testing::ValuesIn(names::kSe
 
 TEST_F(CliAndWindow, PeaksInJsonAreTheSpectrumsObjectWithAPeaksArray) {
     file("tone.wav", sine(60 * 44100.0 / 1024, 10000, 5000));
-    const CliRun r = cli({"peaks", "tone.wav", "--count", "1", "--format", "json", "--position", "7"});
+    const CliRun r =
+        cli({"peaks", "tone.wav", "--count", "1", "--format", "json", "--position", "7"});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(lineCount(r.out), 1u);
     QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).object();
     const QJsonArray peaks = o.take("peaks").toArray();
-    EXPECT_EQ(QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString(),
-              R"({"bits":16,"name":"tone.wav","points":5000,"position":7,"rate":44100,"size":1024})");
+    EXPECT_EQ(
+        QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString(),
+        R"({"bits":16,"name":"tone.wav","points":5000,"position":7,"rate":44100,"size":1024})");
     ASSERT_EQ(peaks.size(), 1);
     const QJsonObject peak = peaks[0].toObject();
     EXPECT_EQ(peak["rank"].toInt(), 1);

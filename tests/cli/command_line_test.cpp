@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "report/csv_field.h"
 #include "cli_window_fixture.h"
+#include "report/csv_field.h"
 
 namespace {
 
@@ -24,8 +24,8 @@ TEST(CliInfo, ManyFilesGiveOneRowEachRefusedOnesIncluded) {
     TempDir dir;
     dir.write("tone 1.wav", monoWave(pattern(1000)));
     dir.write("long,\"cut\".wav", monoWave(pattern(30000)));
-    dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}),
-                                          chunk("data", sampleBytes(pattern(5000)))}));
+    dir.write("stereo.wav",
+              riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(5000)))}));
     const std::string rows =
         "file,outcome,message,rate_hz,bits,points\n"
         "tone 1.wav,loaded,,44100,16,1000\n"
@@ -43,7 +43,8 @@ TEST(CliInfo, ManyFilesGiveOneRowEachRefusedOnesIncluded) {
         EXPECT_EQ(r.err, "");
     }
     const CliRun one = cliIn(dir.path(), {"info", "-H", "tone 1.wav"});
-    EXPECT_EQ(one.out, "file,outcome,message,rate_hz,bits,points\ntone 1.wav,loaded,,44100,16,1000\n");
+    EXPECT_EQ(one.out,
+              "file,outcome,message,rate_hz,bits,points\ntone 1.wav,loaded,,44100,16,1000\n");
 }
 
 // As scripts/run uses it over ssh: no display and no platform chosen.
@@ -101,8 +102,8 @@ TEST_P(Cli, AnswersWithItsExitCodeAndStreamsAndWritesNothing) {
     dir.write("long.wav", monoWave(pattern(30000)));
     dir.write("tiny.wav", monoWave(pattern(4)));
     dir.write("exact.wav", monoWave(pattern(512)));
-    dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}),
-                                          chunk("data", sampleBytes(pattern(5000)))}));
+    dir.write("stereo.wav",
+              riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(5000)))}));
     dir.write("empty.wav", {});
     std::ofstream(dir.path() / "input") << GetParam().input;
     fs::create_directory(dir.path() / "folder");
@@ -114,16 +115,18 @@ TEST_P(Cli, AnswersWithItsExitCodeAndStreamsAndWritesNothing) {
     if (!GetParam().err.starts_with("usage: sefaro-cli COMMAND")) {
         EXPECT_LE(lineCount(r.err), 1u);
     }
-    EXPECT_EQ(namesIn(dir.path()),
-              (std::vector<std::string>{"empty.wav", "exact.wav", "folder", "input", "long.wav", "short.wav",
-                                        "stderr", "stdout", "stereo.wav", "tiny.wav"}));
+    EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{
+                                       "empty.wav", "exact.wav", "folder", "input", "long.wav",
+                                       "short.wav", "stderr", "stdout", "stereo.wav", "tiny.wav"}));
     EXPECT_TRUE(fs::is_empty(dir.path() / "folder"));
 }
 
 const std::string kSizes = "is not one of 512, 1024, 2048, 4096";
 const std::string kStereo = "Sorry, this program is for single-channel only\n";
 const std::string kLine = "sefaro-cli replay: line ";
-const std::string kUsage = "usage: sefaro-cli COMMAND [ARGUMENTS]\n       sefaro-cli --help | --version\ncommands:\n  info FILE";
+const std::string kUsage =
+    "usage: sefaro-cli COMMAND [ARGUMENTS]\n       sefaro-cli --help | --version\ncommands:\n  "
+    "info FILE";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
@@ -217,13 +220,15 @@ struct ManyFiles {
     bool render;             // pictures into a folder rather than text on stdout
     std::string csv_header;  // of one file's CSV, without its newline; empty for other forms
 };
-void PrintTo(const ManyFiles& value, std::ostream* out) { *out << value.name; }
+void PrintTo(const ManyFiles& value, std::ostream* out) {
+    *out << value.name;
+}
 
 class CliManyFiles : public testing::TestWithParam<ManyFiles> {
   protected:
     // In order: good ones, one refused, one missing, one too short for 512, two of one name.
-    const std::vector<std::string> files = {"a.wav", "stereo.wav", "none.wav", "tiny.wav",
-                                            "b,\"q\".wav", "sub/a.wav"};
+    const std::vector<std::string> files = {"a.wav",    "stereo.wav",  "none.wav",
+                                            "tiny.wav", "b,\"q\".wav", "sub/a.wav"};
     TempDir dir;
 
     CliManyFiles() {
@@ -279,8 +284,9 @@ TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
             }
         }
     }
-    err += "sefaro-cli: sub/a.wav: saved as a-512-100-2.png, since an earlier file has "
-           "a-512-100.png\n";
+    err +=
+        "sefaro-cli: sub/a.wav: saved as a-512-100-2.png, since an earlier file has "
+        "a-512-100.png\n";
     ASSERT_EQ(exit_code, 64);
 
     for (const char* jobs : {"1", "3"}) {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "names/window_names.h"
 #include "cli_window_fixture.h"
+#include "names/window_names.h"
 
 namespace {
 
@@ -27,8 +27,8 @@ std::string shown(const Record& r, const char* widget, const char* property = "l
 }
 Strings labels(const Record& r) {
     Strings texts;
-    for (const char* l :
-         {names::kNameLabel, names::kRateLabel, names::kBitsLabel, names::kPointsLabel, names::kPositionLabel})
+    for (const char* l : {names::kNameLabel, names::kRateLabel, names::kBitsLabel,
+                          names::kPointsLabel, names::kPositionLabel})
         texts.push_back(shown(r, l));
     return texts;
 }
@@ -90,7 +90,8 @@ TEST_F(Replay, ShowsTheNoticeAndTheFactsOfALongFileAndARefusalOrCancelChangesNot
     EXPECT_EQ(slider(r[1]), (Strings{"0", "0", "21026", "420"}));
     EXPECT_EQ(shown(r[1], names::kSizeBox), "1024");
     EXPECT_EQ(r[1]["widgets"].toObject().size(), 17);
-    EXPECT_EQ(r[1]["widgets"][names::kMainWindow]["class"].toString().toStdString(), "WSCmainWindow");
+    EXPECT_EQ(r[1]["widgets"][names::kMainWindow]["class"].toString().toStdString(),
+              "WSCmainWindow");
     EXPECT_EQ(messages(r[3]), R"([{"text":"Sorry, this program is for single-channel only",)"
                               R"("x":"120","y":"120"}])");
     EXPECT_EQ(messages(r[4]), "[]");
@@ -106,18 +107,26 @@ TEST_F(Replay, ThePointerReadsOutMovesTheSegmentAndEachRecordHoldsItsTooltip) {
     ASSERT_EQ(r.size(), 9u);
     Strings tooltips, power_captions, positions;
     for (const Record& record : r) {
-        tooltips.push_back(record["tooltip"].isNull() ? "null" : record["tooltip"].toString().toStdString());
+        tooltips.push_back(record["tooltip"].isNull() ? "null"
+                                                      : record["tooltip"].toString().toStdString());
         power_captions.push_back(shown(record, names::kPowerCaption).substr(0, 8));
         positions.push_back(shown(record, names::kPositionLabel));
     }
     const Strings expected_tooltips = {
-        "null", "null", "null", "sample 3500   79.37 ms   ", "sample 9100   206.35 ms   ", "sample 0   0.00 ms   ",
-        "sample 0   0.00 ms   ", "sample 0   0.00 ms   ",
+        "null",
+        "null",
+        "null",
+        "sample 3500   79.37 ms   ",
+        "sample 9100   206.35 ms   ",
+        "sample 0   0.00 ms   ",
+        "sample 0   0.00 ms   ",
+        "sample 0   0.00 ms   ",
         "3000 samples: a segment of 4096 does not fit; choose 2048 or less"};
     for (std::size_t i = 0; i < r.size(); ++i) {
         EXPECT_EQ(tooltips[i].substr(0, expected_tooltips[i].size()), expected_tooltips[i]) << i;
     }
-    EXPECT_EQ(power_captions, (Strings{"power", "power   ", "power", "power", "power", "power", "power", "power", "power"}));
+    EXPECT_EQ(power_captions, (Strings{"power", "power   ", "power", "power", "power", "power",
+                                       "power", "power", "power"}));
     EXPECT_EQ(positions, (Strings{"0", "0", "0", "3500", "9100", "9100", "0", "0", "0"}));
     EXPECT_EQ(shown(r[3], names::kWholeWaveArea, "overlayBand"), "120,149");
 }

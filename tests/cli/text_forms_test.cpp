@@ -8,8 +8,8 @@
 #include <string>
 
 #include "cli/json_line.h"
-#include "report/number_text.h"
 #include "numbers/whole_number.h"
+#include "report/number_text.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,8 +15,6 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -43,11 +42,11 @@ using wave_builder::sampleBytes;
 
 // The window as the program runs it on a desktop, with a configuration folder of its own.
 class Desktop : public CliAndWindow {
-protected:
-    Desktop()
-    {
+  protected:
+    Desktop() {
         // Qt reads the configuration folder's place once per process; this moves it.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(config.path()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(config.path()));
         wsqt::prepareApplication(WSGIdesktop());
         WSGIappFileSelect()->setLastDirectory({});
         attach();
@@ -55,8 +54,7 @@ protected:
         window()->activateWindow();
         QApplication::setActiveWindow(window());
     }
-    ~Desktop() override
-    {
+    ~Desktop() override {
         QToolTip::hideText();
         desktop.reset();
         session.settle();  // the activation changes of closed menus and help windows
@@ -65,20 +63,17 @@ protected:
     void attach() { desktop = std::make_unique<wsqt::Desktop>(WSGIdesktop()); }
     QWidget* window() { return session.qtWidget(names::kMainWindow); }
     QSlider* slider() { return qobject_cast<QSlider*>(session.qtWidget(names::kPositionSlider)); }
-    void press(QKeySequence keys)
-    {
+    void press(QKeySequence keys) {
         QTest::keySequence(window(), keys);
         session.settle();
     }
     // A file of samples in a folder of its own under the test's folder.
-    std::string fileIn(const std::string& folder, const std::string& name, std::size_t samples)
-    {
+    std::string fileIn(const std::string& folder, const std::string& name, std::size_t samples) {
         fs::create_directories(dir.path() / folder);
         return dir.write(folder + "/" + name, wave_builder::monoWave(pattern(samples)));
     }
     // The window after loading path at size with the slider let go at position.
-    void show(const std::string& path, const char* size, int position)
-    {
+    void show(const std::string& path, const char* size, int position) {
         choose(size);
         load(path);
         slideTo(position);
@@ -93,18 +88,18 @@ struct Outside {
     const char* how;
     void (*open)(QWidget* window, const std::string& path);
 };
-void PrintTo(const Outside& o, std::ostream* out) { *out << o.how; }
+void PrintTo(const Outside& o, std::ostream* out) {
+    *out << o.how;
+}
 
-QMimeData* urls(const std::vector<QUrl>& list)
-{
+QMimeData* urls(const std::vector<QUrl>& list) {
     auto* data = new QMimeData;
     data->setUrls(QList<QUrl>(list.begin(), list.end()));
     return data;
 }
 
 // A drag entering the window and dropping data there; whether the drag was accepted.
-bool dragAndDrop(QWidget* window, QMimeData* data)
-{
+bool dragAndDrop(QWidget* window, QMimeData* data) {
     const std::unique_ptr<QMimeData> owned(data);
     QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(window, &enter);
@@ -118,12 +113,12 @@ class FromOutside : public Desktop, public testing::WithParamInterface<Outside> 
 
 // The same file through the file dialog and from outside: the same messages at the same
 // place, the same labels, views and picture; a refused one changes nothing either way.
-TEST_P(FromOutside, AFileLoadsExactlyAsThroughTheFileDialog)
-{
+TEST_P(FromOutside, AFileLoadsExactlyAsThroughTheFileDialog) {
     const std::string other = fileIn("b", "other.wav", 5000);
     const std::string long_one = fileIn("a", "long one.wav", 30000);
-    const std::string stereo =
-        dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(9000)))}));
+    const std::string stereo = dir.write(
+        "stereo.wav",
+        riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(9000)))}));
     for (const std::string& path : {long_one, stereo}) {
         load(other);
         user.takeMessages();
@@ -139,20 +134,23 @@ TEST_P(FromOutside, AFileLoadsExactlyAsThroughTheFileDialog)
         EXPECT_EQ(user.takeMessages(), dialog_messages) << path;
         EXPECT_EQ(snapshot(), through_dialog) << path;
         EXPECT_EQ(session.windowPng(), dialog_picture) << path;
-        EXPECT_EQ(user.takeFileDialogPlaces().size(), 3u) << "only the loads through the dialog show it";
+        EXPECT_EQ(user.takeFileDialogPlaces().size(), 3u)
+            << "only the loads through the dialog show it";
     }
     EXPECT_EQ(label(names::kNameLabel), "other.wav");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Desktop, FromOutside,
-    testing::Values(Outside{"command line", [](QWidget*, const std::string& path) { WSopenFile(path); }},
+    testing::Values(Outside{"command line",
+                            [](QWidget*, const std::string& path) { WSopenFile(path); }},
                     Outside{"drop", [](QWidget* window, const std::string& path) {
-                                EXPECT_TRUE(dragAndDrop(window, urls({QUrl::fromLocalFile(QString::fromStdString(path))})));
+                                EXPECT_TRUE(dragAndDrop(
+                                    window,
+                                    urls({QUrl::fromLocalFile(QString::fromStdString(path))})));
                             }}));
 
-TEST_F(Desktop, ADropTakesItsFirstLocalFileAndRefusesAnythingElse)
-{
+TEST_F(Desktop, ADropTakesItsFirstLocalFileAndRefusesAnythingElse) {
     const std::string first = fileIn("a", "first.wav", 3000);
     const std::string second = fileIn("a", "second.wav", 4000);
     auto* text = new QMimeData;
@@ -172,22 +170,26 @@ struct Export {
     const char* command;  // of sefaro-cli: render writes a file, spectrum prints
     const char* suffix;
 };
-void PrintTo(const Export& e, std::ostream* out) { *out << e.keys.toString().toStdString(); }
+void PrintTo(const Export& e, std::ostream* out) {
+    *out << e.keys.toString().toStdString();
+}
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
 
 // Proposed in the folder of the file, named after it, and written whole.
-TEST_P(SaveShortcut, WritesWhatSefaroCliWritesForTheSameState)
-{
+TEST_P(SaveShortcut, WritesWhatSefaroCliWritesForTheSameState) {
     const std::string wave = fileIn("sounds", "tones.wav", 9000);
     show(wave, "2048", 300);
     const fs::path saved = dir.path() / "saved";
     user.queueAnswer(saved.string());
     press(GetParam().keys);
     EXPECT_EQ(user.takeSaveProposals(),
-              (std::vector<std::string>{(dir.path() / "sounds" / (std::string("tones-2048-300.") + GetParam().suffix)).string()}));
+              (std::vector<std::string>{
+                  (dir.path() / "sounds" / (std::string("tones-2048-300.") + GetParam().suffix))
+                      .string()}));
     const fs::path rendered = dir.path() / "cli.png";
-    std::vector<std::string> args = {GetParam().command, wave, "--size", "2048", "--position", "300"};
+    std::vector<std::string> args = {GetParam().command, wave, "--size", "2048",
+                                     "--position",       "300"};
     if (args[0] == "render") args.insert(args.end(), {"-o", rendered.string()});
     const CliRun r = runProgram(SEFARO_CLI, args, dir.path());
     ASSERT_EQ(r.exit_code, 0) << r.err;
@@ -200,24 +202,24 @@ INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut,
                          testing::Values(Export{QKeySequence("Ctrl+S"), "render", "png"},
                                          Export{QKeySequence("Ctrl+E"), "spectrum", "csv"}));
 
-TEST_F(Desktop, CopyingPutsThePictureAndTheSpectrumOnTheClipboard)
-{
+TEST_F(Desktop, CopyingPutsThePictureAndTheSpectrumOnTheClipboard) {
     show(fileIn("a", "tones.wav", 9000), "512", 40);
     press(QKeySequence("Ctrl+C"));
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
               session.grabWindow().convertToFormat(QImage::Format_RGB32));
     press(QKeySequence("Ctrl+Shift+C"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), spectrumCsv(currentSpectrumReport()));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              spectrumCsv(currentSpectrumReport()));
     EXPECT_THAT(QGuiApplication::clipboard()->text().toStdString(), HasSubstr("\n255,"));
 }
 
-TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind)
-{
+TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     show(fileIn("a", "tones.wav", 9000), "1024", 0);
     fs::create_directories(dir.path() / "locked");
     fs::permissions(dir.path() / "locked", fs::perms::owner_read | fs::perms::owner_exec);
     const bool root = ::access((dir.path() / "locked").c_str(), W_OK) == 0;
-    const std::string target = root ? (dir.path() / "missing" / "x.csv").string() : (dir.path() / "locked" / "x.csv").string();
+    const std::string target = root ? (dir.path() / "missing" / "x.csv").string()
+                                    : (dir.path() / "locked" / "x.csv").string();
     user.queueAnswer(target);
     press(QKeySequence("Ctrl+E"));
     const auto messages = user.takeMessages();
@@ -229,27 +231,31 @@ TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind)
 }
 
 // Offered on each of the four plots; nothing to export without an analysed segment.
-TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown)
-{
+TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     choose("1024");
     load(fileIn("a", "short.wav", 1000));  // shorter than N: no segment
     for (bool with_segment : {false, true}) {
         if (with_segment) choose("512");
-        for (const char* area : {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea, names::kPhaseArea}) {
+        for (const char* area :
+             {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea, names::kPhaseArea}) {
             QWidget* plot = session.qtWidget(area);
-            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), plot->mapToGlobal(QPoint(20, 20)));
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                    plot->mapToGlobal(QPoint(20, 20)));
             QApplication::sendEvent(plot, &event);
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr) << area;
             std::vector<std::string> entries;
             for (QAction* action : menu->actions()) {
-                entries.push_back(action->text().toStdString() + " " + action->shortcut().toString().toStdString() +
+                entries.push_back(action->text().toStdString() + " " +
+                                  action->shortcut().toString().toStdString() +
                                   (action->isEnabled() ? "" : " (disabled)"));
             }
             const std::string spectrum_state = with_segment ? "" : " (disabled)";
-            EXPECT_EQ(entries, (std::vector<std::string>{"Save window as picture… Ctrl+S",
-                                                         "Export spectrum… Ctrl+E" + spectrum_state, "Copy picture Ctrl+C",
-                                                         "Copy spectrum Ctrl+Shift+C" + spectrum_state}))
+            EXPECT_EQ(
+                entries,
+                (std::vector<std::string>{
+                    "Save window as picture… Ctrl+S", "Export spectrum… Ctrl+E" + spectrum_state,
+                    "Copy picture Ctrl+C", "Copy spectrum Ctrl+Shift+C" + spectrum_state}))
                 << area;
             menu->close();
         }
@@ -263,8 +269,7 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
 }
 
-TEST_F(Desktop, CtrlOOpensTheFileDialogAndF1ShowsHelpWithTheVersion)
-{
+TEST_F(Desktop, CtrlOOpensTheFileDialogAndF1ShowsHelpWithTheVersion) {
     press(QKeySequence("Ctrl+O"));
     EXPECT_EQ(user.takeFileDialogPlaces(), (std::vector<std::string>{"120,120"}));
     press(QKeySequence("F1"));
@@ -274,7 +279,8 @@ TEST_F(Desktop, CtrlOOpensTheFileDialogAndF1ShowsHelpWithTheVersion)
     }
     ASSERT_NE(help, nullptr);
     EXPECT_THAT(help->text().toStdString(), HasSubstr("Sefaro " SEFARO_VERSION));
-    for (const char* action : {"Ctrl+O", "Ctrl+S", "Ctrl+E", "Ctrl+Shift+C", "drop", "Left/Right", "hold"}) {
+    for (const char* action :
+         {"Ctrl+O", "Ctrl+S", "Ctrl+E", "Ctrl+Shift+C", "drop", "Left/Right", "hold"}) {
         EXPECT_THAT(help->text().toStdString(), HasSubstr(action));
     }
     help->close();
@@ -287,8 +293,7 @@ TEST_F(Desktop, CtrlOOpensTheFileDialogAndF1ShowsHelpWithTheVersion)
 // refused, so that the window stays for the other tests.
 struct CloseCounter : QObject {
     int requests = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::Close) return false;
         ++requests;
         event->ignore();
@@ -296,8 +301,7 @@ struct CloseCounter : QObject {
     }
 };
 
-TEST_F(Desktop, CtrlQAndCtrlWCloseTheWindow)
-{
+TEST_F(Desktop, CtrlQAndCtrlWCloseTheWindow) {
     CloseCounter closes;
     window()->installEventFilter(&closes);
     press(QKeySequence("Ctrl+Q"));
@@ -308,8 +312,7 @@ TEST_F(Desktop, CtrlQAndCtrlWCloseTheWindow)
 
 // Holding a step button repeats it; each repeat is one whole click: one sample, the spectra
 // analysed again.
-TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime)
-{
+TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime) {
     show(fileIn("a", "tones.wav", 22050), "1024", 100);
     int clicks = 0;
     auto* forw = qobject_cast<QAbstractButton*>(session.qtWidget(names::kForwButton));
@@ -341,8 +344,7 @@ TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime)
 
 // A click on a control or a plot leaves the keyboard with the slider (a click on the whole
 // wave moves the segment, so the test leaves that plot out).
-TEST_F(Desktop, ClicksLeaveTheKeysWithTheSliderAndTabFollowsTheControls)
-{
+TEST_F(Desktop, ClicksLeaveTheKeysWithTheSliderAndTabFollowsTheControls) {
     show(fileIn("a", "tones.wav", 9000), "1024", 10);
     QApplication::setActiveWindow(window());
     ASSERT_EQ(QApplication::activeWindow(), window()) << "keys reach only the active window";
@@ -367,22 +369,24 @@ TEST_F(Desktop, ClicksLeaveTheKeysWithTheSliderAndTabFollowsTheControls)
         order.push_back(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (std::vector<QWidget*>{session.qtWidget(names::kSelectButton), session.qtWidget(names::kSizeBox),
-                                            session.qtWidget(names::kBackButton), session.qtWidget(names::kForwButton),
-                                            slider()}));
+    EXPECT_EQ(order, (std::vector<QWidget*>{session.qtWidget(names::kSelectButton),
+                                            session.qtWidget(names::kSizeBox),
+                                            session.qtWidget(names::kBackButton),
+                                            session.qtWidget(names::kForwButton), slider()}));
 }
 
 struct Tip {
     const char* widget;
     const char* text;
 };
-void PrintTo(const Tip& t, std::ostream* out) { *out << t.widget; }
+void PrintTo(const Tip& t, std::ostream* out) {
+    *out << t.widget;
+}
 
 class ToolTip : public Desktop, public testing::WithParamInterface<Tip> {};
 
 // After a file of 30000 samples (22050 kept) with the segment at sample 3000.
-TEST_P(ToolTip, SaysWhatAControlOrLabelIsAndTheLabelsValueWithItsUnit)
-{
+TEST_P(ToolTip, SaysWhatAControlOrLabelIsAndTheLabelsValueWithItsUnit) {
     show(fileIn("a", "a rather long name for a recording.wav", 30000), "1024", 3000);
     QWidget* widget = session.qtWidget(GetParam().widget);
     QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
@@ -394,23 +398,25 @@ TEST_P(ToolTip, SaysWhatAControlOrLabelIsAndTheLabelsValueWithItsUnit)
 
 INSTANTIATE_TEST_SUITE_P(
     Desktop, ToolTip,
-    testing::Values(
-        Tip{names::kNameLabel, "a rather long name for a recording.wav"},
-        Tip{names::kRateLabel, "44100 samples per second"}, Tip{names::kBitsLabel, "16 bits per sample"},
-        Tip{names::kPointsLabel, "22050 samples kept (0.500 s)"},
-        Tip{names::kPositionLabel, "first sample of the segment (68.03 ms)"},
-        Tip{names::kSelectButton,
-            "Open a WAVE file: one channel, 44100 samples per second, 16 bits (Ctrl+O, or drop it on the window)"},
-        Tip{names::kSizeBox, "Segment size N in samples; a new size starts again at position 0"},
-        Tip{names::kBackButton, "One sample back; hold to repeat"},
-        Tip{names::kForwButton, "One sample forward; hold to repeat"},
-        Tip{names::kPositionSlider,
-            "Where the segment starts; with the focus, Left and Right step one sample, PageUp and PageDown a fiftieth"}));
+    testing::Values(Tip{names::kNameLabel, "a rather long name for a recording.wav"},
+                    Tip{names::kRateLabel, "44100 samples per second"},
+                    Tip{names::kBitsLabel, "16 bits per sample"},
+                    Tip{names::kPointsLabel, "22050 samples kept (0.500 s)"},
+                    Tip{names::kPositionLabel, "first sample of the segment (68.03 ms)"},
+                    Tip{names::kSelectButton,
+                        "Open a WAVE file: one channel, 44100 samples per second, 16 bits (Ctrl+O, "
+                        "or drop it on the window)"},
+                    Tip{names::kSizeBox,
+                        "Segment size N in samples; a new size starts again at position 0"},
+                    Tip{names::kBackButton, "One sample back; hold to repeat"},
+                    Tip{names::kForwButton, "One sample forward; hold to repeat"},
+                    Tip{names::kPositionSlider,
+                        "Where the segment starts; with the focus, Left and Right step one sample, "
+                        "PageUp and PageDown a fiftieth"}));
 
 // Kept in the configuration folder, so a later run starts there; a refused file does not
 // count, and a folder that has gone falls back to the home folder.
-TEST_F(Desktop, TheFolderOfTheLastFileLoadedIsRememberedAcrossRuns)
-{
+TEST_F(Desktop, TheFolderOfTheLastFileLoadedIsRememberedAcrossRuns) {
     load(fileIn("kept", "a.wav", 3000));
     load(dir.write("refused.wav", {}));
     desktop.reset();  // the program ends
@@ -429,15 +435,13 @@ struct CommandLine {
     int exit_code;  // -1: the window opens
     std::string file, out, err;
 };
-void PrintTo(const CommandLine& c, std::ostream* out)
-{
+void PrintTo(const CommandLine& c, std::ostream* out) {
     for (const std::string& a : c.args) *out << a << ' ';
 }
 
 class SefaroCommandLine : public testing::TestWithParam<CommandLine> {};
 
-TEST_P(SefaroCommandLine, NamesAFileOrAnswersWithoutAWindow)
-{
+TEST_P(SefaroCommandLine, NamesAFileOrAnswersWithoutAWindow) {
     QStringList arguments{"sefaro"};
     for (const std::string& a : GetParam().args) arguments << QString::fromStdString(a);
     const wsqt::DesktopCommandLine read = wsqt::readCommandLine(arguments, WSGIdesktop());
@@ -451,9 +455,11 @@ TEST_P(SefaroCommandLine, NamesAFileOrAnswersWithoutAWindow)
     // need no display at all.
     TempDir dir;
     fs::permissions(dir.path(), fs::perms::owner_all);
-    std::vector<std::string> args = {"XDG_RUNTIME_DIR=" + dir.path().string(), SEFARO, "-platform", "offscreen"};
+    std::vector<std::string> args = {"XDG_RUNTIME_DIR=" + dir.path().string(), SEFARO, "-platform",
+                                     "offscreen"};
     if (GetParam().exit_code == 0) {
-        args = {"-u", "QT_QPA_PLATFORM", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", SEFARO, "-style", "fusion"};
+        args = {"-u",   "QT_QPA_PLATFORM", "-u",    "DISPLAY", "-u", "WAYLAND_DISPLAY",
+                SEFARO, "-style",          "fusion"};
     }
     args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
     const CliRun run = runProgram("/usr/bin/env", args, dir.path());
@@ -466,11 +472,17 @@ INSTANTIATE_TEST_SUITE_P(
     Desktop, SefaroCommandLine,
     testing::Values(CommandLine{{}, -1, "", "", ""}, CommandLine{{"a.wav"}, -1, "a.wav", "", ""},
                     CommandLine{{"-"}, -1, "-", "", ""},
-                    CommandLine{{"a.wav", "b.wav", "c d.wav"}, -1, "a.wav", "",
+                    CommandLine{{"a.wav", "b.wav", "c d.wav"},
+                                -1,
+                                "a.wav",
+                                "",
                                 "sefaro: only the first file is opened; ignored: b.wav c d.wav\n"},
                     CommandLine{{"--help"}, 0, "", "Usage: sefaro [options] [FILE]", ""},
                     CommandLine{{"a.wav", "--version"}, 0, "", "sefaro " SEFARO_VERSION "\n", ""},
-                    CommandLine{{"--nosuch", "a.wav"}, 64, "", "",
+                    CommandLine{{"--nosuch", "a.wav"},
+                                64,
+                                "",
+                                "",
                                 "sefaro: Unknown option 'nosuch'. (see sefaro --help)\n"}));
 
 }  // namespace

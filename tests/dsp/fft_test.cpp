@@ -121,8 +121,7 @@ TEST_P(FftSize, AllKernelsAgreeBitForBit) {
         sefaro::dsp::fftPassesReference(want.x.data(), want.y.data(), n, tables, forward);
         sefaro::dsp::fftPassesBlocked(blocked.x.data(), blocked.y.data(), n, tables, forward);
         EXPECT_TRUE(blocked.x == want.x && blocked.y == want.y) << "forward " << forward;
-        if (sefaro::dsp::fftPassesBlockedAvx2(avx2.x.data(), avx2.y.data(), n, tables,
-                                                 forward)) {
+        if (sefaro::dsp::fftPassesBlockedAvx2(avx2.x.data(), avx2.y.data(), n, tables, forward)) {
             EXPECT_TRUE(avx2.x == want.x && avx2.y == want.y) << "forward " << forward;
         }
     }

@@ -14,17 +14,16 @@ struct OracleSpectrum {
     std::vector<double> phase;      // arg X_k
 };
 
-inline OracleSpectrum oracleSpectrum(const std::vector<short>& segment)
-{
+inline OracleSpectrum oracleSpectrum(const std::vector<short>& segment) {
     const int n = static_cast<int>(segment.size());
     std::vector<std::complex<double>> in(n), out(n);
     for (int i = 0; i < n; ++i) {
         const double w = 0.54 - 0.46 * std::cos(2.0 * M_PI * i / (n - 1));
         in[i] = w * segment[i];
     }
-    fftw_plan plan = fftw_plan_dft_1d(n, reinterpret_cast<fftw_complex*>(in.data()),
-                                      reinterpret_cast<fftw_complex*>(out.data()), FFTW_FORWARD,
-                                      FFTW_ESTIMATE);
+    fftw_plan plan =
+        fftw_plan_dft_1d(n, reinterpret_cast<fftw_complex*>(in.data()),
+                         reinterpret_cast<fftw_complex*>(out.data()), FFTW_FORWARD, FFTW_ESTIMATE);
     fftw_execute(plan);
     fftw_destroy_plan(plan);
     OracleSpectrum result;

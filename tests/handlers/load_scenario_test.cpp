@@ -1,7 +1,7 @@
+#include "names/window_names.h"
 #include "scenario.h"
 #include "wave/wave_reader.h"
 #include "wave/wave_refusal.h"
-#include "names/window_names.h"
 
 namespace {
 
@@ -9,8 +9,7 @@ using wave_builder::pattern;
 
 using Load = Scenario;
 
-TEST_F(Load, ACancelOrARefusedFileChangesNothingOnScreenOrBehindIt)
-{
+TEST_F(Load, ACancelOrARefusedFileChangesNothingOnScreenOrBehindIt) {
     load(file("good.wav", pattern(5000)));
     choose("2048");
     slideTo(700);
@@ -21,18 +20,19 @@ TEST_F(Load, ACancelOrARefusedFileChangesNothingOnScreenOrBehindIt)
     EXPECT_EQ(snapshot(), shown);
 
     std::vector<unsigned char> stereo = wave_builder::riff(
-        "WAVE", {wave_builder::fmtChunk({.channels = 2}), wave_builder::chunk("data", wave_builder::sampleBytes(pattern(100)))});
+        "WAVE", {wave_builder::fmtChunk({.channels = 2}),
+                 wave_builder::chunk("data", wave_builder::sampleBytes(pattern(100)))});
     load(dir.write("stereo.wav", stereo));
     EXPECT_EQ(user.takeMessages(),
-              (std::vector<WSshownMessage>{{"Sorry, this program is for single-channel only", "120", "120"}}));
+              (std::vector<WSshownMessage>{
+                  {"Sorry, this program is for single-channel only", "120", "120"}}));
     EXPECT_EQ(snapshot(), shown);
     load(dir.path().string() + "/missing.wav");
     EXPECT_EQ(user.takeMessages(), (std::vector<WSshownMessage>{{"file not found", "120", "120"}}));
     EXPECT_EQ(snapshot(), shown);
 }
 
-TEST_F(Load, AGoodFileAfterARefusedOneLoadsAsIfAlone)
-{
+TEST_F(Load, AGoodFileAfterARefusedOneLoadsAsIfAlone) {
     const std::string good = file("good.wav", pattern(4000));
     load(good);
     const Snapshot alone = snapshot();
@@ -43,11 +43,9 @@ TEST_F(Load, AGoodFileAfterARefusedOneLoadsAsIfAlone)
 
 // A refusal or the notice of a cut file is shown placed and labelled, once, while the
 // previous wave is still the loaded one; only the cut file then replaces it.
-TEST_F(Load, AMessageIsShownBeforeTheWaveIsReplaced)
-{
+TEST_F(Load, AMessageIsShownBeforeTheWaveIsReplaced) {
     struct Watching : WSscriptedUser {
-        void takeMessage(WSCmessageDialog& dialog) override
-        {
+        void takeMessage(WSCmessageDialog& dialog) override {
             samples_then.push_back(maxsize);
             WSscriptedUser::takeMessage(dialog);
         }

@@ -11,13 +11,13 @@
 
 #include "names/window_names.h"
 #include "plot/view_devices.h"
+#include "support/start_up_state.h"
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
-#include "support/start_up_state.h"
-#include "support/temp_dir.h"
-#include "support/wave_builder.h"
 
 // What a user can see, and the state behind it, at one moment.
 struct Snapshot {
@@ -32,21 +32,18 @@ struct Snapshot {
 };
 
 class Scenario : public ::testing::Test {
-protected:
+  protected:
     Scenario() { WSinstallDialogResponder(&user); }
     ~Scenario() override { WSinstallDialogResponder(nullptr); }
 
-    std::string file(const std::string& name, const std::vector<int16_t>& samples)
-    {
+    std::string file(const std::string& name, const std::vector<int16_t>& samples) {
         return dir.write(name, wave_builder::monoWave(samples));
     }
-    void load(const std::string& path)
-    {
+    void load(const std::string& path) {
         user.queueAnswer(path);
         session.click(names::kSelectButton);
     }
-    void cancelLoad()
-    {
+    void cancelLoad() {
         user.queueAnswer(std::nullopt);
         session.click(names::kSelectButton);
     }
@@ -56,8 +53,7 @@ protected:
     void back() { session.click(names::kBackButton); }
     void forw() { session.click(names::kForwButton); }
 
-    std::string text(const char* instance, const char* property)
-    {
+    std::string text(const char* instance, const char* property) {
         WSCbase* widget = wsqt::HeadlessSession::find(instance);
         return widget ? widget->getProperty(property).text() : "<missing>";
     }
@@ -68,22 +64,21 @@ protected:
     std::string sliderValue() { return text(names::kPositionSlider, _WSNvalue()); }
 
     // The picture of view 1 to 4 as its device holds it (empty before the device exists).
-    static std::vector<uint32_t> view(int number)
-    {
+    static std::vector<uint32_t> view(int number) {
         const WSDmwindowDev* devices[] = {mdev, mdev2, mdev3, mdev4};
         const WSDmwindowDev* device = devices[number - 1];
         if (!device) return {};
         return {device->bits(), device->bits() + std::size_t(device->width()) * device->height()};
     }
 
-    Snapshot snapshot()
-    {
+    Snapshot snapshot() {
         Snapshot s;
         for (const char* l : {names::kNameLabel, names::kRateLabel, names::kBitsLabel,
                               names::kPointsLabel, names::kPositionLabel}) {
             s.labels.push_back(label(l));
         }
-        s.slider = {sliderValue(), text(names::kPositionSlider, _WSNminimum()), sliderMaximum(), sliderDrag()};
+        s.slider = {sliderValue(), text(names::kPositionSlider, _WSNminimum()), sliderMaximum(),
+                    sliderDrag()};
         s.combo = label(names::kSizeBox);
         for (int v = 1; v <= 4; ++v) s.views.push_back(view(v));
         if (siii) s.wave.assign(siii, siii + maxsize);
@@ -92,7 +87,9 @@ protected:
         return s;
     }
 
-    std::vector<short> segment() const { return seliii ? std::vector<short>(seliii, seliii + selsize) : std::vector<short>{}; }
+    std::vector<short> segment() const {
+        return seliii ? std::vector<short>(seliii, seliii + selsize) : std::vector<short>{};
+    }
 
     WSscriptedUser user;
     TempDir dir;

@@ -6,9 +6,13 @@
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer's allocator replaces malloc's bookkeeping; it reports the same figure.
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-std::size_t allocatedBytes() { return __sanitizer_get_current_allocated_bytes(); }
+std::size_t allocatedBytes() {
+    return __sanitizer_get_current_allocated_bytes();
+}
 #else
-std::size_t allocatedBytes() { return mallinfo2().uordblks; }
+std::size_t allocatedBytes() {
+    return mallinfo2().uordblks;
+}
 #endif
 
 namespace {
@@ -16,21 +20,37 @@ namespace {
 using Soak = Scenario;
 
 // Every kind of action, many times over: what the program holds must not grow.
-TEST_F(Soak, AThousandMixedActionsLeaveNoGrowth)
-{
-    const std::string paths[] = {file("a.wav", wave_builder::pattern(22050)), file("b.wav", wave_builder::pattern(3000)),
+TEST_F(Soak, AThousandMixedActionsLeaveNoGrowth) {
+    const std::string paths[] = {file("a.wav", wave_builder::pattern(22050)),
+                                 file("b.wav", wave_builder::pattern(3000)),
                                  dir.write("bad.wav", {1, 2, 3})};
     const char* sizes[] = {"512", "1024", "2048", "4096"};
     auto act = [&](int i) {
         switch (i % 8) {
-        case 0: load(paths[(i / 8) % 3]); break;
-        case 1: choose(sizes[(i / 8) % 4]); break;
-        case 2: slideTo(i % 900); break;
-        case 3: letGo(); break;
-        case 4: forw(); break;
-        case 5: back(); break;
-        case 6: cancelLoad(); break;
-        case 7: session.key(names::kPositionSlider, Qt::Key_PageDown); break;
+            case 0:
+                load(paths[(i / 8) % 3]);
+                break;
+            case 1:
+                choose(sizes[(i / 8) % 4]);
+                break;
+            case 2:
+                slideTo(i % 900);
+                break;
+            case 3:
+                letGo();
+                break;
+            case 4:
+                forw();
+                break;
+            case 5:
+                back();
+                break;
+            case 6:
+                cancelLoad();
+                break;
+            case 7:
+                session.key(names::kPositionSlider, Qt::Key_PageDown);
+                break;
         }
     };
     // What the scripted user keeps of each action is dropped at once: only the program's

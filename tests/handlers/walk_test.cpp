@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "names/window_names.h"
 #include "cli/replay_script.h"
 #include "fftw_oracle.h"
+#include "names/window_names.h"
 #include "scenario.h"
 
 namespace {
@@ -22,17 +22,15 @@ struct Walk {
     long spectrum_of;      // where the segment whose spectra are shown starts; -1: no segment
     long segment_at = -1;  // where the segment starts, when not where its spectra are from
 };
-void PrintTo(const Walk& walk, std::ostream* out)
-{
+void PrintTo(const Walk& walk, std::ostream* out) {
     *out << walk.wave_samples << " samples: " << walk.script;
 }
 
 class Walks : public Scenario, public testing::WithParamInterface<Walk> {
-protected:
+  protected:
     // The highest row a curve reaches in spectrum view 3 or 4 (388 x 330), the frame's
     // vertical axis left out.
-    static int topRow(int number)
-    {
+    static int topRow(int number) {
         const std::vector<uint32_t> picture = view(number);
         for (int y = 0; y < 330; ++y) {
             for (int x = 13; x < 377; ++x) {
@@ -41,28 +39,43 @@ protected:
         }
         return 330;
     }
-    void act(const std::string& line)
-    {
+    void act(const std::string& line) {
         std::string error;
         const auto action = parseReplayLine(line, error);
         ASSERT_EQ(error, "");
         if (!action) return;
         switch (action->verb) {
-        case ReplayVerb::load: load((dir.path() / action->argument).string()); break;
-        case ReplayVerb::cancel: cancelLoad(); break;
-        case ReplayVerb::size: choose(action->argument.c_str()); break;
-        case ReplayVerb::slide: slideTo(static_cast<int>(action->slider_value)); break;
-        case ReplayVerb::release: letGo(); break;
-        case ReplayVerb::back: back(); break;
-        case ReplayVerb::forw: forw(); break;
-        case ReplayVerb::key: session.key(names::kPositionSlider, action->argument.c_str()); break;
-        default: FAIL() << "the walks take no pointer action: " << line;
+            case ReplayVerb::load:
+                load((dir.path() / action->argument).string());
+                break;
+            case ReplayVerb::cancel:
+                cancelLoad();
+                break;
+            case ReplayVerb::size:
+                choose(action->argument.c_str());
+                break;
+            case ReplayVerb::slide:
+                slideTo(static_cast<int>(action->slider_value));
+                break;
+            case ReplayVerb::release:
+                letGo();
+                break;
+            case ReplayVerb::back:
+                back();
+                break;
+            case ReplayVerb::forw:
+                forw();
+                break;
+            case ReplayVerb::key:
+                session.key(names::kPositionSlider, action->argument.c_str());
+                break;
+            default:
+                FAIL() << "the walks take no pointer action: " << line;
         }
     }
 };
 
-TEST_P(Walks, EndWhereTheRowSays)
-{
+TEST_P(Walks, EndWhereTheRowSays) {
     const Walk& walk = GetParam();
     const std::vector<int16_t> samples = wave_builder::pattern(walk.wave_samples);
     file("w.wav", samples);
@@ -70,8 +83,8 @@ TEST_P(Walks, EndWhereTheRowSays)
     for (std::string line; std::getline(script, line);) act(line);
 
     EXPECT_EQ(position(), walk.position);
-    EXPECT_EQ(sliderValue() + " " + text(names::kPositionSlider, _WSNminimum()) + " " + sliderMaximum() +
-                  " " + sliderDrag(),
+    EXPECT_EQ(sliderValue() + " " + text(names::kPositionSlider, _WSNminimum()) + " " +
+                  sliderMaximum() + " " + sliderDrag(),
               walk.slider);
     if (walk.spectrum_of < 0) {
         EXPECT_EQ(seliii, nullptr);
@@ -91,10 +104,14 @@ TEST_P(Walks, EndWhereTheRowSays)
     EXPECT_LT(topRow(4), 25);
     // The power view's frequency axis has its 1000 Hz tick, and each area shows its view.
     EXPECT_EQ(view(3)[325 * 388 + 27], 0xff000000u);
-    const char* areas[] = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea, names::kPhaseArea};
+    const char* areas[] = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea,
+                           names::kPhaseArea};
     for (int v = 1; v <= 4; ++v) {
         const WSDdev* shown = session.find(areas[v - 1])->getdev();
-        EXPECT_EQ(std::vector<uint32_t>(shown->bits(), shown->bits() + shown->width() * shown->height()), view(v)) << v;
+        EXPECT_EQ(
+            std::vector<uint32_t>(shown->bits(), shown->bits() + shown->width() * shown->height()),
+            view(v))
+            << v;
     }
 }
 

@@ -11,8 +11,7 @@ namespace plot_test {
 namespace {
 
 // The picture starts black, so the white everywhere but the frame proves the clear too.
-void expectScale(unsigned short width, unsigned short height, const std::vector<Line>& lines)
-{
+void expectScale(unsigned short width, unsigned short height, const std::vector<Line>& lines) {
     SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
     auto area = areaOf(width, height);
     auto device = blackDevice(width, height);
@@ -20,8 +19,7 @@ void expectScale(unsigned short width, unsigned short height, const std::vector<
     EXPECT_EQ(differences(*device, *pictureWith(width, height, lines)), "");
 }
 
-TEST(DrawScale, ClearsToWhiteAndDrawsAxisAndCentreLine)
-{
+TEST(DrawScale, ClearsToWhiteAndDrawsAxisAndCentreLine) {
     expectScale(670, 100, kWaveFrame);
     expectScale(388, 330, kSpectrumFrame);
     // Odd height: the centre line is at H/2 rounded down.
@@ -32,8 +30,7 @@ TEST(DrawScale, ClearsToWhiteAndDrawsAxisAndCentreLine)
 
 // Ticks hang below the power axis at x = 11 + f·366/(rate/2): minor ones 4 pixels long,
 // major ones 6.
-void expectTicks(long rate, const std::vector<short>& minor, const std::vector<short>& major)
-{
+void expectTicks(long rate, const std::vector<short>& minor, const std::vector<short>& major) {
     SCOPED_TRACE(rate);
     auto area = areaOf(388, 330);
     auto device = blackDevice(388, 330);
@@ -44,25 +41,22 @@ void expectTicks(long rate, const std::vector<short>& minor, const std::vector<s
     EXPECT_EQ(differences(*device, *expected), "");
 }
 
-TEST(DrawScalePlus, TicksEveryKilohertzStrictlyBelowHalfTheRate)
-{
-    expectTicks(44100,
-                {27, 44, 60, 77, 93, 110, 127, 143, 160, 176, 193, 210, 226, 243, 259, 276, 293,
-                 309, 326, 342, 359, 376},
+TEST(DrawScalePlus, TicksEveryKilohertzStrictlyBelowHalfTheRate) {
+    expectTicks(44100, {27,  44,  60,  77,  93,  110, 127, 143, 160, 176, 193,
+                        210, 226, 243, 259, 276, 293, 309, 326, 342, 359, 376},
                 {93, 176, 259, 342});
     // Half of 40000 is a multiple of both steps, yet no tick stands at the end of the axis.
-    expectTicks(40000,
-                {29, 47, 65, 84, 102, 120, 139, 157, 175, 194, 212, 230, 248, 267, 285, 303,
-                 322, 340, 358},
-                {102, 194, 285});
+    expectTicks(
+        40000,
+        {29, 47, 65, 84, 102, 120, 139, 157, 175, 194, 212, 230, 248, 267, 285, 303, 322, 340, 358},
+        {102, 194, 285});
     // No rate, a rate whose half is 0 Hz, or one whose half does not fit 16 bits.
     for (long rate : {0L, -44100L, 1L, 131072L, 200000L}) expectTicks(rate, {}, {});
 }
 
 // Half the rate at the top of the 16-bit range: the counter stops at 65000 Hz instead of
 // wrapping round and ticking for ever.
-TEST(DrawScalePlus, StopsTheCounterBeforeItWraps)
-{
+TEST(DrawScalePlus, StopsTheCounterBeforeItWraps) {
     std::vector<short> minor, major;
     for (long f = 1000; f <= 65000; f += 1000) {
         (f % 5000 ? minor : major).push_back(static_cast<short>(11 + f * 366 / 65535));
@@ -91,12 +85,13 @@ struct CurveCase {
 // clears it.
 const std::vector<Line> kMark = {{0, 0, 2, 0}};
 
-void PrintTo(const CurveCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CurveCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CurveTest : public testing::TestWithParam<CurveCase> {};
 
-TEST_P(CurveTest, DrawsExactlyItsSegments)
-{
+TEST_P(CurveTest, DrawsExactlyItsSegments) {
     const CurveCase& c = GetParam();
     auto area = areaOf(c.area_width, c.area_height);
     auto device = pictureWith(136, 200, kMark);
@@ -123,11 +118,15 @@ INSTANTIATE_TEST_SUITE_P(
         CurveCase{"rising_extremes", risingWave, {94, 0}, 94, {{4, 6, 68, 194}}},
         // Value i at x = 4 + i·128/4; 0 on the centre line; the last a step short of the margin.
         CurveCase{"four_values",
-                  shortWave, {0, 94, 0, -94}, 94,
+                  shortWave,
+                  {0, 94, 0, -94},
+                  94,
                   {{4, 100, 36, 6}, {36, 6, 68, 100}, {68, 100, 100, 194}}},
         // Fractions truncate: x = 4 + i·128/3 is 4, 46.7, 89.3; y = 100 ∓ 23.5.
         CurveCase{"truncated_fractions",
-                  doubleWave, {0.25, 0, -0.25}, 1,
+                  doubleWave,
+                  {0.25, 0, -0.25},
+                  1,
                   {{4, 76, 46, 100}, {46, 100, 89, 123}}},
         // Beyond the maximum: clipped by the device only; y = −88.94 truncates toward zero.
         CurveCase{"above_the_picture", doubleWave, {0, 2.01}, 1, {{4, 100, 68, -88}}},
@@ -137,7 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
         CurveCase{"nan_maximum", doubleWave, {0, 1}, kNaN, {}},
         // A point that has no coordinates takes out the two segments that meet there.
         CurveCase{"nan_value",
-                  doubleWave, {0, kNaN, 0, 3.2, 0}, 3.2,
+                  doubleWave,
+                  {0, kNaN, 0, 3.2, 0},
+                  3.2,
                   {{55, 100, 80, 6}, {80, 6, 106, 100}}},
         CurveCase{"infinite_values", risingWave, {kInf, 0, 4, -kInf}, 4, {{36, 194, 68, 6}}},
         // Beyond the 16-bit coordinates: 1e6 times the maximum, −32768 against 5.
@@ -149,14 +150,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 template <class T>
-T largestOf(const std::vector<T>& values)
-{
+T largestOf(const std::vector<T>& values) {
     return findMax(values.data(), static_cast<long>(values.size()));
 }
 
 // The largest magnitude, or −1 when there is none.
-TEST(FindMax, GivesTheLargestMagnitude)
-{
+TEST(FindMax, GivesTheLargestMagnitude) {
     EXPECT_EQ(largestOf<short>({3, -7, 5}), 7);
     EXPECT_EQ(largestOf<short>({0, 0}), 0);
     EXPECT_EQ(largestOf<short>({}), -1);

@@ -20,16 +20,14 @@ inline const std::vector<Line> kWaveFrame = {{20, 97, 20, 3}, {650, 50, 20, 50}}
 inline const std::vector<Line> kSpectrumFrame = {{11, 321, 11, 9}, {377, 165, 11, 165}};
 inline const std::vector<Line> kPowerAxes = {{11, 321, 11, 9}, {377, 321, 11, 321}};
 
-inline void drawLines(WSDmwindowDev& device, const std::vector<Line>& lines)
-{
+inline void drawLines(WSDmwindowDev& device, const std::vector<Line>& lines) {
     for (const Line& l : lines) device.drawLine(l.x1, l.y1, l.x2, l.y2);
 }
 
 // A white picture with exactly these lines, drawn as the device draws them: what a plot
 // must equal pixel for pixel.
 inline std::unique_ptr<WSDmwindowDev> pictureWith(unsigned short width, unsigned short height,
-                                                  const std::vector<Line>& lines = {})
-{
+                                                  const std::vector<Line>& lines = {}) {
     std::unique_ptr<WSDmwindowDev> device(WSDmwindowDev::getNewInstance());
     device->setSize(width, height);
     drawLines(*device, lines);
@@ -37,8 +35,7 @@ inline std::unique_ptr<WSDmwindowDev> pictureWith(unsigned short width, unsigned
 }
 
 // Painted black all over, so a test sees what a frame clears.
-inline std::unique_ptr<WSDmwindowDev> blackDevice(unsigned short width, unsigned short height)
-{
+inline std::unique_ptr<WSDmwindowDev> blackDevice(unsigned short width, unsigned short height) {
     auto device = pictureWith(width, height);
     for (unsigned short y = 0; y < height; ++y) {
         for (unsigned short x = 0; x < width; ++x) device->setPixel(x, y, 0, 0, 0);
@@ -46,16 +43,14 @@ inline std::unique_ptr<WSDmwindowDev> blackDevice(unsigned short width, unsigned
     return device;
 }
 
-inline void resize(WSCbase& area, unsigned short width, unsigned short height)
-{
+inline void resize(WSCbase& area, unsigned short width, unsigned short height) {
     area.setPropertyV(_WSNwidth(), width);
     area.setPropertyV(_WSNheight(), height);
 }
 
 // A drawing area found by its instance name, as the window's own are.
 inline std::unique_ptr<WSCvdrawingArea> areaOf(unsigned short width, unsigned short height,
-                                               const char* name = "area")
-{
+                                               const char* name = "area") {
     auto area = std::make_unique<WSCvdrawingArea>(nullptr, name);
     area->initialize();
     resize(*area, width, height);
@@ -63,8 +58,7 @@ inline std::unique_ptr<WSCvdrawingArea> areaOf(unsigned short width, unsigned sh
 }
 
 // Empty when both pictures are the same size and equal; otherwise the first difference.
-inline std::string differences(const WSDdev& actual, const WSDdev& expected)
-{
+inline std::string differences(const WSDdev& actual, const WSDdev& expected) {
     if (actual.width() != expected.width() || actual.height() != expected.height()) {
         return "sizes differ";
     }
@@ -78,6 +72,8 @@ inline std::string differences(const WSDdev& actual, const WSDdev& expected)
     return "";
 }
 
-inline bool isBlack(const WSDdev& d, int x, int y) { return d.pixel(x, y) == 0xff000000u; }
+inline bool isBlack(const WSDdev& d, int x, int y) {
+    return d.pixel(x, y) == 0xff000000u;
+}
 
 }  // namespace plot_test

@@ -29,8 +29,7 @@ const AreaCase kAreas[] = {
 
 // Each view's device holds its frame, its area shows it, and so does the grabbed window,
 // pixel for pixel at the area's place.
-TEST(StartUp, EveryViewShowsItsEmptyFrameInPlace)
-{
+TEST(StartUp, EveryViewShowsItsEmptyFrameInPlace) {
     wsqt::HeadlessSession session;
     const QImage shot = session.grabWindow().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(800, 600));

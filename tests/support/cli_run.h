@@ -17,8 +17,7 @@ struct CliRun {
     std::string out, err;
 };
 
-inline std::string shellQuoted(const std::string& arg)
-{
+inline std::string shellQuoted(const std::string& arg) {
     std::ostringstream q;
     q << '\'';
     for (char c : arg) {
@@ -32,8 +31,7 @@ inline std::string shellQuoted(const std::string& arg)
     return q.str();
 }
 
-inline std::string fileText(const std::filesystem::path& path)
-{
+inline std::string fileText(const std::filesystem::path& path) {
     std::ostringstream text;
     text << std::ifstream(path).rdbuf();
     return text.str();
@@ -42,13 +40,13 @@ inline std::string fileText(const std::filesystem::path& path)
 // Runs program with these arguments in the folder work, whose files stdout and stderr
 // receive the two streams.
 inline CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& work)
-{
+                         const std::filesystem::path& work) {
     const auto out = work / "stdout", err = work / "stderr";
     std::ostringstream command;
     command << shellQuoted(program);
     for (const std::string& a : args) command << ' ' << shellQuoted(a);
-    command << " >" << shellQuoted(out.string()) << " 2>" << shellQuoted(err.string()) << " </dev/null";
+    command << " >" << shellQuoted(out.string()) << " 2>" << shellQuoted(err.string())
+            << " </dev/null";
     const int status = std::system(command.str().c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileText(out), fileText(err)};
 }

@@ -20,13 +20,13 @@ namespace start_up {
 
 // Every property a callback or a test may set after the start-up, so that one the
 // start-up left unset can be given back its default reading.
-inline const char* const kChangeable[] = {_WSNvalue(), _WSNminimum(), _WSNmaximum(), _WSNtoolTip(), _WSNoverlayBand(),
-                                          _WSNdragInterval(), _WSNlabelString(), _WSNx(), _WSNy()};
+inline const char* const kChangeable[] = {_WSNvalue(),       _WSNminimum(),     _WSNmaximum(),
+                                          _WSNtoolTip(),     _WSNoverlayBand(), _WSNdragInterval(),
+                                          _WSNlabelString(), _WSNx(),           _WSNy()};
 
 using Properties = std::map<std::string, std::string, std::less<>>;
 
-inline Properties readingsOf(const WSCbase& widget)
-{
+inline Properties readingsOf(const WSCbase& widget) {
     Properties readings = widget.properties();
     for (const char* name : kChangeable) readings.emplace(name, widget.getProperty(name).text());
     return readings;
@@ -34,17 +34,17 @@ inline Properties readingsOf(const WSCbase& widget)
 
 // The first call, which must come before anything has changed, records the start-up;
 // each later call returns to it.
-inline void restore()
-{
+inline void restore() {
     static std::map<const WSCbase*, Properties> recorded;
     static bool first = true;
     if (first) {
         first = false;
-        for (const WSCbase* widget : WSGIappObjectList()->all()) recorded[widget] = readingsOf(*widget);
+        for (const WSCbase* widget : WSGIappObjectList()->all())
+            recorded[widget] = readingsOf(*widget);
         return;
     }
     for (double** buffer : {&selRe, &selIm, &power, &phase}) {
-        delete[] *buffer;
+        delete[] * buffer;
         *buffer = nullptr;
     }
     delete[] siii;
@@ -53,7 +53,8 @@ inline void restore()
     seliii = nullptr;
     maxsize = selsize = sampleFreq = 0;
 
-    if (auto* slider = qobject_cast<QSlider*>(wsqt::HeadlessSession::qtWidget(names::kPositionSlider))) {
+    if (auto* slider =
+            qobject_cast<QSlider*>(wsqt::HeadlessSession::qtWidget(names::kPositionSlider))) {
         slider->setSliderDown(false);
     }
     for (WSCbase* widget : WSGIappObjectList()->all()) {
@@ -64,7 +65,8 @@ inline void restore()
         for (const auto& [name, value] : now) {
             const auto found = start.find(name);
             if (found == start.end()) {
-                ADD_FAILURE() << "no start-up reading of " << widget->getInstanceName() << "." << name;
+                ADD_FAILURE() << "no start-up reading of " << widget->getInstanceName() << "."
+                              << name;
             } else if (found->second != value) {
                 widget->setPropertyV(name.c_str(), found->second.c_str());
             }
@@ -78,8 +80,7 @@ inline void restore()
 // The session every test of the process shares, put back as the program starts. It owns
 // the application, which lives, like the widgets, until the process ends: destroyed among
 // the exit handlers, after Qt's own statics, it would crash.
-inline wsqt::HeadlessSession& freshSession()
-{
+inline wsqt::HeadlessSession& freshSession() {
     static wsqt::HeadlessSession& session = *new wsqt::HeadlessSession;
     // A pointer a test left resting over a plot would keep its readout in the captions.
     session.leave();

@@ -49,7 +49,7 @@ inline Bytes chunk(const std::string& id, const Bytes& body) {
 }
 
 inline Bytes riffDeclaring(std::uint32_t declared, const std::string& form,
-                            std::initializer_list<Bytes> chunks) {
+                           std::initializer_list<Bytes> chunks) {
     Bytes body;
     putCode(body, form);
     for (const Bytes& c : chunks) body.insert(body.end(), c.begin(), c.end());

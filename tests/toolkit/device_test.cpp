@@ -12,8 +12,7 @@ constexpr uint32_t kBlack = 0xff000000u;
 
 using Points = std::set<std::pair<int, int>>;
 
-Points blackPoints(const WSDdev& device)
-{
+Points blackPoints(const WSDdev& device) {
     Points points;
     for (int y = 0; y < device.height(); ++y) {
         for (int x = 0; x < device.width(); ++x) {
@@ -23,8 +22,7 @@ Points blackPoints(const WSDdev& device)
     return points;
 }
 
-TEST(Device, SizingGivesAWhitePictureAndSetPixelAndRunsStoreOnlyInsideIt)
-{
+TEST(Device, SizingGivesAWhitePictureAndSetPixelAndRunsStoreOnlyInsideIt) {
     WSDdev device;
     device.setSize(4, 3);
     unsigned short w = 0, h = 0;
@@ -46,8 +44,7 @@ TEST(Device, SizingGivesAWhitePictureAndSetPixelAndRunsStoreOnlyInsideIt)
 }
 
 // Hand-worked lines; every other line is checked against the textbook one in line_runs_test.
-TEST(Device, LinesIncludeBothEndsAndKeepOnlyTheirVisiblePart)
-{
+TEST(Device, LinesIncludeBothEndsAndKeepOnlyTheirVisiblePart) {
     WSDdev device;
     const struct {
         short x1, y1, x2, y2;
@@ -63,7 +60,8 @@ TEST(Device, LinesIncludeBothEndsAndKeepOnlyTheirVisiblePart)
         device.beginDraw(0, 0, 6, 5, 1, 1);
         device.drawLine(c.x1, c.y1, c.x2, c.y2);
         device.endDraw();
-        EXPECT_EQ(blackPoints(device), c.expected) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
+        EXPECT_EQ(blackPoints(device), c.expected)
+            << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
     }
 }
 

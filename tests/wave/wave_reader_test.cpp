@@ -48,7 +48,7 @@ class ReaderTest : public testing::Test {
         delete[] siii;
         delete[] seliii;
         for (double** array : {&selRe, &selIm, &power, &phase}) {
-            delete[] *array;
+            delete[] * array;
             *array = nullptr;
         }
         siii = seliii = nullptr;
@@ -95,8 +95,10 @@ std::vector<FileCase> files() {
     for (std::size_t n : {0, 511, 512, 1000, 22050, 22051, 30000}) {
         const auto all = pattern(n);
         const auto kept = all.begin() + std::min<std::ptrdiff_t>(n, 22050);
-        cases.push_back({"mono_" + std::to_string(n), monoWave(all),
-                         n > 22050 ? kWaveLengthNotice : "", {all.begin(), kept}});
+        cases.push_back({"mono_" + std::to_string(n),
+                         monoWave(all),
+                         n > 22050 ? kWaveLengthNotice : "",
+                         {all.begin(), kept}});
     }
     for (std::uint16_t tag : {0, 3, 0xFFFE}) {
         cases.push_back({"format_tag_" + std::to_string(tag), with_format({.tag = tag}), "", s});
@@ -143,8 +145,7 @@ std::vector<FileCase> files() {
          short_format},
         // A short read is found before the fields are looked at.
         {"stereo_fmt_past_the_end",
-         riff("WAVE", {chunkDeclaring("fmt ", 100, formatRecord({.channels = 2}))}),
-         short_format},
+         riff("WAVE", {chunkDeclaring("fmt ", 100, formatRecord({.channels = 2}))}), short_format},
         {"no_data", riff("WAVE", {fmtChunk(), chunk("LIST", Bytes(8, 1))}), no_data},
         {"data_before_fmt", riff("WAVE", {data, fmtChunk()}), no_data},
         {"data_outside_the_riff", concat({riff("WAVE", {fmtChunk()}), data}), no_data},
@@ -155,22 +156,38 @@ std::vector<FileCase> files() {
         // A header's size is a claim: what is allocated is what the file holds, so even a
         // heap of a megabyte gives a short read.
         {"fmt_of_0xFFFFFFF0",
-         riff("WAVE", {chunkDeclaring("fmt ", 0xFFFFFFF0, formatRecord({}))}), short_format,
-         {}, "", 1 << 20},
+         riff("WAVE", {chunkDeclaring("fmt ", 0xFFFFFFF0, formatRecord({}))}),
+         short_format,
+         {},
+         "",
+         1 << 20},
         {"data_of_0xFFFFFFF0",
-         riff("WAVE", {fmtChunk(), chunkDeclaring("data", 0xFFFFFFF0, {1, 2, 3})}), short_data,
-         {}, "", 1 << 20},
+         riff("WAVE", {fmtChunk(), chunkDeclaring("data", 0xFFFFFFF0, {1, 2, 3})}),
+         short_data,
+         {},
+         "",
+         1 << 20},
         // The format record takes 16 bytes of the heap, then the data its size.
-        {"no_room_for_format", monoWave(s), "can not alloc heap memory for format data", {}, "",
+        {"no_room_for_format",
+         monoWave(s),
+         "can not alloc heap memory for format data",
+         {},
+         "",
          15},
         {"no_room_for_data", monoWave(s), "can not alloc heap memory for wave data", {}, "", 215},
         {"just_enough_room", monoWave(s), "", s, "", 216},
         {"no_data_needs_no_room", monoWave({}), "", {}, "", 16},
         // Files written by other programs.
-        {"written_elsewhere", {}, "", {2, -3, 5, -7},
+        {"written_elsewhere",
+         {},
+         "",
+         {2, -3, 5, -7},
          elsewhere + "hound__waveformatex-16bit-44100Hz-mono-extra.wav"},
         {"22050_hz_elsewhere", {}, rate, {}, elsewhere + "goaudio__kick.wav"},
-        {"32_bit_elsewhere", {}, bits, {},
+        {"32_bit_elsewhere",
+         {},
+         bits,
+         {},
          elsewhere + "scipy__test-44100Hz-le-1ch-4bytes-early-eof.wav"},
         // Only a regular file is read: a read from a device could never end.
         {"missing", {}, no_file, {}, "/nonexistent/folder/sound.wav"},
@@ -181,7 +198,9 @@ std::vector<FileCase> files() {
     return cases;
 }
 
-void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FileCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class WaveFile : public ReaderTest, public testing::WithParamInterface<FileCase> {};
 

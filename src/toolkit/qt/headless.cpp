@@ -1,10 +1,9 @@
 #include "toolkit/qt/headless.h"
-#include "toolkit/qt/headless_state.h"
 
 #include <QApplication>
-#include <QKeySequence>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QSlider>
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include "toolkit/WSCobjectList.h"
 #include "toolkit/WSapplication.h"
 #include "toolkit/WSbackend.h"
+#include "toolkit/qt/headless_state.h"
 #include "toolkit/qt/qt_peer.h"
 #include "toolkit/qt/qt_window_picture.h"
 
@@ -28,9 +28,7 @@ char* fake_argv[] = {fake_name, nullptr};
 
 }  // namespace
 
-
-HeadlessSession::HeadlessSession() : state_(std::make_unique<State>())
-{
+HeadlessSession::HeadlessSession() : state_(std::make_unique<State>()) {
     if (!QApplication::instance()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         owned_application_ = std::make_unique<QApplication>(fake_argc, fake_argv);
@@ -40,42 +38,41 @@ HeadlessSession::HeadlessSession() : state_(std::make_unique<State>())
     settle();
 }
 
-HeadlessSession::~HeadlessSession()
-{
+HeadlessSession::~HeadlessSession() {
     // The widgets outlive the session: the pointer leaves them with it, so that the next
     // session does not find an area still under a pointer that has gone.
     leave();
     WSinstallBackend(nullptr);
 }
 
-void HeadlessSession::settle() { QApplication::processEvents(); }
+void HeadlessSession::settle() {
+    QApplication::processEvents();
+}
 
-WSCbase* HeadlessSession::find(const char* instance_name)
-{
+WSCbase* HeadlessSession::find(const char* instance_name) {
     for (WSCbase* object : WSGIappObjectList()->all()) {
         if (std::strcmp(object->getInstanceName(), instance_name) == 0) return object;
     }
     return nullptr;
 }
 
-QWidget* HeadlessSession::qtWidget(const char* instance_name) { return widgetOf(find(instance_name)); }
+QWidget* HeadlessSession::qtWidget(const char* instance_name) {
+    return widgetOf(find(instance_name));
+}
 
-QWidget* mainWindowWidget()
-{
+QWidget* mainWindowWidget() {
     for (WSCbase* object : WSGIappObjectList()->all()) {
         if (object->cast("WSCmainWindow")) return widgetOf(object);
     }
     return nullptr;
 }
 
-void HeadlessSession::click(const char* instance_name)
-{
+void HeadlessSession::click(const char* instance_name) {
     if (auto* button = qobject_cast<QAbstractButton*>(qtWidget(instance_name))) button->click();
     settle();
 }
 
-bool HeadlessSession::choose(const char* instance_name, const char* item)
-{
+bool HeadlessSession::choose(const char* instance_name, const char* item) {
     auto* combo = qobject_cast<QComboBox*>(qtWidget(instance_name));
     const int index = combo ? combo->findText(QString::fromUtf8(item)) : -1;
     if (index < 0) return false;
@@ -85,8 +82,7 @@ bool HeadlessSession::choose(const char* instance_name, const char* item)
     return true;
 }
 
-void HeadlessSession::slide(const char* instance_name, int value)
-{
+void HeadlessSession::slide(const char* instance_name, int value) {
     auto* slider = qobject_cast<QSlider*>(qtWidget(instance_name));
     if (!slider || !slider->isEnabled()) return;
     slider->setSliderDown(true);
@@ -94,16 +90,14 @@ void HeadlessSession::slide(const char* instance_name, int value)
     settle();
 }
 
-void HeadlessSession::release(const char* instance_name)
-{
+void HeadlessSession::release(const char* instance_name) {
     auto* slider = qobject_cast<QSlider*>(qtWidget(instance_name));
     if (!slider || !slider->isSliderDown()) return;
     slider->setSliderDown(false);
     settle();
 }
 
-void HeadlessSession::key(const char* instance_name, int qt_key)
-{
+void HeadlessSession::key(const char* instance_name, int qt_key) {
     QWidget* widget = qtWidget(instance_name);
     if (!widget) return;
     widget->setFocus();
@@ -114,8 +108,7 @@ void HeadlessSession::key(const char* instance_name, int qt_key)
     settle();
 }
 
-void HeadlessSession::key(const char* instance_name, const char* key_name)
-{
+void HeadlessSession::key(const char* instance_name, const char* key_name) {
     // Qt spells the page keys PgUp and PgDown.
     QString name = QString::fromUtf8(key_name);
     name.replace(QLatin1String("Page"), QLatin1String("Pg"));
@@ -124,8 +117,7 @@ void HeadlessSession::key(const char* instance_name, const char* key_name)
     key(instance_name, sequence[0].key());
 }
 
-QImage HeadlessSession::grabWindow()
-{
+QImage HeadlessSession::grabWindow() {
     settle();
     return windowPicture(mainWindowWidget());
 }
@@ -134,12 +126,14 @@ QImage HeadlessSession::grabWindow()
 
 namespace wsqt {
 
-std::string HeadlessSession::windowPng() { return pngBytes(grabWindow()).toStdString(); }
+std::string HeadlessSession::windowPng() {
+    return pngBytes(grabWindow()).toStdString();
+}
 
-void HeadlessSession::quietQtMessages()
-{
+void HeadlessSession::quietQtMessages() {
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "Qt: %s\n", qPrintable(message));
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "Qt: %s\n", qPrintable(message));
     });
 }
 

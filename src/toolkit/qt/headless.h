@@ -15,7 +15,7 @@ namespace wsqt {
 // offscreen platform (unless a platform is chosen already), for tests and the command-line
 // tool. Acts on the real Qt widgets as a user would.
 class HeadlessSession {
-public:
+  public:
     HeadlessSession();
     ~HeadlessSession();
     HeadlessSession(const HeadlessSession&) = delete;
@@ -64,7 +64,7 @@ public:
     // messages still get through.
     static void quietQtMessages();
 
-private:
+  private:
     std::unique_ptr<QApplication> owned_application_;
     struct State;
     std::unique_ptr<State> state_;

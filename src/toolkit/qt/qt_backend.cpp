@@ -10,8 +10,7 @@
 
 namespace wsqt {
 
-std::unique_ptr<WSCpeer> QtBackend::realise(WSCbase& widget)
-{
+std::unique_ptr<WSCpeer> QtBackend::realise(WSCbase& widget) {
     const std::string_view kind = widget.getClassName();
     if (kind == "WSCmainWindow") return std::unique_ptr<WSCpeer>(makeMainWindowPeer(widget));
 
@@ -22,7 +21,8 @@ std::unique_ptr<WSCpeer> QtBackend::realise(WSCbase& widget)
     if (kind == "WSCvlabel") return std::unique_ptr<WSCpeer>(makeLabelPeer(widget, parent));
     if (kind == "WSCvslider") return std::unique_ptr<WSCpeer>(makeSliderPeer(widget, parent));
     if (kind == "WSCcomboBox") return std::unique_ptr<WSCpeer>(makeComboBoxPeer(widget, parent));
-    if (kind == "WSCvdrawingArea") return std::unique_ptr<WSCpeer>(makeDrawingAreaPeer(widget, parent));
+    if (kind == "WSCvdrawingArea")
+        return std::unique_ptr<WSCpeer>(makeDrawingAreaPeer(widget, parent));
     return nullptr;
 }
 

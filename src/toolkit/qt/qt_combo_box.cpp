@@ -14,20 +14,19 @@ namespace {
 constexpr int kLeftColumnWidth = 105;
 
 class ComboBoxPeer : public Peer {
-public:
-    ComboBoxPeer(WSCbase& owner, QComboBox* combo) : Peer(owner, combo), combo_(combo)
-    {
+  public:
+    ComboBoxPeer(WSCbase& owner, QComboBox* combo) : Peer(owner, combo), combo_(combo) {
         combo->setEditable(false);
         // Reached by Tab, never by a click, so a click leaves the keys with the slider.
         combo->setFocusPolicy(Qt::TabFocus);
         QObject::connect(combo, &QComboBox::activated, combo, [this](int index) {
-            this->owner().storeUserValue(_WSNlabelString(), combo_->itemText(index).toUtf8().constData());
+            this->owner().storeUserValue(_WSNlabelString(),
+                                         combo_->itemText(index).toUtf8().constData());
             this->owner().execProcedure(WSEV_ACTIVATE);
         });
     }
 
-    void propertyChanged(std::string_view name) override
-    {
+    void propertyChanged(std::string_view name) override {
         if (name == _WSNmenuItems()) {
             const QSignalBlocker quiet(combo_);
             combo_->clear();
@@ -41,18 +40,17 @@ public:
         Peer::propertyChanged(name);
     }
 
-protected:
-    QSize defaultSize() const override
-    {
+  protected:
+    QSize defaultSize() const override {
         const QSize hint = combo_->sizeHint();
         return {std::min(hint.width(), kLeftColumnWidth), hint.height()};
     }
 
-private:
-    void showChoice()
-    {
+  private:
+    void showChoice() {
         const QSignalBlocker quiet(combo_);
-        const int index = combo_->findText(QString::fromUtf8(owner().getProperty(_WSNlabelString()).text()));
+        const int index =
+            combo_->findText(QString::fromUtf8(owner().getProperty(_WSNlabelString()).text()));
         combo_->setCurrentIndex(index);
     }
 
@@ -61,8 +59,7 @@ private:
 
 }  // namespace
 
-Peer* makeComboBoxPeer(WSCbase& owner, QWidget* parent)
-{
+Peer* makeComboBoxPeer(WSCbase& owner, QWidget* parent) {
     return new ComboBoxPeer(owner, new QComboBox(parent));
 }
 

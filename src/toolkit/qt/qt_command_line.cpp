@@ -5,9 +5,9 @@
 
 namespace wsqt {
 
-DesktopCommandLine readCommandLine(const QStringList& arguments, const WSdesktop& description)
-{
-    const QString program = arguments.isEmpty() ? QString() : QFileInfo(arguments.constFirst()).fileName();
+DesktopCommandLine readCommandLine(const QStringList& arguments, const WSdesktop& description) {
+    const QString program =
+        arguments.isEmpty() ? QString() : QFileInfo(arguments.constFirst()).fileName();
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromStdString(description.summary));
     const QCommandLineOption help = parser.addHelpOption();
@@ -17,7 +17,9 @@ DesktopCommandLine readCommandLine(const QStringList& arguments, const WSdesktop
 
     DesktopCommandLine result;
     if (!parser.parse(arguments)) {
-        result.err = QStringLiteral("%1: %2 (see %1 --help)\n").arg(program, parser.errorText()).toStdString();
+        result.err = QStringLiteral("%1: %2 (see %1 --help)\n")
+                         .arg(program, parser.errorText())
+                         .toStdString();
         result.exit_code = kExitUsage;
         return result;
     }
@@ -25,13 +27,15 @@ DesktopCommandLine readCommandLine(const QStringList& arguments, const WSdesktop
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Qt names the program by the path it was started with; the usage line by its name.
         const QString text = parser.helpText();
-        result.out = (QStringLiteral("Usage: ") + program + text.mid(text.indexOf(QStringLiteral(" [options]"))))
+        result.out = (QStringLiteral("Usage: ") + program +
+                      text.mid(text.indexOf(QStringLiteral(" [options]"))))
                          .toStdString();
         result.exit_code = 0;
         return result;
     }
     if (parser.isSet(version)) {
-        result.out = (program + QLatin1Char(' ') + QString::fromStdString(description.version) + QLatin1Char('\n'))
+        result.out = (program + QLatin1Char(' ') + QString::fromStdString(description.version) +
+                      QLatin1Char('\n'))
                          .toStdString();
         result.exit_code = 0;
         return result;
@@ -47,8 +51,7 @@ DesktopCommandLine readCommandLine(const QStringList& arguments, const WSdesktop
     return result;
 }
 
-std::optional<QString> textOnlyOption(int argc, char** argv)
-{
+std::optional<QString> textOnlyOption(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == QLatin1String("--")) break;

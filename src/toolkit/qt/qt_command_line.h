@@ -11,8 +11,8 @@ namespace wsqt {
 // What the program's own command line asks for, once Qt has taken its options (-platform,
 // -style …) out: "[FILE]", --help or --version.
 struct DesktopCommandLine {
-    std::string out, err;           // to print before anything else
-    std::optional<int> exit_code;   // set: exit at once with it, no window
+    std::string out, err;             // to print before anything else
+    std::optional<int> exit_code;     // set: exit at once with it, no window
     std::optional<std::string> file;  // to open once the window is shown
 };
 

@@ -31,26 +31,27 @@ constexpr int kRepeatIntervalMs = 50;
 
 const QString kLastFolderKey = QStringLiteral("lastFolder");
 
-WSCbase* widgetNamed(const std::string& name)
-{
+WSCbase* widgetNamed(const std::string& name) {
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         if (name == widget->getInstanceName()) return widget;
     }
     return nullptr;
 }
 
-QWidget* qtWidgetNamed(const std::string& name) { return widgetOf(widgetNamed(name)); }
+QWidget* qtWidgetNamed(const std::string& name) {
+    return widgetOf(widgetNamed(name));
+}
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
-QSettings settingsOf(const WSdesktop& description)
-{
+QSettings settingsOf(const WSdesktop& description) {
     return QSettings(qt(description.application_name), qt(description.application_name));
 }
 
 // The local file a drop carries first, or nothing.
-std::optional<QString> droppedFile(const QMimeData* data)
-{
+std::optional<QString> droppedFile(const QMimeData* data) {
     if (!data || !data->hasUrls() || data->urls().isEmpty()) return std::nullopt;
     const QUrl& first = data->urls().constFirst();
     if (!first.isLocalFile()) return std::nullopt;
@@ -59,15 +60,16 @@ std::optional<QString> droppedFile(const QMimeData* data)
 
 }  // namespace
 
-void prepareApplication(const WSdesktop& description)
-{
-    if (!description.application_name.empty()) QGuiApplication::setApplicationName(qt(description.application_name));
-    if (!description.desktop_id.empty()) QGuiApplication::setDesktopFileName(qt(description.desktop_id));
+void prepareApplication(const WSdesktop& description) {
+    if (!description.application_name.empty())
+        QGuiApplication::setApplicationName(qt(description.application_name));
+    if (!description.desktop_id.empty())
+        QGuiApplication::setDesktopFileName(qt(description.desktop_id));
     if (!description.icon.empty()) QApplication::setWindowIcon(QIcon(qt(description.icon)));
 }
 
-Desktop::Desktop(const WSdesktop& description) : description_(description), window_(qtWidgetNamed(description.main_window))
-{
+Desktop::Desktop(const WSdesktop& description)
+    : description_(description), window_(qtWidgetNamed(description.main_window)) {
     if (!window_) return;
 
     WSCfileSelect* file_dialog = WSGIappFileSelect();
@@ -83,9 +85,11 @@ Desktop::Desktop(const WSdesktop& description) : description_(description), wind
     window_->installEventFilter(this);
 
     addShortcut(description_.open_shortcut, [this] {
-        if (WSCbase* open = widgetNamed(description_.open_widget)) open->execProcedure(WSEV_ACTIVATE);
+        if (WSCbase* open = widgetNamed(description_.open_widget))
+            open->execProcedure(WSEV_ACTIVATE);
     });
-    for (const std::string& keys : description_.close_shortcuts) addShortcut(keys, [this] { window_->close(); });
+    for (const std::string& keys : description_.close_shortcuts)
+        addShortcut(keys, [this] { window_->close(); });
     addShortcut(description_.help_shortcut, [this] { showHelp(); });
     for (const WSdesktopExport& what : description_.exports) {
         addShortcut(what.save_shortcut, [this, &what] { saveExport(description_, what, window_); });
@@ -117,13 +121,13 @@ Desktop::Desktop(const WSdesktop& description) : description_(description), wind
 
     if (description_.tool_tip) {
         for (WSCbase* widget : WSGIappObjectList()->all()) {
-            if (QWidget* shown = widgetOf(widget); shown && shown != window_) shown->installEventFilter(this);
+            if (QWidget* shown = widgetOf(widget); shown && shown != window_)
+                shown->installEventFilter(this);
         }
     }
 }
 
-Desktop::~Desktop()
-{
+Desktop::~Desktop() {
     WSGIappFileSelect()->setFolderListener(nullptr);
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         if (QWidget* shown = widgetOf(widget)) shown->removeEventFilter(this);
@@ -133,15 +137,15 @@ Desktop::~Desktop()
         if (QWidget* area = qtWidgetNamed(name)) area->setContextMenuPolicy(Qt::DefaultContextMenu);
     }
     for (const std::string& name : description_.repeating_buttons) {
-        if (auto* button = qobject_cast<QAbstractButton*>(qtWidgetNamed(name))) button->setAutoRepeat(false);
+        if (auto* button = qobject_cast<QAbstractButton*>(qtWidgetNamed(name)))
+            button->setAutoRepeat(false);
     }
     for (const QPointer<QShortcut>& shortcut : shortcuts_) delete shortcut.data();
     delete menu_.data();
     delete help_.data();
 }
 
-void Desktop::addShortcut(const std::string& keys, std::function<void()> action)
-{
+void Desktop::addShortcut(const std::string& keys, std::function<void()> action) {
     if (keys.empty()) return;
     auto* shortcut = new QShortcut(QKeySequence(qt(keys)), window_);
     shortcut->setContext(Qt::WindowShortcut);
@@ -149,12 +153,12 @@ void Desktop::addShortcut(const std::string& keys, std::function<void()> action)
     shortcuts_.emplace_back(shortcut);
 }
 
-void Desktop::showContextMenu(QWidget* area, const QPoint& place)
-{
+void Desktop::showContextMenu(QWidget* area, const QPoint& place) {
     delete menu_.data();
     menu_ = new QMenu(window_);
     menu_->setAttribute(Qt::WA_DeleteOnClose);
-    const auto add = [this](const std::string& label, const std::string& keys, bool enabled, auto run) {
+    const auto add = [this](const std::string& label, const std::string& keys, bool enabled,
+                            auto run) {
         QAction* action = menu_->addAction(qt(label));
         action->setShortcut(QKeySequence(qt(keys)));
         action->setEnabled(enabled);
@@ -165,16 +169,16 @@ void Desktop::showContextMenu(QWidget* area, const QPoint& place)
             [this, &what] { saveExport(description_, what, window_); });
     }
     for (const WSdesktopExport& what : description_.exports) {
-        add(what.copy_label, what.copy_shortcut, exportAvailable(what), [this, &what] { copyExport(what, window_); });
+        add(what.copy_label, what.copy_shortcut, exportAvailable(what),
+            [this, &what] { copyExport(what, window_); });
     }
     menu_->popup(area->mapToGlobal(place));
 }
 
-void Desktop::showHelp()
-{
+void Desktop::showHelp() {
     if (!help_) {
-        help_ = new QMessageBox(QMessageBox::NoIcon, qt(description_.help_title), qt(description_.help_text),
-                                QMessageBox::Close, window_);
+        help_ = new QMessageBox(QMessageBox::NoIcon, qt(description_.help_title),
+                                qt(description_.help_text), QMessageBox::Close, window_);
         help_->setTextFormat(Qt::PlainText);
         help_->setModal(false);
     }
@@ -182,8 +186,7 @@ void Desktop::showHelp()
     help_->raise();
 }
 
-bool Desktop::eventFilter(QObject* watched, QEvent* event)
-{
+bool Desktop::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDragMoveEvent*>(event);
@@ -196,12 +199,12 @@ bool Desktop::eventFilter(QObject* watched, QEvent* event)
         }
         if (event->type() == QEvent::Drop) return dropFile(event);
     }
-    if (event->type() == QEvent::ToolTip) return showToolTip(qobject_cast<QWidget*>(watched), event);
+    if (event->type() == QEvent::ToolTip)
+        return showToolTip(qobject_cast<QWidget*>(watched), event);
     return QObject::eventFilter(watched, event);
 }
 
-bool Desktop::dropFile(QEvent* event)
-{
+bool Desktop::dropFile(QEvent* event) {
     auto* drop = static_cast<QDropEvent*>(event);
     const std::optional<QString> file = droppedFile(drop->mimeData());
     if (!file) {
@@ -213,8 +216,7 @@ bool Desktop::dropFile(QEvent* event)
     return true;
 }
 
-bool Desktop::showToolTip(QWidget* widget, QEvent* event)
-{
+bool Desktop::showToolTip(QWidget* widget, QEvent* event) {
     for (WSCbase* owner : WSGIappObjectList()->all()) {
         if (widgetOf(owner) != widget) continue;
         const std::string text = description_.tool_tip(*owner);

@@ -25,14 +25,14 @@ void prepareApplication(const WSdesktop& description);
 // the folder of the last file loaded, kept in the user's configuration folder (QSettings)
 // from one run to the next. Detaches when destroyed.
 class Desktop : public QObject {
-public:
+  public:
     explicit Desktop(const WSdesktop& description);
     ~Desktop() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void addShortcut(const std::string& keys, std::function<void()> action);
     void showContextMenu(QWidget* area, const QPoint& place);
     void showHelp();

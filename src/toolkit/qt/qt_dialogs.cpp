@@ -14,35 +14,34 @@ namespace wsqt {
 
 namespace {
 
-QPoint placeOf(const WSCbase& dialog)
-{
+QPoint placeOf(const WSCbase& dialog) {
     return {intProperty(dialog, _WSNx()).value_or(0), intProperty(dialog, _WSNy()).value_or(0)};
 }
 
 }  // namespace
 
-QString startFolder(const std::string& kept_folder)
-{
+QString startFolder(const std::string& kept_folder) {
     if (kept_folder.empty()) return QDir::currentPath();
     const QString folder = QString::fromStdString(kept_folder);
     return QDir(folder).exists() ? folder : QDir::homePath();
 }
 
-std::optional<std::string> QtBackend::runFileDialog(WSCfileSelect& dialog)
-{
+std::optional<std::string> QtBackend::runFileDialog(WSCfileSelect& dialog) {
     QFileDialog chooser(QApplication::activeWindow(), QStringLiteral("select WAVE"));
     // Qt's own dialog, so that it can be placed and driven the same way everywhere.
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setFileMode(QFileDialog::ExistingFile);
-    chooser.setNameFilters({QStringLiteral("WAVE files (*.wav *.WAV)"), QStringLiteral("All files (*)")});
+    chooser.setNameFilters(
+        {QStringLiteral("WAVE files (*.wav *.WAV)"), QStringLiteral("All files (*)")});
     chooser.setDirectory(startFolder(dialog.lastDirectory()));
     chooser.move(placeOf(dialog));
-    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return std::nullopt;
     return chooser.selectedFiles().constFirst().toStdString();
 }
 
-std::optional<std::string> QtBackend::runSaveDialog(const std::string& proposed_path, const std::string& filter)
-{
+std::optional<std::string> QtBackend::runSaveDialog(const std::string& proposed_path,
+                                                    const std::string& filter) {
     // The platform's own dialog: saving is where users expect their desktop's choices.
     const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
                                                       QString::fromStdString(proposed_path),
@@ -51,8 +50,7 @@ std::optional<std::string> QtBackend::runSaveDialog(const std::string& proposed_
     return path.toStdString();
 }
 
-void QtBackend::runMessageDialog(WSCmessageDialog& dialog)
-{
+void QtBackend::runMessageDialog(WSCmessageDialog& dialog) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QStringLiteral("Sefaro"));
     box.setText(QString::fromUtf8(dialog.getProperty(_WSNlabelString()).text()));

@@ -16,8 +16,7 @@ namespace wsqt {
 namespace {
 
 // The band's columns of the picture, tinted; the picture itself stays as it is.
-void paintBand(QPainter& painter, const QImage& picture, const WSband& band)
-{
+void paintBand(QPainter& painter, const QImage& picture, const WSband& band) {
     const int first = std::max(band.first_column, 0);
     const int last = std::min(band.last_column, picture.width() - 1);
     if (first > last) return;
@@ -30,25 +29,22 @@ void paintBand(QPainter& painter, const QImage& picture, const WSband& band)
 }
 
 class AreaWidget : public QWidget {
-public:
-    AreaWidget(QWidget* parent, WSCvdrawingArea& owner) : QWidget(parent), owner_(owner)
-    {
+  public:
+    AreaWidget(QWidget* parent, WSCvdrawingArea& owner) : QWidget(parent), owner_(owner) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setMouseTracking(true);  // moves without a button held reach the readout too
     }
 
     // The program's own expose just put a new picture into the window device: the paint it
     // asks for shows that picture without raising expose, and so copying it, once more.
-    void showNewPicture()
-    {
+    void showNewPicture() {
         if (painting_) return;
         picture_is_new_ = true;
         update();
     }
 
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
+  protected:
+    void paintEvent(QPaintEvent*) override {
         if (!picture_is_new_) {
             painting_ = true;
             owner_.execProcedure(WSEV_EXPOSE);
@@ -63,22 +59,28 @@ protected:
         }
     }
 
-    void mouseMoveEvent(QMouseEvent* event) override { raise(WSEV_POINTER_MOVE, event->position().toPoint()); }
-
-    void mousePressEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton) raise(WSEV_POINTER_PRESS, event->position().toPoint());
+    void mouseMoveEvent(QMouseEvent* event) override {
+        raise(WSEV_POINTER_MOVE, event->position().toPoint());
     }
 
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton) raise(WSEV_POINTER_RELEASE, event->position().toPoint());
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton)
+            raise(WSEV_POINTER_PRESS, event->position().toPoint());
     }
 
-    void leaveEvent(QEvent*) override { owner_.raisePointerEvent(WSEV_POINTER_LEAVE, owner_.pointer().x, owner_.pointer().y); }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton)
+            raise(WSEV_POINTER_RELEASE, event->position().toPoint());
+    }
 
-private:
-    void raise(long event, QPoint position) { owner_.raisePointerEvent(event, position.x(), position.y()); }
+    void leaveEvent(QEvent*) override {
+        owner_.raisePointerEvent(WSEV_POINTER_LEAVE, owner_.pointer().x, owner_.pointer().y);
+    }
+
+  private:
+    void raise(long event, QPoint position) {
+        owner_.raisePointerEvent(event, position.x(), position.y());
+    }
 
     WSCvdrawingArea& owner_;
     bool painting_ = false;
@@ -86,26 +88,24 @@ private:
 };
 
 class DrawingAreaPeer : public Peer {
-public:
+  public:
     DrawingAreaPeer(WSCbase& owner, AreaWidget* area) : Peer(owner, area), area_(area) {}
 
     void pictureChanged() override { area_->showNewPicture(); }
 
-    void propertyChanged(std::string_view name) override
-    {
+    void propertyChanged(std::string_view name) override {
         Peer::propertyChanged(name);
         // The window device still holds the picture; only the band over it moved.
         if (name == _WSNoverlayBand()) area_->showNewPicture();
     }
 
-private:
+  private:
     AreaWidget* area_;
 };
 
 }  // namespace
 
-Peer* makeDrawingAreaPeer(WSCbase& owner, QWidget* parent)
-{
+Peer* makeDrawingAreaPeer(WSCbase& owner, QWidget* parent) {
     auto* area = dynamic_cast<WSCvdrawingArea*>(&owner);
     if (!area) return nullptr;
     return new DrawingAreaPeer(owner, new AreaWidget(parent, *area));

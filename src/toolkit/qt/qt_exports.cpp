@@ -19,14 +19,13 @@ namespace {
 // program's own messages do.
 constexpr int kMessageOffset = 20;
 
-QByteArray bytesOf(const WSdesktopExport& what, QWidget* window)
-{
-    if (what.content == WSdesktopExport::Content::windowPicture) return pngBytes(windowPicture(window));
+QByteArray bytesOf(const WSdesktopExport& what, QWidget* window) {
+    if (what.content == WSdesktopExport::Content::windowPicture)
+        return pngBytes(windowPicture(window));
     return QByteArray::fromStdString(what.text ? what.text() : std::string());
 }
 
-void showFailure(const QString& text, QWidget* window)
-{
+void showFailure(const QString& text, QWidget* window) {
     WSCmessageDialog* message = WSGIappMessageDialog();
     const QPoint place = window ? window->pos() + QPoint(kMessageOffset, kMessageOffset) : QPoint();
     message->setPropertyV(_WSNx(), QByteArray::number(place.x()).constData());
@@ -37,33 +36,38 @@ void showFailure(const QString& text, QWidget* window)
 
 }  // namespace
 
-bool exportAvailable(const WSdesktopExport& what) { return !what.available || what.available(); }
+bool exportAvailable(const WSdesktopExport& what) {
+    return !what.available || what.available();
+}
 
-void saveExport(const WSdesktop& description, const WSdesktopExport& what, QWidget* window)
-{
+void saveExport(const WSdesktop& description, const WSdesktopExport& what, QWidget* window) {
     if (!exportAvailable(what)) return;
-    const QString name = QString::fromStdString(description.proposed_name ? description.proposed_name(what.suffix)
-                                                                          : "untitled." + what.suffix);
+    const QString name =
+        QString::fromStdString(description.proposed_name ? description.proposed_name(what.suffix)
+                                                         : "untitled." + what.suffix);
     const QString proposed = QDir(startFolder(WSGIappFileSelect()->lastDirectory())).filePath(name);
-    const std::optional<std::string> chosen = WSGFchooseSaveFile(proposed.toStdString(), what.filter);
+    const std::optional<std::string> chosen =
+        WSGFchooseSaveFile(proposed.toStdString(), what.filter);
     if (!chosen) return;
 
     const QString path = QString::fromStdString(*chosen);
     const QByteArray bytes = bytesOf(what, window);
     QSaveFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString why = bytes.isEmpty() ? QStringLiteral("nothing to write") : file.errorString();
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
+        const QString why =
+            bytes.isEmpty() ? QStringLiteral("nothing to write") : file.errorString();
         showFailure(QStringLiteral("Cannot save %1: %2").arg(path, why), window);
     }
 }
 
-void copyExport(const WSdesktopExport& what, QWidget* window)
-{
+void copyExport(const WSdesktopExport& what, QWidget* window) {
     if (!exportAvailable(what)) return;
     if (what.content == WSdesktopExport::Content::windowPicture) {
         QGuiApplication::clipboard()->setImage(windowPicture(window));
     } else {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(what.text ? what.text() : std::string()));
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(what.text ? what.text() : std::string()));
     }
 }
 

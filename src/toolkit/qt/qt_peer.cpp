@@ -1,9 +1,8 @@
 #include "toolkit/qt/qt_peer.h"
 
-#include <climits>
-
 #include <QCursor>
 #include <QToolTip>
+#include <climits>
 
 #include "numbers/whole_number.h"
 #include "toolkit/WSCbase.h"
@@ -11,8 +10,7 @@
 
 namespace wsqt {
 
-std::optional<int> intProperty(const WSCbase& widget, const char* name)
-{
+std::optional<int> intProperty(const WSCbase& widget, const char* name) {
     const std::optional<long> value = wholeNumber(widget.getProperty(name).text());
     if (!value || *value < INT_MIN || *value > INT_MAX) return std::nullopt;
     return static_cast<int>(*value);
@@ -20,16 +18,16 @@ std::optional<int> intProperty(const WSCbase& widget, const char* name)
 
 Peer::Peer(WSCbase& owner, QWidget* widget) : owner_(owner), widget_(widget) {}
 
-Peer::~Peer()
-{
+Peer::~Peer() {
     // The Qt widget calls back into its owner, so it must not outlive it.
     delete widget_.data();
 }
 
-QSize Peer::defaultSize() const { return widget_ ? widget_->sizeHint() : QSize(); }
+QSize Peer::defaultSize() const {
+    return widget_ ? widget_->sizeHint() : QSize();
+}
 
-void Peer::applyGeometry()
-{
+void Peer::applyGeometry() {
     if (!widget_) return;
     // An unset size is the default size; a size that is no number is 0. The default size
     // measures the text: only worth it when the table sets no size.
@@ -43,8 +41,7 @@ void Peer::applyGeometry()
     widget_->setGeometry(x, y, w, h);
 }
 
-void Peer::propertyChanged(std::string_view name)
-{
+void Peer::propertyChanged(std::string_view name) {
     if (!widget_) return;
     if (name == _WSNx() || name == _WSNy() || name == _WSNwidth() || name == _WSNheight()) {
         applyGeometry();
@@ -55,17 +52,16 @@ void Peer::propertyChanged(std::string_view name)
         const QString text = QString::fromUtf8(owner_.getProperty(_WSNtoolTip()).text());
         widget_->setToolTip(text);
         // A tooltip already shown follows the pointer's readout instead of going stale.
-        if (QToolTip::isVisible() && widget_->underMouse()) QToolTip::showText(QCursor::pos(), text, widget_);
+        if (QToolTip::isVisible() && widget_->underMouse())
+            QToolTip::showText(QCursor::pos(), text, widget_);
     }
 }
 
-void Peer::visibilityChanged(bool visible)
-{
+void Peer::visibilityChanged(bool visible) {
     if (widget_) widget_->setVisible(visible);
 }
 
-QWidget* widgetOf(const WSCbase* object)
-{
+QWidget* widgetOf(const WSCbase* object) {
     const auto* peer = object ? dynamic_cast<const Peer*>(object->peer()) : nullptr;
     return peer ? peer->widget() : nullptr;
 }

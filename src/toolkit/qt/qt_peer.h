@@ -13,7 +13,7 @@ namespace wsqt {
 // Shows one widget's table as a Qt widget: position, size and visibility here; what is
 // particular to a class in the subclasses. Changes made here never raise events.
 class Peer : public WSCpeer {
-public:
+  public:
     Peer(WSCbase& owner, QWidget* widget);
     ~Peer() override;
 
@@ -24,12 +24,12 @@ public:
     QWidget* widget() const { return widget_; }
     WSCbase& owner() const { return owner_; }
 
-protected:
+  protected:
     // The size a widget takes when its table sets none.
     virtual QSize defaultSize() const;
     void applyGeometry();
 
-private:
+  private:
     WSCbase& owner_;
     QPointer<QWidget> widget_;
 };

@@ -16,24 +16,25 @@ constexpr int kLeftColumnWidth = 105;
 // Room a button needs beside its text for its frame.
 constexpr int kButtonPadding = 16;
 
-QString fullText(const WSCbase& owner) { return QString::fromUtf8(owner.getProperty(_WSNlabelString()).text()); }
+QString fullText(const WSCbase& owner) {
+    return QString::fromUtf8(owner.getProperty(_WSNlabelString()).text());
+}
 
-void setShownText(QWidget* widget, const QString& text)
-{
+void setShownText(QWidget* widget, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
 }
 
 class MainWindowPeer : public Peer {
-public:
+  public:
     using Peer::Peer;
 
-    void propertyChanged(std::string_view name) override
-    {
+    void propertyChanged(std::string_view name) override {
         QWidget* window = widget();
         if (!window) return;
         if (name == _WSNtitleString()) {
-            window->setWindowTitle(QString::fromUtf8(owner().getProperty(_WSNtitleString()).text()));
+            window->setWindowTitle(
+                QString::fromUtf8(owner().getProperty(_WSNtitleString()).text()));
         } else if (name == _WSNwidth() || name == _WSNheight()) {
             const unsigned short w = owner().getProperty(_WSNwidth());
             const unsigned short h = owner().getProperty(_WSNheight());
@@ -49,8 +50,7 @@ public:
 
 TextPeer::TextPeer(WSCbase& owner, QWidget* widget) : Peer(owner, widget) {}
 
-QSize TextPeer::defaultSize() const
-{
+QSize TextPeer::defaultSize() const {
     QWidget* w = widget();
     if (!w) return {};
     const int padding = qobject_cast<QAbstractButton*>(w) ? kButtonPadding : 2;
@@ -59,8 +59,7 @@ QSize TextPeer::defaultSize() const
     return {std::min(text_width, kLeftColumnWidth), height};
 }
 
-void TextPeer::propertyChanged(std::string_view name)
-{
+void TextPeer::propertyChanged(std::string_view name) {
     Peer::propertyChanged(name);
     if (name == _WSNlabelString()) {
         applyGeometry();
@@ -70,8 +69,7 @@ void TextPeer::propertyChanged(std::string_view name)
     }
 }
 
-void TextPeer::showText()
-{
+void TextPeer::showText() {
     QWidget* w = widget();
     if (!w) return;
     const QString text = fullText(owner());
@@ -82,23 +80,24 @@ void TextPeer::showText()
     w->setToolTip(fits ? QString() : text);
 }
 
-TextPeer* makeButtonPeer(WSCbase& owner, QWidget* parent)
-{
+TextPeer* makeButtonPeer(WSCbase& owner, QWidget* parent) {
     auto* button = new QPushButton(parent);
     button->setAutoDefault(false);
     // Reached by Tab, never by a click, so a click leaves the keys with the slider.
     button->setFocusPolicy(Qt::TabFocus);
-    QObject::connect(button, &QPushButton::clicked, button, [&owner] { owner.execProcedure(WSEV_ACTIVATE); });
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [&owner] { owner.execProcedure(WSEV_ACTIVATE); });
     return new TextPeer(owner, button);
 }
 
-TextPeer* makeLabelPeer(WSCbase& owner, QWidget* parent)
-{
+TextPeer* makeLabelPeer(WSCbase& owner, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     return new TextPeer(owner, label);
 }
 
-Peer* makeMainWindowPeer(WSCbase& owner) { return new MainWindowPeer(owner, new QWidget); }
+Peer* makeMainWindowPeer(WSCbase& owner) {
+    return new MainWindowPeer(owner, new QWidget);
+}
 
 }  // namespace wsqt

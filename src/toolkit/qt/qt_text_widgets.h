@@ -7,14 +7,14 @@ namespace wsqt {
 // A button or label: shows _WSNlabelString. Without a set size it is as wide as its text
 // within the left column; text that does not fit is elided, with the whole text as tooltip.
 class TextPeer : public Peer {
-public:
+  public:
     TextPeer(WSCbase& owner, QWidget* widget);
     void propertyChanged(std::string_view name) override;
 
-protected:
+  protected:
     QSize defaultSize() const override;
 
-private:
+  private:
     void showText();
 };
 

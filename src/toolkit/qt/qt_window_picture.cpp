@@ -17,8 +17,7 @@ namespace {
 
 // What the pointer shows over an area (a readout, say) is no part of the program's state:
 // the areas under the pointer hear it leave, as when it moves off them, before the picture.
-void leaveAreas(QWidget* window)
-{
+void leaveAreas(QWidget* window) {
     for (WSCbase* object : WSGIappObjectList()->all()) {
         if (std::strcmp(object->getClassName(), "WSCvdrawingArea") != 0) continue;
         auto* area = static_cast<WSCvdrawingArea*>(object);
@@ -30,8 +29,7 @@ void leaveAreas(QWidget* window)
 
 }  // namespace
 
-QImage windowPicture(QWidget* window)
-{
+QImage windowPicture(QWidget* window) {
     if (!window) return {};
     leaveAreas(window);
     QPointer<QWidget> focused = QApplication::focusWidget();
@@ -45,11 +43,11 @@ QImage windowPicture(QWidget* window)
     return picture;
 }
 
-QByteArray pngBytes(const QImage& picture)
-{
+QByteArray pngBytes(const QImage& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return {};
+    if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+        return {};
     return bytes;
 }
 

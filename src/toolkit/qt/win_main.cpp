@@ -8,8 +8,7 @@
 #include "toolkit/qt/qt_desktop.h"
 
 // Uses the application the caller made, if any (it may have read its command line first).
-int _win_main(int argc, char** argv)
-{
+int _win_main(int argc, char** argv) {
     std::optional<QApplication> owned;
     if (!QApplication::instance()) owned.emplace(argc, argv);
     wsqt::prepareApplication(WSGIdesktop());
