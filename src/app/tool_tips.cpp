@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "names/window_names.h"
+#include "numbers/whole_number.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
@@ -19,8 +20,7 @@ std::string formatted(const char* format, double value) {
 
 // The label's text as a count of samples; its text holds one once a file is loaded.
 long labelNumber(const WSCbase& label) {
-    long value = 0;
-    return std::sscanf(label.getProperty(_WSNlabelString()).text(), "%ld", &value) == 1 ? value : 0;
+    return leadingWholeNumber(label.getProperty(_WSNlabelString()).text()).value_or(0);
 }
 
 double seconds(long samples) {

@@ -6,13 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/arguments.h"
 #include "cli/atomic_file.h"
 #include "cli/cli_commands.h"
-#include "cli/cli_window.h"
-#include "cli/file_batch.h"
-#include "cli/segment_display.h"
-#include "cli/segment_request.h"
+#include "cli/segment_batch.h"
+#include "report/export_name.h"
 
 // sefaro-cli render FILE [--size N] [--position P] -o OUT.png, or FILE… -o DIR: the whole
 // window, as it shows that segment, grabbed from the window itself and saved as a PNG.
@@ -27,10 +24,8 @@ std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentReque
     std::vector<std::string> names;
     std::set<std::string> taken;
     for (const std::string& file : batch.files) {
-        std::string stem = std::filesystem::path(file).filename().string();
-        if (stem.size() > 4 && stem.ends_with(".wav")) stem.resize(stem.size() - 4);
-        const std::string base =
-            stem + '-' + std::to_string(segment.size) + '-' + std::to_string(segment.position);
+        const std::string base = exportStem(std::filesystem::path(file).filename().string(),
+                                            segment.size, segment.position);
         std::string name = base + ".png";
         for (int n = 2; taken.contains(name); ++n) name = base + '-' + std::to_string(n) + ".png";
         taken.insert(name);
@@ -45,22 +40,16 @@ std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentReque
 }  // namespace
 
 int runRender(int argc, char** argv) {
-    std::string error;
-    const auto arguments =
-        splitArguments(argc, argv, fileBatchSyntax({"size", "position", "o"}), error);
-    if (!arguments) return commandUsageError(kCommand, error);
-    int failure = kExitOk;
-    const auto batch = fileBatch(*arguments, error, failure);
-    if (!batch) return commandFailure(kCommand, error, failure);
-    const auto segment = segmentRequest(*arguments, error);
-    if (!segment) return commandUsageError(kCommand, error);
-    const std::string* output = arguments->option("o");
+    int exit_code = kExitOk;
+    const auto batch = segmentBatch(kCommand, argc, argv, {"o"}, exit_code);
+    if (!batch) return exit_code;
+    const std::string* output = batch->arguments.option("o");
     if (!output || output->empty())
-        return commandUsageError(kCommand,
-                                 batch->many_files ? "-o DIR is missing" : "-o OUT.png is missing");
+        return commandUsageError(
+            kCommand, batch->batch.many_files ? "-o DIR is missing" : "-o OUT.png is missing");
 
     std::vector<std::string> paths{*output}, notes{""};
-    if (batch->many_files) {
+    if (batch->batch.many_files) {
         std::error_code failed;
         std::filesystem::create_directories(*output, failed);
         if (failed || !std::filesystem::is_directory(*output)) {
@@ -69,15 +58,12 @@ int runRender(int argc, char** argv) {
                                 kExitFailed);
         }
         notes.clear();
-        paths = pictureNames(*batch, *segment, *output, notes);
+        paths = pictureNames(batch->batch, batch->segment, *output, notes);
     }
 
     std::unique_ptr<CliWindow> window;
     const auto work = [&](std::size_t index) {
-        if (!window) window = std::make_unique<CliWindow>();
-        SegmentRequest request = *segment;
-        request.file = batch->files[index];
-        FileReport report = showSegment(*window, request);
+        FileReport report = showBatchSegment(window, *batch, index);
         if (!notes[index].empty()) report.messages.push_back(notes[index]);
         if (report.exit_code != kExitOk) return report;
         const std::string png = window->windowPng();
@@ -89,5 +75,5 @@ int runRender(int argc, char** argv) {
         }
         return report;
     };
-    return runFileBatch(kCommand, *batch, "", work);
+    return runFileBatch(kCommand, batch->batch, "", work);
 }

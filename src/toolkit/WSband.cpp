@@ -1,6 +1,8 @@
 #include "toolkit/WSband.h"
 
-#include <charconv>
+#include <limits>
+
+#include "numbers/whole_number.h"
 
 namespace {
 
@@ -22,15 +24,14 @@ std::string bandText(const WSband& band) {
 std::optional<WSband> parseBand(std::string_view text) {
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos) return std::nullopt;
-    WSband band;
-    const char* end = text.data() + text.size();
-    const auto first = std::from_chars(text.data(), text.data() + comma, band.first_column);
-    const auto last = std::from_chars(text.data() + comma + 1, end, band.last_column);
-    if (first.ec != std::errc() || first.ptr != text.data() + comma || last.ec != std::errc() ||
-        last.ptr != end || band.first_column > band.last_column) {
-        return std::nullopt;
-    }
-    return band;
+    const std::optional<long> first = wholeNumber(text.substr(0, comma));
+    const std::optional<long> last = wholeNumber(text.substr(comma + 1));
+    const auto fits = [](std::optional<long> column) {
+        return column && *column >= std::numeric_limits<int>::min() &&
+               *column <= std::numeric_limits<int>::max();
+    };
+    if (!fits(first) || !fits(last) || *first > *last) return std::nullopt;
+    return WSband{static_cast<int>(*first), static_cast<int>(*last)};
 }
 
 uint32_t bandPixel(uint32_t pixel) {
