@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QWidget>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -7,13 +13,16 @@
 
 #include "cli/replay_script.h"
 #include "fftw_oracle.h"
-#include "names/window_names.h"
+#include "plot/cmnDraw.h"
 #include "scenario.h"
+#include "toolkit/WSband.h"
 
 namespace {
 
-// A user's walk over a short wave, written as a replay script ("load w.wav" loads the
-// row's wave), and what the window shows at its end.
+// A user's walk over a wave, written as a replay script ("load w.wav" loads the row's wave,
+// "load short.wav" one of 1000 samples), and what the window shows at its end. Window
+// places: views 1 and 2 at (120, 10) and (120, 135), 670 x 100; the power and phase plots
+// at (10, 260) and (402, 260), 388 x 330.
 struct Walk {
     std::size_t wave_samples;
     std::string script;
@@ -21,6 +30,9 @@ struct Walk {
     std::string slider;    // value, minimum, maximum and drag interval
     long spectrum_of;      // where the segment whose spectra are shown starts; -1: no segment
     long segment_at = -1;  // where the segment starts, when not where its spectra are from
+    // "power caption | phase caption | tooltip under the pointer | band over view 1";
+    // not checked when empty.
+    std::string readouts = "";
 };
 void PrintTo(const Walk& walk, std::ostream* out) {
     *out << walk.wave_samples << " samples: " << walk.script;
@@ -45,33 +57,60 @@ class Walks : public Scenario, public testing::WithParamInterface<Walk> {
         ASSERT_EQ(error, "");
         if (!action) return;
         switch (action->verb) {
-            case ReplayVerb::load:
-                load((dir.path() / action->argument).string());
-                break;
-            case ReplayVerb::cancel:
-                cancelLoad();
-                break;
-            case ReplayVerb::size:
-                choose(action->argument.c_str());
-                break;
-            case ReplayVerb::slide:
-                slideTo(static_cast<int>(action->slider_value));
-                break;
-            case ReplayVerb::release:
-                letGo();
-                break;
-            case ReplayVerb::back:
-                back();
-                break;
-            case ReplayVerb::forw:
-                forw();
-                break;
-            case ReplayVerb::key:
-                session.key(names::kPositionSlider, action->argument.c_str());
-                break;
-            default:
-                FAIL() << "the walks take no pointer action: " << line;
+        case ReplayVerb::load: load((dir.path() / action->argument).string()); break;
+        case ReplayVerb::cancel: cancelLoad(); break;
+        case ReplayVerb::size: choose(action->argument.c_str()); break;
+        case ReplayVerb::slide: slideTo(static_cast<int>(action->slider_value)); break;
+        case ReplayVerb::release: letGo(); break;
+        case ReplayVerb::back: back(); break;
+        case ReplayVerb::forw: forw(); break;
+        case ReplayVerb::key: session.key(names::kPositionSlider, action->argument.c_str()); break;
+        case ReplayVerb::point: session.point(action->coordinates[0], action->coordinates[1]); break;
+        case ReplayVerb::click: session.click(action->coordinates[0], action->coordinates[1]); break;
+        case ReplayVerb::drag: {
+            const std::vector<int>& c = action->coordinates;
+            session.drag(c[0], c[1], c[2], c[3]);
+            break;
         }
+        case ReplayVerb::leave: session.leave(); break;
+        }
+    }
+    std::string readouts()
+    {
+        return label(names::kPowerCaption) + " | " + label(names::kPhaseCaption) + " | " +
+               session.tooltipUnderPointer().value_or("none") + " | " +
+               text(names::kWholeWaveArea, _WSNoverlayBand());
+    }
+    // An empty frame of an area's size, as the routine draws it.
+    static std::vector<uint32_t> frame(const char* area_name,
+                                       const std::function<void(WSCvdrawingArea*, WSDmwindowDev*)>& draw)
+    {
+        auto* area = dynamic_cast<WSCvdrawingArea*>(wsqt::HeadlessSession::find(area_name));
+        std::unique_ptr<WSDmwindowDev> device(WSDmwindowDev::getNewInstance());
+        device->setSize(area->getProperty(_WSNwidth()), area->getProperty(_WSNheight()));
+        draw(area, device.get());
+        return {device->bits(), device->bits() + std::size_t(device->width()) * device->height()};
+    }
+    // The whole-wave area shows its view tinted over the band's columns and untouched
+    // elsewhere; the view's own picture holds no tint.
+    void expectBandShown()
+    {
+        int first = -1, last = -2;
+        std::sscanf(text(names::kWholeWaveArea, _WSNoverlayBand()).c_str(), "%d,%d", &first, &last);
+        const std::vector<uint32_t> picture = view(1);
+        const QImage shown =
+            session.qtWidget(names::kWholeWaveArea)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), QSize(670, 100));
+        int wrong = 0, tinted_white = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 670; ++x) {
+                const uint32_t own = picture[std::size_t(y) * 670 + x];
+                wrong += shown.pixel(x, y) != (x >= first && x <= last ? bandPixel(own) : own);
+                tinted_white += own == 0xffcfebfau;
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+        EXPECT_EQ(tinted_white, 0);
     }
 };
 
@@ -79,6 +118,7 @@ TEST_P(Walks, EndWhereTheRowSays) {
     const Walk& walk = GetParam();
     const std::vector<int16_t> samples = wave_builder::pattern(walk.wave_samples);
     file("w.wav", samples);
+    file("short.wav", wave_builder::pattern(1000));
     std::istringstream script(walk.script);
     for (std::string line; std::getline(script, line);) act(line);
 
@@ -86,8 +126,18 @@ TEST_P(Walks, EndWhereTheRowSays) {
     EXPECT_EQ(sliderValue() + " " + text(names::kPositionSlider, _WSNminimum()) + " " +
                   sliderMaximum() + " " + sliderDrag(),
               walk.slider);
+    if (!walk.readouts.empty()) {
+        EXPECT_EQ(readouts(), walk.readouts);
+    }
+    if (walk.wave_samples) expectBandShown();
     if (walk.spectrum_of < 0) {
+        // The segment and phase plots show bare frames, the power plot its frame with the
+        // loaded rate's ticks.
         EXPECT_EQ(seliii, nullptr);
+        if (!walk.wave_samples) return;
+        EXPECT_EQ(view(2), frame(names::kSegmentArea, drawScale));
+        EXPECT_EQ(view(3), frame(names::kPowerArea, [](auto* area, auto* device) { drawScalePlus(area, device, 44100); }));
+        EXPECT_EQ(view(4), frame(names::kPhaseArea, drawScale));
         return;
     }
     ASSERT_NE(seliii, nullptr);
@@ -143,7 +193,46 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{3000, "load w.wav\nsize 4096\nsize 2048", "0", "0 0 952 19", 0},
     Walk{2000, "size 4096\nload w.wav\nforw\nback\nkey Right\nslide 9\nrelease", "0", "0 0 -2096 -41", -1},
     // Before any load nothing moves, and of the slider only the minimum reads anything.
-    Walk{0, "forw\nback\nkey End\nslide 9\nrelease\nsize 512", "position", " 0  ", -1}));
+    Walk{0, "forw\nback\nkey End\nslide 9\nrelease\nsize 512", "position", " 0  ", -1},
+    // 22050 samples at 1024: column c of view 1 starts with sample 35 (c - 20); the band
+    // covers the segment's columns. A click puts the segment under the pointer, a jitter of
+    // three pixels is still a click, a drag follows the pointer and stops at the ends.
+    Walk{22050, "load w.wav", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
+    Walk{22050, "load w.wav\nclick 240 60", "3500", "3500 0 21026 420", 3500, -1, "power | phase | sample 3500   79.37 ms   -11578 | 120,149"},
+    Walk{22050, "load w.wav\ndrag 320 60 323 60", "6405", "6405 0 21026 420", 6405},
+    Walk{22050, "load w.wav\ndrag 220 60 420 60", "9800", "9800 0 21026 420", 9800},
+    Walk{22050, "load w.wav\nslide 900\nrelease\ndrag 320 60 125 60", "0", "0 0 21026 420", 0},
+    Walk{22050, "load w.wav\ndrag 420 60 820 60", "21026", "21026 0 21026 420", 21026},
+    Walk{22050, "load w.wav\nslide 3500", "3500", "3500 0 21026 420", 0, 3500, "power | phase | none | 120,149"},
+    Walk{22050, "load w.wav\nslide 3499\nrelease\nforw", "3500", "3500 0 21026 420", 3500, -1, "power | phase | none | 120,149"},
+    Walk{22050, "load w.wav\nkey End", "21026", "21026 0 21026 420", 21026, -1, "power | phase | none | 620,649"},
+    Walk{22050, "load w.wav\nsize 4096", "0", "0 0 17954 359", 0, -1, "power | phase | none | 20,137"},
+    // The segment view names the sample under the pointer counted from the file's start;
+    // the margins name none.
+    Walk{22050, "load w.wav\nslide 3500\nrelease\npoint 146 185", "3500", "3500 0 21026 420", 3500, -1, "power | phase | sample 3510   79.59 ms   -9711 | 120,149"},
+    Walk{22050, "load w.wav\npoint 130 60", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
+    Walk{22050, "load w.wav\npoint 780 185", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
+    // A pointer resting over a plot reads what it shows now, as if it had just come there.
+    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, "power   peak 6713.76 Hz   bin 156   ln(1+P) 12.68 | phase   peak 6713.76 Hz   bin 156   -0.226 rad | none | 277,306"},
+    Walk{22050, "load w.wav\nslide 9000\nrelease\npoint 130 360", "9000", "9000 0 21026 420", 9000, -1, "power   peak 6713.76 Hz   bin 156   ln(1+P) 12.68 | phase   peak 6713.76 Hz   bin 156   -0.226 rad | none | 277,306"},
+    Walk{22050, "load w.wav\npoint 420 185\nslide 3000\nrelease", "3000", "3000 0 21026 420", 3000, -1, "power | phase | sample 3456   78.37 ms   -28038 | 105,134"},
+    Walk{22050, "load w.wav\nslide 3000\nrelease\npoint 420 185", "3000", "3000 0 21026 420", 3000, -1, "power | phase | sample 3456   78.37 ms   -28038 | 105,134"},
+    // The captions read their own texts again when the pointer leaves, moves to another
+    // widget or farther than three pixels from any bin, and when no segment fits.
+    Walk{3000, "load w.wav\npoint 502 425\nleave", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},
+    Walk{3000, "load w.wav\npoint 502 425\npoint 50 170", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},
+    Walk{3000, "load w.wav\npoint 502 425\npoint 396 400", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},
+    // Without a segment a click or a drag on view 1 does nothing, and the pointer over the
+    // other plots says why.
+    Walk{3000, "load w.wav\npoint 502 425\nsize 4096\nclick 420 60\ndrag 220 60 520 60", "0", "0 0 -1096 -21", -1, -1,
+         "power | phase | sample 1810   41.04 ms   -19235 | "},
+    Walk{1500, "size 512\nload w.wav\nsize 4096\npoint 420 185", "0", "0 0 -2596 -51", -1, -1,
+         "power | phase | 1500 samples: a segment of 4096 does not fit; choose 1024 or less | "},
+    Walk{9000, "load w.wav\nload short.wav\npoint 110 360", "0", "0 0 -24 0", -1, -1,
+         "power | phase | 1000 samples: a segment of 1024 does not fit; choose 512 or less | "},
+    Walk{300, "load w.wav\npoint 502 360", "0", "0 0 -724 -14", -1, -1,
+         "power | phase | 300 samples: a segment of 1024 does not fit; no size fits: a segment needs at least 512 samples | "},
+    Walk{1500, "load w.wav\nsize 4096\nsize 512\npoint 420 185", "0", "0 0 988 19", 0, -1, "power | phase | sample 228   5.17 ms   3036 | 20,234"}));
 // clang-format on
 
 }  // namespace
