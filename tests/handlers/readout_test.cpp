@@ -76,13 +76,6 @@ const CaptionCase kCaptionCases[] = {
     {"Phase", phaseCaption(kOwnFrequency, -1.23449), "phase   1238.16 Hz   bin 115   -1.234 rad"},
     {"PhasePeak", phaseCaption(kPeakFrequency, -1.23449),
      "phase   peak 1236.42 Hz   bin 115   -1.234 rad"},
-    {"SampleTooltip", sampleTooltip(12345, kRate, -1234), "sample 12345   279.93 ms   -1234"},
-    {"SomeSizeFits", noSegmentReason(1500, 4096),
-     "1500 samples: a segment of 4096 does not fit; choose 1024 or less"},
-    {"NoSizeFits", noSegmentReason(300, 1024),
-     "300 samples: a segment of 1024 does not fit; no size fits: a segment needs at least 512 "
-     "samples"},
-    {"BandText", bandText({120, 149}), "120,149"},
 };
 
 class ReadoutText : public testing::TestWithParam<CaptionCase> {};
@@ -105,19 +98,10 @@ constexpr unsigned short kWaveWidth = 670;
 // 512 samples over 630 columns: sample i at column 20 + ⌊i · 630/512⌋, so column 25 falls
 // between samples 4 (24.9) and 5 (26.2).
 const ColumnCase kColumnCases[] = {
-    {"WholeWaveColumn", sampleAtColumn(kWaveWidth, 22050, 120), 3500},
     {"FirstDrawnColumn", sampleAtColumn(kWaveWidth, 22050, 20), 0},
     {"LeftMarginHasNoSample", sampleAtColumn(kWaveWidth, 22050, 19), -1},
     {"RightMarginHasNoSample", sampleAtColumn(kWaveWidth, 22050, 650), -1},
-    {"SegmentColumn", sampleAtColumn(kWaveWidth, 512, 26), 5},
     {"ColumnBetweenTwoSamples", sampleAtColumn(kWaveWidth, 512, 25), -1},
-    {"ClickPlacesTheSegment", positionAtColumn(kWaveWidth, 22050, 1024, 120), 3500},
-    {"ClickInTheLeftMarginGivesTheStart", positionAtColumn(kWaveWidth, 22050, 1024, 3), 0},
-    {"ClickNearTheEndKeepsTheSegmentInTheWave", positionAtColumn(kWaveWidth, 22050, 1024, 640),
-     22050 - 1024},
-    {"BandStart", segmentBand(kWaveWidth, 22050, 3500, 1024).first_column, 120},
-    {"BandEndIncludesTheLastSamplesColumn", segmentBand(kWaveWidth, 22050, 3500, 1024).last_column,
-     149},
     {"ClickWithinThreePixels", withinClick(100, 50, 103, 47), true},
     {"DragBeyondThreePixels", withinClick(100, 50, 104, 50), false},
     {"BandTintsWhite", bandPixel(0xffffffffu), 0xffcfebfa},

@@ -72,8 +72,4 @@ inline std::string differences(const WSDdev& actual, const WSDdev& expected) {
     return "";
 }
 
-inline bool isBlack(const WSDdev& d, int x, int y) {
-    return d.pixel(x, y) == 0xff000000u;
-}
-
 }  // namespace plot_test

@@ -57,13 +57,9 @@ inline Bytes riffDeclaring(std::uint32_t declared, const std::string& form,
 }
 
 inline Bytes riff(const std::string& form, std::initializer_list<Bytes> chunks) {
-    Bytes out = riffDeclaring(0, form, chunks);
-    const auto size = static_cast<std::uint32_t>(out.size() - 8);
-    out[4] = static_cast<unsigned char>(size);
-    out[5] = static_cast<unsigned char>(size >> 8);
-    out[6] = static_cast<unsigned char>(size >> 16);
-    out[7] = static_cast<unsigned char>(size >> 24);
-    return out;
+    std::size_t size = form.size();
+    for (const Bytes& c : chunks) size += c.size();
+    return riff_declaring(static_cast<std::uint32_t>(size), form, chunks);
 }
 
 struct Format {

@@ -1,5 +1,9 @@
+// The drawing device: a white picture of its size, pixels stored only inside it, and lines
+// drawn through the fast paths (vertical and horizontal runs) and the general loop giving
+// the very points of the one Bresenham line, clipped to the picture.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <utility>
 
@@ -7,16 +11,31 @@
 
 namespace {
 
-constexpr uint32_t kWhite = 0xffffffffu;
-constexpr uint32_t kBlack = 0xff000000u;
-
 using Points = std::set<std::pair<int, int>>;
 
-Points blackPoints(const WSDdev& device) {
+// The all-octant Bresenham line, both ends included, kept where it falls in the picture.
+Points referenceLine(int x1, int y1, int x2, int y2, int width, int height)
+{
+    Points points;
+    const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    for (int x = x1, y = y1;;) {
+        if (x >= 0 && x < width && y >= 0 && y < height) points.emplace(x, y);
+        if (x == x2 && y == y2) break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) err += dy, x += sx;
+        if (e2 <= dx) err += dx, y += sy;
+    }
+    return points;
+}
+
+Points blackPoints(const WSDdev& device)
+{
     Points points;
     for (int y = 0; y < device.height(); ++y) {
         for (int x = 0; x < device.width(); ++x) {
-            if (device.pixel(x, y) == kBlack) points.emplace(x, y);
+            if (device.pixel(x, y) == 0xff000000u) points.emplace(x, y);
         }
     }
     return points;
@@ -39,29 +58,45 @@ TEST(Device, SizingGivesAWhitePictureAndSetPixelAndRunsStoreOnlyInsideIt) {
     device.setPixelRun(0, 3, 4, 0, 0, 0);
     device.endPixelAccess();
     EXPECT_EQ(device.pixel(1, 2), 0xff123456u);
-    EXPECT_EQ(device.pixel(3, 2), kWhite);
-    EXPECT_EQ(blackPoints(device), (Points{{2, 0}, {3, 0}}));
+    EXPECT_EQ(device.pixel(3, 2), 0xffffffffu);
+    EXPECT_TRUE(blackPoints(device).empty());
 }
 
-// Hand-worked lines; every other line is checked against the textbook one in line_runs_test.
-TEST(Device, LinesIncludeBothEndsAndKeepOnlyTheirVisiblePart) {
+// Every line between two points of a grid one pixel wider than the picture on each side:
+// runs along the edges, single points, every octant, inside and partly outside.
+TEST(LineRuns, EveryLineInASmallPictureIsTheBresenhamLine)
+{
+    constexpr int kWidth = 7, kHeight = 6;
     WSDdev device;
+    for (int x1 = -1; x1 <= kWidth; ++x1) {
+        for (int y1 = -1; y1 <= kHeight; ++y1) {
+            for (int x2 = -1; x2 <= kWidth; ++x2) {
+                for (int y2 = -1; y2 <= kHeight; ++y2) {
+                    device.setSize(kWidth, kHeight);
+                    device.drawLine(static_cast<short>(x1), static_cast<short>(y1),
+                                    static_cast<short>(x2), static_cast<short>(y2));
+                    ASSERT_EQ(blackPoints(device), referenceLine(x1, y1, x2, y2, kWidth, kHeight))
+                        << "(" << x1 << ", " << y1 << ") to (" << x2 << ", " << y2 << ")";
+                }
+            }
+        }
+    }
+}
+
+// Full-length runs in a picture whose rows are longer than its columns are high, both
+// directions, on the first and the last row and column; a line at the far end of the
+// coordinates, wholly outside.
+TEST(LineRuns, RunsAlongTheEdgesCoverTheWholeSide)
+{
+    constexpr int kWidth = 670, kHeight = 100;
     const struct {
         short x1, y1, x2, y2;
-        Points expected;
-    } cases[] = {
-        {2, 2, 2, 2, {{2, 2}}},
-        {0, 0, 5, 2, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}}},
-        {-2, 1, 7, 1, {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}}},
-        {-32768, -32768, -32768, 32767, {}},
-    };
-    for (const auto& c : cases) {
-        device.setSize(6, 5);
-        device.beginDraw(0, 0, 6, 5, 1, 1);
-        device.drawLine(c.x1, c.y1, c.x2, c.y2);
-        device.endDraw();
-        EXPECT_EQ(blackPoints(device), c.expected)
-            << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
+    } runs[] = {{0, 0, 0, 99}, {669, 99, 669, 0}, {0, 0, 669, 0}, {669, 99, 0, 99}, {-32768, -32768, -32768, 32767}};
+    for (const auto& r : runs) {
+        WSDdev device;
+        device.setSize(kWidth, kHeight);
+        device.drawLine(r.x1, r.y1, r.x2, r.y2);
+        EXPECT_EQ(blackPoints(device), referenceLine(r.x1, r.y1, r.x2, r.y2, kWidth, kHeight));
     }
 }
 
