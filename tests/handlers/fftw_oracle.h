@@ -11,7 +11,6 @@
 
 struct OracleSpectrum {
     std::vector<double> log_power;  // ln(1 + |X_k / N|²), k < N/2
-    std::vector<double> phase;      // arg X_k
 };
 
 inline OracleSpectrum oracleSpectrum(const std::vector<short>& segment) {
@@ -27,10 +26,6 @@ inline OracleSpectrum oracleSpectrum(const std::vector<short>& segment) {
     fftw_execute(plan);
     fftw_destroy_plan(plan);
     OracleSpectrum result;
-    for (int k = 0; k < n / 2; ++k) {
-        const std::complex<double> x = out[k] / double(n);
-        result.log_power.push_back(std::log1p(std::norm(x)));
-        result.phase.push_back(std::arg(x));
-    }
+    for (int k = 0; k < n / 2; ++k) result.log_power.push_back(std::log1p(std::norm(out[k] / double(n))));
     return result;
 }

@@ -230,6 +230,8 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
          "power | phase | 1500 samples: a segment of 4096 does not fit; choose 1024 or less | "},
     Walk{9000, "load w.wav\nload short.wav\npoint 110 360", "0", "0 0 -24 0", -1, -1,
          "power | phase | 1000 samples: a segment of 1024 does not fit; choose 512 or less | "},
+    Walk{1024, "load w.wav\nsize 2048\npoint 110 360", "0", "0 0 -1024 -20", -1, -1,
+         "power | phase | 1024 samples: a segment of 2048 does not fit; choose 1024 or less | "},
     Walk{300, "load w.wav\npoint 502 360", "0", "0 0 -724 -14", -1, -1,
          "power | phase | 300 samples: a segment of 1024 does not fit; no size fits: a segment needs at least 512 samples | "},
     Walk{1500, "load w.wav\nsize 4096\nsize 512\npoint 420 185", "0", "0 0 988 19", 0, -1, "power | phase | sample 228   5.17 ms   3036 | 20,234"}));
