@@ -52,11 +52,8 @@ TEST(DrawScalePlus, TicksEveryKilohertzStrictlyBelowHalfTheRate) {
         {102, 194, 285});
     // No rate, a rate whose half is 0 Hz, or one whose half does not fit 16 bits.
     for (long rate : {0L, -44100L, 1L, 131072L, 200000L}) expectTicks(rate, {}, {});
-}
-
-// Half the rate at the top of the 16-bit range: the counter stops at 65000 Hz instead of
-// wrapping round and ticking for ever.
-TEST(DrawScalePlus, StopsTheCounterBeforeItWraps) {
+    // Half the rate at the top of the 16-bit range: the counter stops at 65000 Hz instead
+    // of wrapping round and ticking for ever.
     std::vector<short> minor, major;
     for (long f = 1000; f <= 65000; f += 1000) {
         (f % 5000 ? minor : major).push_back(static_cast<short>(11 + f * 366 / 65535));
