@@ -22,7 +22,7 @@
 // What a user can see, and the state behind it, at one moment.
 struct Snapshot {
     std::vector<std::string> labels;
-    std::vector<std::string> slider;
+    std::string slider;
     std::string combo;
     std::vector<std::vector<uint32_t>> views;
     std::vector<short> wave;
@@ -58,10 +58,13 @@ class Scenario : public ::testing::Test {
         return widget ? widget->getProperty(property).text() : "<missing>";
     }
     std::string label(const char* instance) { return text(instance, _WSNlabelString()); }
-    std::string position() { return label(names::kPositionLabel); }
-    std::string sliderMaximum() { return text(names::kPositionSlider, _WSNmaximum()); }
-    std::string sliderDrag() { return text(names::kPositionSlider, _WSNdragInterval()); }
-    std::string sliderValue() { return text(names::kPositionSlider, _WSNvalue()); }
+    // The slider's value, minimum, maximum and drag interval.
+    std::string slider()
+    {
+        const char* s = names::kPositionSlider;
+        return text(s, _WSNvalue()) + " " + text(s, _WSNminimum()) + " " + text(s, _WSNmaximum()) + " " +
+               text(s, _WSNdragInterval());
+    }
 
     // The picture of view 1 to 4 as its device holds it (empty before the device exists).
     static std::vector<uint32_t> view(int number) {
@@ -77,8 +80,7 @@ class Scenario : public ::testing::Test {
                               names::kPointsLabel, names::kPositionLabel}) {
             s.labels.push_back(label(l));
         }
-        s.slider = {sliderValue(), text(names::kPositionSlider, _WSNminimum()), sliderMaximum(),
-                    sliderDrag()};
+        s.slider = slider();
         s.combo = label(names::kSizeBox);
         for (int v = 1; v <= 4; ++v) s.views.push_back(view(v));
         if (siii) s.wave.assign(siii, siii + maxsize);

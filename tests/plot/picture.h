@@ -43,17 +43,13 @@ inline std::unique_ptr<WSDmwindowDev> blackDevice(unsigned short width, unsigned
     return device;
 }
 
-inline void resize(WSCbase& area, unsigned short width, unsigned short height) {
-    area.setPropertyV(_WSNwidth(), width);
-    area.setPropertyV(_WSNheight(), height);
-}
-
 // A drawing area found by its instance name, as the window's own are.
 inline std::unique_ptr<WSCvdrawingArea> areaOf(unsigned short width, unsigned short height,
                                                const char* name = "area") {
     auto area = std::make_unique<WSCvdrawingArea>(nullptr, name);
     area->initialize();
-    resize(*area, width, height);
+    area->setPropertyV(_WSNwidth(), width);
+    area->setPropertyV(_WSNheight(), height);
     return area;
 }
 
