@@ -25,7 +25,7 @@ std::vector<double> sineTable(int n) {
     return t;
 }
 
-Signal random_signal(int n, unsigned seed) {
+Signal randomSignal(int n, unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> dist(-1.0, 1.0);
     Signal s(n);
@@ -60,7 +60,7 @@ TEST_P(FftSize, MatchesFftwAndInvertsItself) {
         const Signal input = randomSignal(GetParam(), 100 + flag);
         Split s(input);
         ASSERT_EQ(s.transform(flag), 0);
-        EXPECT_LE(relative_error(s, fftwDft(input, flag == kForward)), 2.0) << "flag " << flag;
+        EXPECT_LE(relativeError(s, fftwDft(input, flag == kForward)), 2.0) << "flag " << flag;
         if (flag == kForward) {
             ASSERT_EQ(s.transform(kInverse), 0);
             EXPECT_LE(relativeError(s, input), 4.0) << "round trip";

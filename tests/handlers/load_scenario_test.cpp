@@ -11,8 +11,7 @@ using Load = Scenario;
 
 // A cancel or a refused file changes nothing on screen or behind it, and a good file
 // loaded after them gives what it gives alone.
-TEST_F(Load, ACancelOrARefusedFileChangesNothing)
-{
+TEST_F(Load, ACancelOrARefusedFileChangesNothing) {
     const std::string good = file("good.wav", pattern(5000));
     choose("2048");
     load(good);

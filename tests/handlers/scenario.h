@@ -58,12 +58,13 @@ class Scenario : public ::testing::Test {
         return widget ? widget->getProperty(property).text() : "<missing>";
     }
     std::string label(const char* instance) { return text(instance, _WSNlabelString()); }
+    std::string position() { return label(names::kPositionLabel); }
+    std::string sliderValue() { return text(names::kPositionSlider, _WSNvalue()); }
     // The slider's value, minimum, maximum and drag interval.
-    std::string slider()
-    {
+    std::string slider() {
         const char* s = names::kPositionSlider;
-        return text(s, _WSNvalue()) + " " + text(s, _WSNminimum()) + " " + text(s, _WSNmaximum()) + " " +
-               text(s, _WSNdragInterval());
+        return text(s, _WSNvalue()) + " " + text(s, _WSNminimum()) + " " + text(s, _WSNmaximum()) +
+               " " + text(s, _WSNdragInterval());
     }
 
     // The picture of view 1 to 4 as its device holds it (empty before the device exists).

@@ -22,7 +22,8 @@ std::vector<Tone> toneSweep() {
     std::vector<Tone> tones;
     for (const long size : names::kSegmentSizes) {
         for (int j = 0; j < 12; ++j)
-            tones.push_back({size, 4 + (double(size) / 2 - 9) * (j + 0.37) / 12, 1000.0 * (1 << (j % 4))});
+            tones.push_back(
+                {size, 4 + (double(size) / 2 - 9) * (j + 0.37) / 12, 1000.0 * (1 << (j % 4))});
     }
     return tones;
 }
@@ -33,8 +34,8 @@ TEST_P(ToneSweep, ThePowerCaptionReadsThePeakWithinAFiftiethOfABin) {
     const Tone& tone = GetParam();
     std::vector<int16_t> samples(static_cast<std::size_t>(tone.size));
     for (std::size_t i = 0; i < samples.size(); ++i) {
-        samples[i] = int16_t(std::lround(tone.amplitude *
-                                         std::sin(2 * std::numbers::pi * tone.bin * double(i) / double(tone.size))));
+        samples[i] = int16_t(std::lround(tone.amplitude * std::sin(2 * std::numbers::pi * tone.bin *
+                                                                   double(i) / double(tone.size))));
     }
     choose(std::to_string(tone.size).c_str());
     load(file("tone.wav", samples));
@@ -42,10 +43,12 @@ TEST_P(ToneSweep, ThePowerCaptionReadsThePeakWithinAFiftiethOfABin) {
     session.point(10 + pointColumn(plotColumns(388, tone.size / 2), std::lround(tone.bin)), 425);
     EXPECT_EQ(snapshot(), before) << "the readout changes no state and no picture";
     double frequency_hz = 0;
-    ASSERT_EQ(std::sscanf(label(names::kPowerCaption).c_str(), "power   peak %lf Hz", &frequency_hz), 1)
+    ASSERT_EQ(
+        std::sscanf(label(names::kPowerCaption).c_str(), "power   peak %lf Hz", &frequency_hz), 1)
         << label(names::kPowerCaption);
     EXPECT_NEAR(frequency_hz * double(tone.size) / 44100.0, tone.bin, 0.02);
-    EXPECT_EQ(label(names::kPhaseCaption).rfind("phase   peak ", 0), 0u) << label(names::kPhaseCaption);
+    EXPECT_EQ(label(names::kPhaseCaption).rfind("phase   peak ", 0), 0u)
+        << label(names::kPhaseCaption);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pointer, ToneSweep, testing::ValuesIn(toneSweep()), [](const auto& info) {

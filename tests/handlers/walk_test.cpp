@@ -59,34 +59,54 @@ class Walks : public Scenario, public testing::WithParamInterface<Walk> {
         ASSERT_EQ(error, "");
         if (!action) return;
         switch (action->verb) {
-        case ReplayVerb::load: load((dir.path() / action->argument).string()); break;
-        case ReplayVerb::cancel: cancelLoad(); break;
-        case ReplayVerb::size: choose(action->argument.c_str()); break;
-        case ReplayVerb::slide: slideTo(static_cast<int>(action->slider_value)); break;
-        case ReplayVerb::release: letGo(); break;
-        case ReplayVerb::back: back(); break;
-        case ReplayVerb::forw: forw(); break;
-        case ReplayVerb::key: session.key(names::kPositionSlider, action->argument.c_str()); break;
-        case ReplayVerb::point: session.point(action->coordinates[0], action->coordinates[1]); break;
-        case ReplayVerb::click: session.click(action->coordinates[0], action->coordinates[1]); break;
-        case ReplayVerb::drag: {
-            const std::vector<int>& c = action->coordinates;
-            session.drag(c[0], c[1], c[2], c[3]);
-            break;
-        }
-        case ReplayVerb::leave: session.leave(); break;
+            case ReplayVerb::load:
+                load((dir.path() / action->argument).string());
+                break;
+            case ReplayVerb::cancel:
+                cancelLoad();
+                break;
+            case ReplayVerb::size:
+                choose(action->argument.c_str());
+                break;
+            case ReplayVerb::slide:
+                slideTo(static_cast<int>(action->slider_value));
+                break;
+            case ReplayVerb::release:
+                letGo();
+                break;
+            case ReplayVerb::back:
+                back();
+                break;
+            case ReplayVerb::forw:
+                forw();
+                break;
+            case ReplayVerb::key:
+                session.key(names::kPositionSlider, action->argument.c_str());
+                break;
+            case ReplayVerb::point:
+                session.point(action->coordinates[0], action->coordinates[1]);
+                break;
+            case ReplayVerb::click:
+                session.click(action->coordinates[0], action->coordinates[1]);
+                break;
+            case ReplayVerb::drag: {
+                const std::vector<int>& c = action->coordinates;
+                session.drag(c[0], c[1], c[2], c[3]);
+                break;
+            }
+            case ReplayVerb::leave:
+                session.leave();
+                break;
         }
     }
-    std::string readouts()
-    {
+    std::string readouts() {
         return label(names::kPowerCaption) + " | " + label(names::kPhaseCaption) + " | " +
                session.tooltipUnderPointer().value_or("none") + " | " +
                text(names::kWholeWaveArea, _WSNoverlayBand());
     }
     // An empty frame of an area's size, as the routine draws it.
-    static std::vector<uint32_t> frame(const char* area_name,
-                                       const std::function<void(WSCvdrawingArea*, WSDmwindowDev*)>& draw)
-    {
+    static std::vector<uint32_t> frame(
+        const char* area_name, const std::function<void(WSCvdrawingArea*, WSDmwindowDev*)>& draw) {
         auto* area = dynamic_cast<WSCvdrawingArea*>(wsqt::HeadlessSession::find(area_name));
         std::unique_ptr<WSDmwindowDev> device(WSDmwindowDev::getNewInstance());
         device->setSize(area->getProperty(_WSNwidth()), area->getProperty(_WSNheight()));
@@ -95,13 +115,14 @@ class Walks : public Scenario, public testing::WithParamInterface<Walk> {
     }
     // The whole-wave area shows its view tinted over the band's columns and untouched
     // elsewhere; the view's own picture holds no tint.
-    void expectBandShown()
-    {
+    void expectBandShown() {
         int first = -1, last = -2;
         std::sscanf(text(names::kWholeWaveArea, _WSNoverlayBand()).c_str(), "%d,%d", &first, &last);
         const std::vector<uint32_t> picture = view(1);
-        const QImage shown =
-            session.qtWidget(names::kWholeWaveArea)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = session.qtWidget(names::kWholeWaveArea)
+                                 ->grab()
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(shown.size(), QSize(670, 100));
         int wrong = 0, tinted_white = 0;
         for (int y = 0; y < 100; ++y) {
@@ -136,7 +157,9 @@ TEST_P(Walks, EndWhereTheRowSays) {
         EXPECT_EQ(seliii, nullptr);
         if (!walk.wave_samples) return;
         EXPECT_EQ(view(2), frame(names::kSegmentArea, drawScale));
-        EXPECT_EQ(view(3), frame(names::kPowerArea, [](auto* area, auto* device) { drawScalePlus(area, device, 44100); }));
+        EXPECT_EQ(view(3), frame(names::kPowerArea, [](auto* area, auto* device) {
+                      drawScalePlus(area, device, 44100);
+                  }));
         EXPECT_EQ(view(4), frame(names::kPhaseArea, drawScale));
         return;
     }
@@ -153,7 +176,8 @@ TEST_P(Walks, EndWhereTheRowSays) {
         windowed.push_back((0.54 - 0.46 * std::cos(2 * M_PI * i / double(selsize - 1))) * sample);
     }
     const auto spectrum = fftwDft(windowed, true);
-    for (long k = 0; k < selsize / 2; ++k) ASSERT_NEAR(power[k], std::log1p(std::norm(spectrum[k])), 1e-9) << k;
+    for (long k = 0; k < selsize / 2; ++k)
+        ASSERT_NEAR(power[k], std::log1p(std::norm(spectrum[k])), 1e-9) << k;
     // The largest log power reaches the top margin (row 9), and phases near π almost do on
     // a scale of ±3.2 radians.
     EXPECT_LE(topRow(3), 10);

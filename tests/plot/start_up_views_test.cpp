@@ -25,8 +25,7 @@ const AreaCase kAreas[] = {
 };
 
 // Each view's device holds its frame and its area shows it.
-TEST(StartUp, EveryViewShowsItsEmptyFrame)
-{
+TEST(StartUp, EveryViewShowsItsEmptyFrame) {
     wsqt::HeadlessSession session;
     for (const AreaCase& a : kAreas) {
         SCOPED_TRACE(a.name);

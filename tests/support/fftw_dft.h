@@ -8,8 +8,8 @@
 #include <complex>
 #include <vector>
 
-inline std::vector<std::complex<double>> fftwDft(std::vector<std::complex<double>> in, bool forward)
-{
+inline std::vector<std::complex<double>> fftwDft(std::vector<std::complex<double>> in,
+                                                 bool forward) {
     const int n = static_cast<int>(in.size());
     std::vector<std::complex<double>> out(in.size());
     fftw_plan plan = fftw_plan_dft_1d(n, reinterpret_cast<fftw_complex*>(in.data()),

@@ -59,7 +59,7 @@ inline Bytes riffDeclaring(std::uint32_t declared, const std::string& form,
 inline Bytes riff(const std::string& form, std::initializer_list<Bytes> chunks) {
     std::size_t size = form.size();
     for (const Bytes& c : chunks) size += c.size();
-    return riff_declaring(static_cast<std::uint32_t>(size), form, chunks);
+    return riffDeclaring(static_cast<std::uint32_t>(size), form, chunks);
 }
 
 struct Format {

@@ -174,7 +174,7 @@ WaveReadOutcome outcomeOf(const FileCase& c) {
     return c.message == kWaveLengthNotice ? WaveReadOutcome::cut : WaveReadOutcome::refused;
 }
 
-long open_descriptors() {
+long openDescriptors() {
     const std::filesystem::directory_iterator fds("/proc/self/fd");
     return std::distance(begin(fds), end(fds));
 }
@@ -183,15 +183,15 @@ long open_descriptors() {
 // no heap, no open file.
 TEST_P(WaveFile, GetsItsOutcomeAndMessage) {
     const FileCase& c = GetParam();
-    const long descriptors = open_descriptors();
+    const long descriptors = openDescriptors();
     const std::string path = c.path.empty() ? dir.write("file.wav", c.file) : c.path;
     const WaveRead read = readWaveFile(path.c_str(), c.heap_limit);
-    EXPECT_EQ(read.outcome, outcome_of(c));
+    EXPECT_EQ(read.outcome, outcomeOf(c));
     EXPECT_EQ(read.message ? read.message : "", c.message);
     EXPECT_EQ(m_hHeap, nullptr);
     EXPECT_EQ(heapLiveCount(), 0);
     EXPECT_EQ(riffOpenCount(), 0);
-    EXPECT_EQ(open_descriptors(), descriptors);
+    EXPECT_EQ(openDescriptors(), descriptors);
     if (read.outcome == WaveReadOutcome::refused) {
         EXPECT_THAT(read.samples, testing::IsEmpty());
         return;
