@@ -85,11 +85,6 @@ class RealInput : public ::testing::Test {
     wsqt::HeadlessSession& session = start_up::freshSession();
 };
 
-TEST_F(RealInput, AMouseClickOnAButtonActivatesIt) {
-    QTest::mouseClick(session.qtWidget(names::kBackButton), Qt::LeftButton);
-    EXPECT_EQ(events, (std::vector<std::string>{fired(names::kBackButton, WSEV_ACTIVATE)}));
-}
-
 TEST_F(RealInput, AComboChoiceBecomesItsTextThenActivates) {
     auto* combo = qobject_cast<QComboBox*>(session.qtWidget(names::kSizeBox));
     combo->setFocus();

@@ -12,8 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr QRgb kBlack = 0xff000000u;
-
 TEST_F(CliAndWindow, RenderSavesTheWindowAUserSeesAfterTheSameActions) {
     const std::string wave = file("tones.wav", sine(1000, 12000, 22050));
     dir.write("shot.png", std::vector<unsigned char>(3'000'000, 'x'));  // an older, longer one
@@ -32,13 +30,6 @@ TEST_F(CliAndWindow, RenderSavesTheWindowAUserSeesAfterTheSameActions) {
     const QImage saved = QImage(QString::fromStdString((dir.path() / "shot.png").string()))
                              .convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(saved.size(), QSize(800, 600));
-    // Where the plotting puts the frames: each view at its area's place plus margins of 3 %.
-    for (int y = 10 + 3; y <= 10 + 97; ++y)
-        EXPECT_EQ(saved.pixel(140, y), kBlack) << "view 1, " << y;
-    for (int y = 135 + 3; y <= 135 + 97; ++y)
-        EXPECT_EQ(saved.pixel(140, y), kBlack) << "view 2, " << y;
-    for (int x = 21; x <= 387; ++x) EXPECT_EQ(saved.pixel(x, 581), kBlack) << "power axis, " << x;
-    for (int x = 413; x <= 779; ++x) EXPECT_EQ(saved.pixel(x, 425), kBlack) << "phase line, " << x;
     EXPECT_NE(saved.pixel(5, 300), 0xffffffffu) << "window background";
 
     choose("2048");

@@ -210,7 +210,6 @@ TEST_F(Desktop, CopyingPutsThePictureAndTheSpectrumOnTheClipboard) {
     press(QKeySequence("Ctrl+Shift+C"));
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
               spectrumCsv(currentSpectrumReport()));
-    EXPECT_THAT(QGuiApplication::clipboard()->text().toStdString(), HasSubstr("\n255,"));
 }
 
 TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
@@ -392,8 +391,6 @@ TEST_P(ToolTip, SaysWhatAControlOrLabelIsAndTheLabelsValueWithItsUnit) {
     QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(widget, &event);
     EXPECT_EQ(QToolTip::text().toStdString(), GetParam().text);
-    EXPECT_EQ(label(names::kPointsLabel), "22050");
-    EXPECT_EQ(position(), "3000");
 }
 
 INSTANTIATE_TEST_SUITE_P(
