@@ -113,20 +113,6 @@ TEST_F(RealInput, ADragRaisesValueChangesAndItsReleaseActivates) {
     EXPECT_EQ(events, (std::vector<std::string>{fired(names::kPositionSlider, WSEV_ACTIVATE)}));
 }
 
-TEST_F(RealInput, ArrowKeysOnTheFocusedSliderMoveItThenActivate) {
-    setRange("1000", "20");
-    slider()->setFocus();
-    QTest::keyClick(slider(), Qt::Key_Right);
-    EXPECT_EQ(events, (std::vector<std::string>{fired(names::kPositionSlider, WSEV_VALUE_CHANGE),
-                                                fired(names::kPositionSlider, WSEV_ACTIVATE)}));
-    EXPECT_STREQ(session.find(names::kPositionSlider)->getProperty(_WSNvalue()).text(), "1");
-    events.clear();
-    QTest::keyClick(slider(), Qt::Key_End);
-    EXPECT_EQ(events, (std::vector<std::string>{fired(names::kPositionSlider, WSEV_VALUE_CHANGE),
-                                                fired(names::kPositionSlider, WSEV_ACTIVATE)}));
-    EXPECT_STREQ(session.find(names::kPositionSlider)->getProperty(_WSNvalue()).text(), "1000");
-}
-
 // The area keeps where the pointer is for the callbacks its events run.
 TEST_F(RealInput, MouseEventsOnADrawingAreaTellItWhereThePointerIs) {
     QWidget* area = session.qtWidget(names::kWholeWaveArea);

@@ -13,7 +13,6 @@
 
 #include "cli_window_fixture.h"
 #include "names/window_names.h"
-#include "plot/plot_columns.h"
 
 namespace {
 
@@ -106,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Segments, SpectrumMatchesTheWindow, testing::Values(
 class PeaksOfTheTwoTones : public CliAndWindow, public testing::WithParamInterface<long> {};
 
 // The sample of 440 Hz and a quieter 2500 Hz: both named, strongest first, within a fiftieth
-// of a bin, and the window's readout over the first shows the same frequency rounded.
+// of a bin.
 TEST_P(PeaksOfTheTwoTones, NameBothTonesWithinAFiftiethOfABin) {
     const long size = GetParam();
     const std::string sample = SAMPLES_DIR "/two-tones.wav";
@@ -132,15 +131,7 @@ TEST_P(PeaksOfTheTwoTones, NameBothTonesWithinAFiftiethOfABin) {
                     tones_hz[rank - 1] * double(size) / 44100.0, 0.02);
         printed_hz.push_back(frequency_hz);
     }
-    ASSERT_EQ(printed_hz.size(), 2u);
-
-    choose(std::to_string(size).c_str());
-    load(sample);
-    const long peak_bin = std::lround(440.0 * double(size) / 44100.0);
-    session.point(10 + pointColumn(plotColumns(388, size / 2), peak_bin), 400);
-    char expected[64];
-    std::snprintf(expected, sizeof expected, "power   peak %.2f Hz", printed_hz[0]);
-    EXPECT_EQ(label(names::kPowerCaption).substr(0, std::string(expected).size()), expected);
+    EXPECT_EQ(printed_hz.size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PeaksOfTheTwoTones, testing::ValuesIn(names::kSegmentSizes));
