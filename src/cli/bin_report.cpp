@@ -2,12 +2,7 @@
 
 #include <vector>
 
-#include "cli/json_line.h"
-
-std::string spectrumJson(const SpectrumReport& report, const std::string* file) {
-    std::vector<double> frequency_hz(report.log_power.size());
-    for (std::size_t k = 0; k < frequency_hz.size(); ++k)
-        frequency_hz[k] = binFrequencyHz(report, k);
+JsonObject segmentJson(const SpectrumReport& report, const std::string* file) {
     JsonObject json;
     if (file) json["file"] = *file;
     json["name"] = report.name;
@@ -16,6 +11,14 @@ std::string spectrumJson(const SpectrumReport& report, const std::string* file) 
     json["points"] = report.points;
     json["size"] = report.size;
     json["position"] = report.position;
+    return json;
+}
+
+std::string spectrumJson(const SpectrumReport& report, const std::string* file) {
+    std::vector<double> frequency_hz(report.log_power.size());
+    for (std::size_t k = 0; k < frequency_hz.size(); ++k)
+        frequency_hz[k] = binFrequencyHz(report, k);
+    JsonObject json = segmentJson(report, file);
     json["frequency_hz"] = frequency_hz;
     json["log_power"] = report.log_power;
     json["phase_rad"] = report.phase_rad;

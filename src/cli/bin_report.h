@@ -2,7 +2,12 @@
 
 #include <string>
 
+#include "cli/json_line.h"
 #include "report/spectrum_report.h"
+
+// The keys every JSON object of a segment starts with: file (with file only), then name,
+// rate, bits, points, size and position.
+JsonObject segmentJson(const SpectrumReport& report, const std::string* file);
 
 // One object on one line: name, rate, bits, points, size, position, then the arrays
 // frequency_hz, log_power and phase_rad. With file, its first key "file" holds it.

@@ -35,14 +35,7 @@ std::string peaksCsvRows(const std::vector<SpectrumPeak>& peaks, const std::stri
 
 std::string peaksJson(const SpectrumReport& report, const std::vector<SpectrumPeak>& peaks,
                       const std::string* file) {
-    JsonObject json;
-    if (file) json["file"] = *file;
-    json["name"] = report.name;
-    json["rate"] = report.rate_hz;
-    json["bits"] = report.bits;
-    json["points"] = report.points;
-    json["size"] = report.size;
-    json["position"] = report.position;
+    JsonObject json = segmentJson(report, file);
     json["peaks"] = JsonObject::array();
     long rank = 0;
     for (const SpectrumPeak& peak : peaks) {
