@@ -3,7 +3,7 @@
 #include "app/export_file_name.h"
 #include "app/tool_tips.h"
 #include "names/window_names.h"
-#include "report/spectrum_report.h"
+#include "report/segment_report.h"
 #include "toolkit/WSdesktop.h"
 #include "wave/analysis_state.h"
 

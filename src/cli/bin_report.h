@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/json_line.h"
-#include "report/spectrum_report.h"
+#include "report/segment_report.h"
 
 // The keys every JSON object of a segment starts with: file (with file only), then name,
 // rate, bits, points, size and position.

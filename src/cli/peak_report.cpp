@@ -1,7 +1,7 @@
 #include "cli/peak_report.h"
 
 #include "cli/json_line.h"
-#include "handlers/spectrum_readout.h"
+#include "handlers/bin_readout.h"
 #include "report/csv_field.h"
 #include "report/number_text.h"
 

@@ -6,9 +6,9 @@ class WSCbase;
 // segment.
 
 // Pointer moves over the power or the phase plot: both captions read out the bin there.
-void specMove_ep(WSCbase* object);
+void gra34move_ep(WSCbase* object);
 // The pointer leaves either spectrum plot: both captions read their own texts again.
-void specLeave_ep(WSCbase* object);
+void gra34leave_ep(WSCbase* object);
 // Pointer moves over the whole wave: the sample there as the tooltip; with the left
 // button held since a press there and moved past a click, the segment follows.
 void gra1move_ep(WSCbase* object);

@@ -24,7 +24,7 @@
 
 #include "cli/cli_window_fixture.h"
 #include "names/window_names.h"
-#include "report/spectrum_report.h"
+#include "report/segment_report.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/qt_command_line.h"

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "handlers/spectrum_readout.h"
+#include "handlers/bin_readout.h"
 #include "handlers/wave_readout.h"
 #include "toolkit/WSband.h"
 

@@ -1,4 +1,4 @@
-#include "report/spectrum_report.h"
+#include "report/segment_report.h"
 
 #include "names/window_names.h"
 #include "numbers/whole_number.h"

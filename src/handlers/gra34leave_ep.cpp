@@ -2,8 +2,8 @@
 #include "handlers/pointer_display.h"
 #include "toolkit/toolkit.h"
 
-void specLeave_ep(WSCbase*) {
+void gra34leave_ep(WSCbase*) {
     showPlainCaptions();
 }
 
-static WSCfunctionRegister op("specLeave_ep", (void*)specLeave_ep);
+static WSCfunctionRegister op("gra34leave_ep", (void*)gra34leave_ep);

@@ -3,8 +3,8 @@
 #include "plot/off_screen_view.h"
 #include "toolkit/toolkit.h"
 
-void specMove_ep(WSCbase* object) {
+void gra34move_ep(WSCbase* object) {
     if (WSCvdrawingArea* area = asDrawingArea(object)) readOutSpectrum(area);
 }
 
-static WSCfunctionRegister op("specMove_ep", (void*)specMove_ep);
+static WSCfunctionRegister op("gra34move_ep", (void*)gra34move_ep);

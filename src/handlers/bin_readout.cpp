@@ -1,4 +1,4 @@
-#include "handlers/spectrum_readout.h"
+#include "handlers/bin_readout.h"
 
 #include <algorithm>
 #include <cstdio>
