@@ -16,6 +16,13 @@ WSCbase* WSCobjectList::getInstance(const char* class_name, const char* instance
     return nullptr;
 }
 
+WSCbase* WSCobjectList::findInstance(std::string_view instance_name) const {
+    for (WSCbase* object : objects_) {
+        if (instance_name == object->getInstanceName()) return object;
+    }
+    return nullptr;
+}
+
 void WSCobjectList::remove(WSCbase* object) {
     objects_.erase(std::remove(objects_.begin(), objects_.end(), object), objects_.end());
 }

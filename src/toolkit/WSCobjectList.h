@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 class WSCbase;
@@ -9,6 +10,8 @@ class WSCobjectList {
   public:
     // The widget of that class and instance name, or null.
     WSCbase* getInstance(const char* class_name, const char* instance_name) const;
+    // The first widget of that instance name, whatever its class, or null.
+    WSCbase* findInstance(std::string_view instance_name) const;
     const std::vector<WSCbase*>& all() const { return objects_; }
 
     void add(WSCbase* object) { objects_.push_back(object); }

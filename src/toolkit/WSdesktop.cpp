@@ -11,11 +11,8 @@ WSdesktop& WSGIdesktop() {
 }
 
 void WSopenFile(const std::string& path) {
-    const std::string& name = WSGIdesktop().open_widget;
-    for (WSCbase* widget : WSGIappObjectList()->all()) {
-        if (name != widget->getInstanceName()) continue;
-        WSGIappFileSelect()->confirmNext(path);
-        widget->execProcedure(WSEV_ACTIVATE);
-        return;
-    }
+    WSCbase* widget = WSGIappObjectList()->findInstance(WSGIdesktop().open_widget);
+    if (!widget) return;
+    WSGIappFileSelect()->confirmNext(path);
+    widget->execProcedure(WSEV_ACTIVATE);
 }

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <cstdio>
-#include <cstring>
 
 #include "toolkit/WSCbase.h"
 #include "toolkit/WSCobjectList.h"
@@ -50,10 +49,7 @@ void HeadlessSession::settle() {
 }
 
 WSCbase* HeadlessSession::find(const char* instance_name) {
-    for (WSCbase* object : WSGIappObjectList()->all()) {
-        if (std::strcmp(object->getInstanceName(), instance_name) == 0) return object;
-    }
-    return nullptr;
+    return WSGIappObjectList()->findInstance(instance_name);
 }
 
 QWidget* HeadlessSession::qtWidget(const char* instance_name) {

@@ -24,24 +24,28 @@ void sendMouse(QWidget* target, QWidget* window, QEvent::Type type, QPoint at,
     QApplication::sendEvent(target, &event);
 }
 
+// The widget left hears the pointer leave, the one now under it hears it enter.
+void moveHover(QPointer<QWidget>& hovered, QWidget* under, QWidget* window, QPoint at) {
+    if (under == hovered) return;
+    if (hovered) {
+        QEvent leaving(QEvent::Leave);
+        QApplication::sendEvent(hovered, &leaving);
+    }
+    if (under) {
+        const QPoint local = under->mapFrom(window, at);
+        QEnterEvent entering(QPointF(local), QPointF(at), QPointF(window->mapToGlobal(at)));
+        QApplication::sendEvent(under, &entering);
+    }
+    hovered = under;
+}
+
 }  // namespace
 
 void HeadlessSession::point(int x, int y) {
     QWidget* window = mainWindowWidget();
     const QPoint at(x, y);
     QWidget* under = widgetAt(window, at);
-    if (under != state_->hovered) {
-        if (state_->hovered) {
-            QEvent leaving(QEvent::Leave);
-            QApplication::sendEvent(state_->hovered, &leaving);
-        }
-        if (under) {
-            const QPoint local = under->mapFrom(window, at);
-            QEnterEvent entering(QPointF(local), QPointF(at), QPointF(window->mapToGlobal(at)));
-            QApplication::sendEvent(under, &entering);
-        }
-        state_->hovered = under;
-    }
+    moveHover(state_->hovered, under, window, at);
     state_->pointer = at;
     if (under) sendMouse(under, window, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
     settle();
@@ -72,11 +76,7 @@ void HeadlessSession::drag(int from_x, int from_y, int to_x, int to_y) {
 }
 
 void HeadlessSession::leave() {
-    if (state_->hovered) {
-        QEvent leaving(QEvent::Leave);
-        QApplication::sendEvent(state_->hovered, &leaving);
-    }
-    state_->hovered = nullptr;
+    moveHover(state_->hovered, nullptr, nullptr, {});
     settle();
 }
 

@@ -31,15 +31,8 @@ constexpr int kRepeatIntervalMs = 50;
 
 const QString kLastFolderKey = QStringLiteral("lastFolder");
 
-WSCbase* widgetNamed(const std::string& name) {
-    for (WSCbase* widget : WSGIappObjectList()->all()) {
-        if (name == widget->getInstanceName()) return widget;
-    }
-    return nullptr;
-}
-
 QWidget* qtWidgetNamed(const std::string& name) {
-    return widgetOf(widgetNamed(name));
+    return widgetOf(WSGIappObjectList()->findInstance(name));
 }
 
 QString qt(const std::string& text) {
@@ -85,7 +78,7 @@ Desktop::Desktop(const WSdesktop& description)
     window_->installEventFilter(this);
 
     addShortcut(description_.open_shortcut, [this] {
-        if (WSCbase* open = widgetNamed(description_.open_widget))
+        if (WSCbase* open = WSGIappObjectList()->findInstance(description_.open_widget))
             open->execProcedure(WSEV_ACTIVATE);
     });
     for (const std::string& keys : description_.close_shortcuts)

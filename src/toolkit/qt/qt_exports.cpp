@@ -19,10 +19,14 @@ namespace {
 // program's own messages do.
 constexpr int kMessageOffset = 20;
 
+std::string textOf(const WSdesktopExport& what) {
+    return what.text ? what.text() : std::string();
+}
+
 QByteArray bytesOf(const WSdesktopExport& what, QWidget* window) {
     if (what.content == WSdesktopExport::Content::windowPicture)
         return pngBytes(windowPicture(window));
-    return QByteArray::fromStdString(what.text ? what.text() : std::string());
+    return QByteArray::fromStdString(textOf(what));
 }
 
 void showFailure(const QString& text, QWidget* window) {
@@ -66,8 +70,7 @@ void copyExport(const WSdesktopExport& what, QWidget* window) {
     if (what.content == WSdesktopExport::Content::windowPicture) {
         QGuiApplication::clipboard()->setImage(windowPicture(window));
     } else {
-        QGuiApplication::clipboard()->setText(
-            QString::fromStdString(what.text ? what.text() : std::string()));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(textOf(what)));
     }
 }
 
