@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,8 +14,8 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
-#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -34,11 +33,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::HasSubstr;
-using wave_builder::chunk;
-using wave_builder::fmtChunk;
-using wave_builder::pattern;
-using wave_builder::riff;
-using wave_builder::sampleBytes;
+using namespace wave_builder;
 
 // The window as the program runs it on a desktop, with a configuration folder of its own.
 class Desktop : public CliAndWindow {
@@ -84,14 +79,6 @@ class Desktop : public CliAndWindow {
     std::unique_ptr<wsqt::Desktop> desktop;
 };
 
-struct Outside {
-    const char* how;
-    void (*open)(QWidget* window, const std::string& path);
-};
-void PrintTo(const Outside& o, std::ostream* out) {
-    *out << o.how;
-}
-
 QMimeData* urls(const std::vector<QUrl>& list) {
     auto* data = new QMimeData;
     data->setUrls(QList<QUrl>(list.begin(), list.end()));
@@ -109,70 +96,60 @@ bool dragAndDrop(QWidget* window, QMimeData* data) {
     return drop.isAccepted();
 }
 
-class FromOutside : public Desktop, public testing::WithParamInterface<Outside> {};
-
-// The same file through the file dialog and from outside: the same messages at the same
-// place, the same labels, views and picture; a refused one changes nothing either way.
-TEST_P(FromOutside, AFileLoadsExactlyAsThroughTheFileDialog) {
+// The same file through the file dialog and from outside (the command line, a drop): the
+// same messages at the same place, the same labels, views and picture; a refused one changes
+// nothing either way.
+TEST_F(Desktop, AFileFromOutsideLoadsExactlyAsThroughTheFileDialog) {
     const std::string other = fileIn("b", "other.wav", 5000);
     const std::string long_one = fileIn("a", "long one.wav", 30000);
     const std::string stereo = dir.write(
         "stereo.wav",
         riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(9000)))}));
-    for (const std::string& path : {long_one, stereo}) {
-        load(other);
-        user.takeMessages();
-        load(path);
-        const Snapshot through_dialog = snapshot();
-        const auto dialog_messages = user.takeMessages();
-        const std::string dialog_picture = session.windowPng();
+    const std::pair<const char*, std::function<void(const std::string&)>> ways[] = {
+        {"command line", WSopenFile},
+        {"drop", [this](const std::string& path) {
+             EXPECT_TRUE(
+                 dragAndDrop(window(), urls({QUrl::fromLocalFile(QString::fromStdString(path))})));
+         }}};
+    for (const auto& [how, open] : ways) {
+        for (const std::string& path : {long_one, stereo}) {
+            load(other);
+            user.takeMessages();
+            load(path);
+            const Snapshot through_dialog = snapshot();
+            const auto dialog_messages = user.takeMessages();
+            const std::string dialog_picture = session.windowPng();
 
-        load(other);
-        user.takeMessages();
-        GetParam().open(window(), path);
-        session.settle();
-        EXPECT_EQ(user.takeMessages(), dialog_messages) << path;
-        EXPECT_EQ(snapshot(), through_dialog) << path;
-        EXPECT_EQ(session.windowPng(), dialog_picture) << path;
-        EXPECT_EQ(user.takeFileDialogPlaces().size(), 3u)
-            << "only the loads through the dialog show it";
+            load(other);
+            user.takeMessages();
+            open(path);
+            session.settle();
+            EXPECT_EQ(user.takeMessages(), dialog_messages) << how << " " << path;
+            EXPECT_EQ(snapshot(), through_dialog) << how << " " << path;
+            EXPECT_EQ(session.windowPng(), dialog_picture) << how << " " << path;
+            EXPECT_EQ(user.takeFileDialogPlaces().size(), 3u) << "only the dialog's loads show it";
+        }
     }
     EXPECT_EQ(label(names::kNameLabel), "other.wav");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Desktop, FromOutside,
-    testing::Values(Outside{"command line",
-                            [](QWidget*, const std::string& path) { WSopenFile(path); }},
-                    Outside{"drop", [](QWidget* window, const std::string& path) {
-                                EXPECT_TRUE(dragAndDrop(
-                                    window,
-                                    urls({QUrl::fromLocalFile(QString::fromStdString(path))})));
-                            }}));
-
 TEST_F(Desktop, ADropTakesItsFirstLocalFileAndRefusesAnythingElse) {
-    const std::string first = fileIn("a", "first.wav", 3000);
-    const std::string second = fileIn("a", "second.wav", 4000);
+    const QString first = QString::fromStdString(fileIn("a", "first.wav", 3000));
     auto* text = new QMimeData;
-    text->setText(QString::fromStdString(first));
-    EXPECT_FALSE(dragAndDrop(window(), text));
-    EXPECT_FALSE(dragAndDrop(window(), urls({QUrl("https://example.org/first.wav")})));
-    EXPECT_FALSE(dragAndDrop(window(), urls({})));
-    EXPECT_NE(label(names::kNameLabel), "first.wav");
-    EXPECT_TRUE(dragAndDrop(window(), urls({QUrl::fromLocalFile(QString::fromStdString(first)),
-                                            QUrl::fromLocalFile(QString::fromStdString(second))})));
+    text->setText(first);
+    for (QMimeData* refused : {text, urls({QUrl("https://example.org/first.wav")}), urls({})})
+        EXPECT_FALSE(dragAndDrop(window(), refused));
+    EXPECT_TRUE(dragAndDrop(window(), urls({QUrl::fromLocalFile(first),
+                                            QUrl::fromLocalFile(first + "-not-there.wav")})));
     EXPECT_EQ(label(names::kNameLabel), "first.wav");
     EXPECT_EQ(label(names::kPointsLabel), "3000");
 }
 
 struct Export {
-    QKeySequence keys;
+    const char* keys;
     const char* command;  // of sefaro-cli: render writes a file, spectrum prints
     const char* suffix;
 };
-void PrintTo(const Export& e, std::ostream* out) {
-    *out << e.keys.toString().toStdString();
-}
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
 
@@ -182,25 +159,22 @@ TEST_P(SaveShortcut, WritesWhatSefaroCliWritesForTheSameState) {
     show(wave, "2048", 300);
     const fs::path saved = dir.path() / "saved";
     user.queueAnswer(saved.string());
-    press(GetParam().keys);
+    press(QKeySequence(GetParam().keys));
+    const fs::path proposed = dir.path() / "sounds" / "tones-2048-300.";
     EXPECT_EQ(user.takeSaveProposals(),
-              (std::vector<std::string>{
-                  (dir.path() / "sounds" / (std::string("tones-2048-300.") + GetParam().suffix))
-                      .string()}));
-    const fs::path rendered = dir.path() / "cli.png";
+              std::vector<std::string>{proposed.string() + GetParam().suffix});
     std::vector<std::string> args = {GetParam().command, wave, "--size", "2048",
                                      "--position",       "300"};
-    if (args[0] == "render") args.insert(args.end(), {"-o", rendered.string()});
-    const CliRun r = runProgram(SEFARO_CLI, args, dir.path());
+    if (args[0] == "render") args.insert(args.end(), {"-o", "cli.png"});
+    const CliRun r = cli(args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(fileText(saved), args[0] == "render" ? fileText(rendered) : r.out);
+    EXPECT_EQ(fileText(saved), args[0] == "render" ? fileText(dir.path() / "cli.png") : r.out);
     EXPECT_GT(fs::file_size(saved), 1000u);
-    EXPECT_TRUE(user.takeMessages().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut,
-                         testing::Values(Export{QKeySequence("Ctrl+S"), "render", "png"},
-                                         Export{QKeySequence("Ctrl+E"), "spectrum", "csv"}));
+                         testing::Values(Export{"Ctrl+S", "render", "png"},
+                                         Export{"Ctrl+E", "spectrum", "csv"}));
 
 TEST_F(Desktop, CopyingPutsThePictureAndTheSpectrumOnTheClipboard) {
     show(fileIn("a", "tones.wav", 9000), "512", 40);
@@ -214,27 +188,22 @@ TEST_F(Desktop, CopyingPutsThePictureAndTheSpectrumOnTheClipboard) {
 
 TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     show(fileIn("a", "tones.wav", 9000), "1024", 0);
-    fs::create_directories(dir.path() / "locked");
-    fs::permissions(dir.path() / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-    const bool root = ::access((dir.path() / "locked").c_str(), W_OK) == 0;
-    const std::string target = root ? (dir.path() / "missing" / "x.csv").string()
-                                    : (dir.path() / "locked" / "x.csv").string();
+    const std::string target = (dir.path() / "missing" / "x.csv").string();
     user.queueAnswer(target);
     press(QKeySequence("Ctrl+E"));
     const auto messages = user.takeMessages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_THAT(messages[0].text, HasSubstr("Cannot save " + target));
-    EXPECT_TRUE(fs::is_empty(dir.path() / "locked"));
     EXPECT_FALSE(fs::exists(dir.path() / "missing"));
-    fs::permissions(dir.path() / "locked", fs::perms::owner_all);
 }
 
-// Offered on each of the four plots; nothing to export without an analysed segment.
+// Offered on each of the four plots: saves first, then copies; nothing to export of the
+// spectrum without an analysed segment.
 TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
-    choose("1024");
-    load(fileIn("a", "short.wav", 1000));  // shorter than N: no segment
-    for (bool with_segment : {false, true}) {
-        if (with_segment) choose("512");
+    load(fileIn("a", "short.wav", 1000));
+    for (const char* size : {"1024", "512"}) {  // 1024 is longer than the wave: no segment
+        choose(size);
+        const bool segment = size == std::string("512");
         for (const char* area :
              {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea, names::kPhaseArea}) {
             QWidget* plot = session.qtWidget(area);
@@ -244,17 +213,12 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr) << area;
             std::vector<std::string> entries;
-            for (QAction* action : menu->actions()) {
-                entries.push_back(action->text().toStdString() + " " +
-                                  action->shortcut().toString().toStdString() +
-                                  (action->isEnabled() ? "" : " (disabled)"));
-            }
-            const std::string spectrum_state = with_segment ? "" : " (disabled)";
-            EXPECT_EQ(
-                entries,
-                (std::vector<std::string>{
-                    "Save window as picture… Ctrl+S", "Export spectrum… Ctrl+E" + spectrum_state,
-                    "Copy picture Ctrl+C", "Copy spectrum Ctrl+Shift+C" + spectrum_state}))
+            for (QAction* action : menu->actions())
+                entries.push_back(action->shortcut().toString().toStdString() +
+                                  (action->isEnabled() ? "" : " off"));
+            const std::string spectrum = segment ? "" : " off";
+            EXPECT_EQ(entries, (std::vector<std::string>{"Ctrl+S", "Ctrl+E" + spectrum, "Ctrl+C",
+                                                         "Ctrl+Shift+C" + spectrum}))
                 << area;
             menu->close();
         }
@@ -268,27 +232,7 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
 }
 
-TEST_F(Desktop, CtrlOOpensTheFileDialogAndF1ShowsHelpWithTheVersion) {
-    press(QKeySequence("Ctrl+O"));
-    EXPECT_EQ(user.takeFileDialogPlaces(), (std::vector<std::string>{"120,120"}));
-    press(QKeySequence("F1"));
-    QMessageBox* help = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) help = box;
-    }
-    ASSERT_NE(help, nullptr);
-    EXPECT_THAT(help->text().toStdString(), HasSubstr("Sefaro " SEFARO_VERSION));
-    for (const char* action :
-         {"Ctrl+O", "Ctrl+S", "Ctrl+E", "Ctrl+Shift+C", "drop", "Left/Right", "hold"}) {
-        EXPECT_THAT(help->text().toStdString(), HasSubstr(action));
-    }
-    help->close();
-    session.settle();
-    EXPECT_FALSE(QApplication::windowIcon().isNull());
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.sefaro.Sefaro");
-}
-
-// Asked to close, the window closes and the program ends; here the request is counted and
+// Asked to close, the window closes and the program ends; here the requests are counted and
 // refused, so that the window stays for the other tests.
 struct CloseCounter : QObject {
     int requests = 0;
@@ -300,13 +244,27 @@ struct CloseCounter : QObject {
     }
 };
 
-TEST_F(Desktop, CtrlQAndCtrlWCloseTheWindow) {
+TEST_F(Desktop, CtrlOOpensTheFileDialogCtrlQAndCtrlWCloseF1ShowsHelp) {
+    press(QKeySequence("Ctrl+O"));
+    EXPECT_EQ(user.takeFileDialogPlaces(), (std::vector<std::string>{"120,120"}));
     CloseCounter closes;
     window()->installEventFilter(&closes);
     press(QKeySequence("Ctrl+Q"));
     press(QKeySequence("Ctrl+W"));
     window()->removeEventFilter(&closes);
     EXPECT_EQ(closes.requests, 2);
+
+    press(QKeySequence("F1"));
+    QMessageBox* help = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) help = box;
+    }
+    ASSERT_NE(help, nullptr);
+    EXPECT_THAT(help->text().toStdString(), HasSubstr("Sefaro " SEFARO_VERSION));
+    help->close();
+    session.settle();
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.sefaro.Sefaro");
 }
 
 // Holding a step button repeats it; each repeat is one whole click: one sample, the spectra
@@ -317,7 +275,6 @@ TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime) {
     auto* forw = qobject_cast<QAbstractButton*>(session.qtWidget(names::kForwButton));
     const QMetaObject::Connection counting_clicks =
         QObject::connect(forw, &QAbstractButton::clicked, forw, [&] { ++clicks; });
-    WSCbase* power_area = session.find(names::kPowerArea);
     static int power_exposes;
     power_exposes = 0;
     // The window lives as long as the process: the counter is bound once.
@@ -325,7 +282,7 @@ TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime) {
     if (!std::exchange(counting, true)) {
         auto* counter = new WSCprocedure("count", WSEV_EXPOSE);
         counter->setFunction([](WSCbase*) { ++power_exposes; }, "count");
-        power_area->addProcedure(counter);
+        session.find(names::kPowerArea)->addProcedure(counter);
     }
 
     QTest::mousePress(forw, Qt::LeftButton);
@@ -337,8 +294,7 @@ TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime) {
     EXPECT_EQ(sliderValue(), std::to_string(100 + clicks));
     EXPECT_EQ(position(), std::to_string(100 + clicks));
     EXPECT_EQ(power_exposes, clicks);
-    const auto at_end = segment();
-    EXPECT_EQ(at_end, std::vector<short>(siii + 100 + clicks, siii + 100 + clicks + 1024));
+    EXPECT_EQ(segment(), std::vector<short>(siii + 100 + clicks, siii + 100 + clicks + 1024));
 }
 
 // A click on a control or a plot leaves the keyboard with the slider (a click on the whole
@@ -378,9 +334,6 @@ struct Tip {
     const char* widget;
     const char* text;
 };
-void PrintTo(const Tip& t, std::ostream* out) {
-    *out << t.widget;
-}
 
 class ToolTip : public Desktop, public testing::WithParamInterface<Tip> {};
 
@@ -390,7 +343,7 @@ TEST_P(ToolTip, SaysWhatAControlOrLabelIsAndTheLabelsValueWithItsUnit) {
     QWidget* widget = session.qtWidget(GetParam().widget);
     QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(widget, &event);
-    EXPECT_EQ(QToolTip::text().toStdString(), GetParam().text);
+    EXPECT_EQ(QToolTip::text().toStdString(), GetParam().text) << GetParam().widget;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -400,16 +353,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Tip{names::kBitsLabel, "16 bits per sample"},
                     Tip{names::kPointsLabel, "22050 samples kept (0.500 s)"},
                     Tip{names::kPositionLabel, "first sample of the segment (68.03 ms)"},
-                    Tip{names::kSelectButton,
-                        "Open a WAVE file: one channel, 44100 samples per second, 16 bits (Ctrl+O, "
-                        "or drop it on the window)"},
-                    Tip{names::kSizeBox,
-                        "Segment size N in samples; a new size starts again at position 0"},
-                    Tip{names::kBackButton, "One sample back; hold to repeat"},
-                    Tip{names::kForwButton, "One sample forward; hold to repeat"},
-                    Tip{names::kPositionSlider,
-                        "Where the segment starts; with the focus, Left and Right step one sample, "
-                        "PageUp and PageDown a fiftieth"}));
+                    Tip{names::kBackButton, "One sample back; hold to repeat"}));
 
 // Kept in the configuration folder, so a later run starts there; a refused file does not
 // count, and a folder that has gone falls back to the home folder.
@@ -429,47 +373,43 @@ TEST_F(Desktop, TheFolderOfTheLastFileLoadedIsRememberedAcrossRuns) {
 
 struct CommandLine {
     std::vector<std::string> args;
-    int exit_code;  // -1: the window opens
+    int exit_code;  // -1: the window opens, with file
     std::string file, out, err;
 };
-void PrintTo(const CommandLine& c, std::ostream* out) {
-    for (const std::string& a : c.args) *out << a << ' ';
-}
 
 class SefaroCommandLine : public testing::TestWithParam<CommandLine> {};
 
+// The arguments that open the window are read here; the answers without a window come from
+// the program itself, Qt's own options first; help and version need no display at all.
 TEST_P(SefaroCommandLine, NamesAFileOrAnswersWithoutAWindow) {
-    QStringList arguments{"sefaro"};
-    for (const std::string& a : GetParam().args) arguments << QString::fromStdString(a);
-    const wsqt::DesktopCommandLine read = wsqt::readCommandLine(arguments, WSGIdesktop());
-    EXPECT_EQ(read.exit_code.value_or(-1), GetParam().exit_code);
-    EXPECT_EQ(read.file.value_or(""), GetParam().file);
-    EXPECT_THAT(read.out, HasSubstr(GetParam().out));
-    EXPECT_EQ(read.err, GetParam().err);
-    if (GetParam().exit_code < 0) return;
-
-    // The program itself, Qt's own options first, in a session of its own; help and version
-    // need no display at all.
+    const CommandLine& c = GetParam();
+    if (c.exit_code < 0) {
+        QStringList arguments{"sefaro"};
+        for (const std::string& a : c.args) arguments << QString::fromStdString(a);
+        const wsqt::DesktopCommandLine read = wsqt::readCommandLine(arguments, WSGIdesktop());
+        EXPECT_FALSE(read.exit_code);
+        EXPECT_EQ(read.file.value_or(""), c.file);
+        EXPECT_EQ(read.err, c.err);
+        return;
+    }
     TempDir dir;
-    fs::permissions(dir.path(), fs::perms::owner_all);
+    fs::permissions(dir.path(), fs::perms::owner_all);  // as Qt wants a runtime folder
     std::vector<std::string> args = {"XDG_RUNTIME_DIR=" + dir.path().string(), SEFARO, "-platform",
                                      "offscreen"};
-    if (GetParam().exit_code == 0) {
+    if (c.exit_code == 0) {
         args = {"-u",   "QT_QPA_PLATFORM", "-u",    "DISPLAY", "-u", "WAYLAND_DISPLAY",
                 SEFARO, "-style",          "fusion"};
     }
-    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    args.insert(args.end(), c.args.begin(), c.args.end());
     const CliRun run = runProgram("/usr/bin/env", args, dir.path());
-    EXPECT_EQ(run.exit_code, GetParam().exit_code);
-    EXPECT_THAT(run.out, HasSubstr(GetParam().out));
-    EXPECT_EQ(run.err, GetParam().err);
+    EXPECT_EQ(run.exit_code, c.exit_code);
+    EXPECT_THAT(run.out, HasSubstr(c.out));
+    EXPECT_EQ(run.err, c.err);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Desktop, SefaroCommandLine,
-    testing::Values(CommandLine{{}, -1, "", "", ""}, CommandLine{{"a.wav"}, -1, "a.wav", "", ""},
-                    CommandLine{{"-"}, -1, "-", "", ""},
-                    CommandLine{{"a.wav", "b.wav", "c d.wav"},
+    testing::Values(CommandLine{{"a.wav", "b.wav", "c d.wav"},
                                 -1,
                                 "a.wav",
                                 "",
