@@ -23,7 +23,6 @@
 
 #include "cli/cli_window_fixture.h"
 #include "names/window_names.h"
-#include "report/segment_report.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/qt_command_line.h"
@@ -146,20 +145,22 @@ TEST_F(Desktop, ADropTakesItsFirstLocalFileAndRefusesAnythingElse) {
 }
 
 struct Export {
-    const char* keys;
+    const char* save_keys;
+    const char* copy_keys;
     const char* command;  // of sefaro-cli: render writes a file, spectrum prints
     const char* suffix;
 };
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
 
-// Proposed in the folder of the file, named after it, and written whole.
-TEST_P(SaveShortcut, WritesWhatSefaroCliWritesForTheSameState) {
+// Proposed in the folder of the file, named after it, and written whole; the copy puts the
+// same on the clipboard.
+TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     const std::string wave = fileIn("sounds", "tones.wav", 9000);
     show(wave, "2048", 300);
     const fs::path saved = dir.path() / "saved";
     user.queueAnswer(saved.string());
-    press(QKeySequence(GetParam().keys));
+    press(QKeySequence(GetParam().save_keys));
     const fs::path proposed = dir.path() / "sounds" / "tones-2048-300.";
     EXPECT_EQ(user.takeSaveProposals(),
               std::vector<std::string>{proposed.string() + GetParam().suffix});
@@ -170,21 +171,20 @@ TEST_P(SaveShortcut, WritesWhatSefaroCliWritesForTheSameState) {
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(fileText(saved), args[0] == "render" ? fileText(dir.path() / "cli.png") : r.out);
     EXPECT_GT(fs::file_size(saved), 1000u);
+    press(QKeySequence(GetParam().copy_keys));
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (args[0] == "render") {
+        EXPECT_EQ(
+            clipboard->image().convertToFormat(QImage::Format_RGB32),
+            QImage(QString::fromStdString(saved.string())).convertToFormat(QImage::Format_RGB32));
+    } else {
+        EXPECT_EQ(clipboard->text().toStdString(), r.out);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut,
-                         testing::Values(Export{"Ctrl+S", "render", "png"},
-                                         Export{"Ctrl+E", "spectrum", "csv"}));
-
-TEST_F(Desktop, CopyingPutsThePictureAndTheSpectrumOnTheClipboard) {
-    show(fileIn("a", "tones.wav", 9000), "512", 40);
-    press(QKeySequence("Ctrl+C"));
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              session.grabWindow().convertToFormat(QImage::Format_RGB32));
-    press(QKeySequence("Ctrl+Shift+C"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
-              spectrumCsv(currentSpectrumReport()));
-}
+                         testing::Values(Export{"Ctrl+S", "Ctrl+C", "render", "png"},
+                                         Export{"Ctrl+E", "Ctrl+Shift+C", "spectrum", "csv"}));
 
 TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     show(fileIn("a", "tones.wav", 9000), "1024", 0);
@@ -330,30 +330,23 @@ TEST_F(Desktop, ClicksLeaveTheKeysWithTheSliderAndTabFollowsTheControls) {
                                             session.qtWidget(names::kForwButton), slider()}));
 }
 
-struct Tip {
-    const char* widget;
-    const char* text;
-};
-
-class ToolTip : public Desktop, public testing::WithParamInterface<Tip> {};
-
 // After a file of 30000 samples (22050 kept) with the segment at sample 3000.
-TEST_P(ToolTip, SaysWhatAControlOrLabelIsAndTheLabelsValueWithItsUnit) {
+TEST_F(Desktop, ToolTipsSayWhatAControlOrLabelIsAndTheLabelsValueWithItsUnit) {
     show(fileIn("a", "a rather long name for a recording.wav", 30000), "1024", 3000);
-    QWidget* widget = session.qtWidget(GetParam().widget);
-    QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(widget, &event);
-    EXPECT_EQ(QToolTip::text().toStdString(), GetParam().text) << GetParam().widget;
+    const std::pair<const char*, const char*> tips[] = {
+        {names::kNameLabel, "a rather long name for a recording.wav"},
+        {names::kRateLabel, "44100 samples per second"},
+        {names::kBitsLabel, "16 bits per sample"},
+        {names::kPointsLabel, "22050 samples kept (0.500 s)"},
+        {names::kPositionLabel, "first sample of the segment (68.03 ms)"},
+        {names::kBackButton, "One sample back; hold to repeat"}};
+    for (const auto& [name, text] : tips) {
+        QWidget* widget = session.qtWidget(name);
+        QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), widget->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(widget, &event);
+        EXPECT_EQ(QToolTip::text().toStdString(), text) << name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Desktop, ToolTip,
-    testing::Values(Tip{names::kNameLabel, "a rather long name for a recording.wav"},
-                    Tip{names::kRateLabel, "44100 samples per second"},
-                    Tip{names::kBitsLabel, "16 bits per sample"},
-                    Tip{names::kPointsLabel, "22050 samples kept (0.500 s)"},
-                    Tip{names::kPositionLabel, "first sample of the segment (68.03 ms)"},
-                    Tip{names::kBackButton, "One sample back; hold to repeat"}));
 
 // Kept in the configuration folder, so a later run starts there; a refused file does not
 // count, and a folder that has gone falls back to the home folder.
@@ -371,55 +364,47 @@ TEST_F(Desktop, TheFolderOfTheLastFileLoadedIsRememberedAcrossRuns) {
     EXPECT_EQ(wsqt::startFolder(kept), QDir::homePath());
 }
 
-struct CommandLine {
+TEST(SefaroCommandLine, OpensTheFirstFileAndSaysWhichOthersAreIgnored) {
+    const wsqt::DesktopCommandLine read =
+        wsqt::readCommandLine({"sefaro", "a.wav", "b.wav", "c d.wav"}, WSGIdesktop());
+    EXPECT_FALSE(read.exit_code);
+    EXPECT_EQ(read.file, "a.wav");
+    EXPECT_EQ(read.err, "sefaro: only the first file is opened; ignored: b.wav c d.wav\n");
+}
+
+struct Answer {
     std::vector<std::string> args;
-    int exit_code;  // -1: the window opens, with file
-    std::string file, out, err;
+    int exit_code;
+    std::string out, err;
 };
 
-class SefaroCommandLine : public testing::TestWithParam<CommandLine> {};
+class SefaroAnswers : public testing::TestWithParam<Answer> {};
 
-// The arguments that open the window are read here; the answers without a window come from
-// the program itself, Qt's own options first; help and version need no display at all.
-TEST_P(SefaroCommandLine, NamesAFileOrAnswersWithoutAWindow) {
-    const CommandLine& c = GetParam();
-    if (c.exit_code < 0) {
-        QStringList arguments{"sefaro"};
-        for (const std::string& a : c.args) arguments << QString::fromStdString(a);
-        const wsqt::DesktopCommandLine read = wsqt::readCommandLine(arguments, WSGIdesktop());
-        EXPECT_FALSE(read.exit_code);
-        EXPECT_EQ(read.file.value_or(""), c.file);
-        EXPECT_EQ(read.err, c.err);
-        return;
-    }
+// The program itself, Qt's own options first; help and version need no display at all.
+TEST_P(SefaroAnswers, WithoutAWindow) {
+    const Answer& a = GetParam();
     TempDir dir;
     fs::permissions(dir.path(), fs::perms::owner_all);  // as Qt wants a runtime folder
     std::vector<std::string> args = {"XDG_RUNTIME_DIR=" + dir.path().string(), SEFARO, "-platform",
                                      "offscreen"};
-    if (c.exit_code == 0) {
+    if (a.exit_code == 0) {
         args = {"-u",   "QT_QPA_PLATFORM", "-u",    "DISPLAY", "-u", "WAYLAND_DISPLAY",
                 SEFARO, "-style",          "fusion"};
     }
-    args.insert(args.end(), c.args.begin(), c.args.end());
+    args.insert(args.end(), a.args.begin(), a.args.end());
     const CliRun run = runProgram("/usr/bin/env", args, dir.path());
-    EXPECT_EQ(run.exit_code, c.exit_code);
-    EXPECT_THAT(run.out, HasSubstr(c.out));
-    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.exit_code, a.exit_code);
+    EXPECT_THAT(run.out, HasSubstr(a.out));
+    EXPECT_EQ(run.err, a.err);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Desktop, SefaroCommandLine,
-    testing::Values(CommandLine{{"a.wav", "b.wav", "c d.wav"},
-                                -1,
-                                "a.wav",
-                                "",
-                                "sefaro: only the first file is opened; ignored: b.wav c d.wav\n"},
-                    CommandLine{{"--help"}, 0, "", "Usage: sefaro [options] [FILE]", ""},
-                    CommandLine{{"a.wav", "--version"}, 0, "", "sefaro " SEFARO_VERSION "\n", ""},
-                    CommandLine{{"--nosuch", "a.wav"},
-                                64,
-                                "",
-                                "",
-                                "sefaro: Unknown option 'nosuch'. (see sefaro --help)\n"}));
+    Desktop, SefaroAnswers,
+    testing::Values(Answer{{"--help"}, 0, "Usage: sefaro [options] [FILE]", ""},
+                    Answer{{"a.wav", "--version"}, 0, "sefaro " SEFARO_VERSION "\n", ""},
+                    Answer{{"--nosuch", "a.wav"},
+                           64,
+                           "",
+                           "sefaro: Unknown option 'nosuch'. (see sefaro --help)\n"}));
 
 }  // namespace
