@@ -23,16 +23,6 @@ std::string fired(const char* instance_name, long event) {
     return std::string(instance_name) + ":" + std::to_string(event);
 }
 
-void spy(WSCbase* object, long event) {
-    events.push_back(fired(object->getInstanceName(), event));
-}
-void spyActivate(WSCbase* object) {
-    spy(object, WSEV_ACTIVATE);
-}
-void spyValueChange(WSCbase* object) {
-    spy(object, WSEV_VALUE_CHANGE);
-}
-
 // Real Qt input events on the real window reach the procedures bound to each widget.
 class RealInput : public ::testing::Test {
   protected:
@@ -42,8 +32,14 @@ class RealInput : public ::testing::Test {
         static const bool spying = [this] {
             for (const char* name : {names::kBackButton, names::kSizeBox, names::kPositionSlider}) {
                 WSCbase* widget = session.find(name);
-                const std::pair<long, WSCcallback> spies[] = {{WSEV_ACTIVATE, spyActivate},
-                                                              {WSEV_VALUE_CHANGE, spyValueChange}};
+                const std::pair<long, WSCcallback> spies[] = {
+                    {WSEV_ACTIVATE,
+                     [](WSCbase* o) {
+                         events.push_back(fired(o->getInstanceName(), WSEV_ACTIVATE));
+                     }},
+                    {WSEV_VALUE_CHANGE, [](WSCbase* o) {
+                         events.push_back(fired(o->getInstanceName(), WSEV_VALUE_CHANGE));
+                     }}};
                 for (auto [event, callback] : spies) {
                     auto* procedure = new WSCprocedure("spy", event);
                     procedure->setFunction(callback, "spy");
@@ -68,13 +64,11 @@ class RealInput : public ::testing::Test {
         s->setPropertyV(_WSNvalue(), "0");
     }
     QPoint handleCentre() {
+        struct Slider : QSlider {
+            using QSlider::initStyleOption;  // the options the slider paints itself with
+        };
         QStyleOptionSlider option;
-        option.initFrom(slider());
-        option.orientation = Qt::Horizontal;
-        option.minimum = slider()->minimum();
-        option.maximum = slider()->maximum();
-        option.sliderPosition = slider()->sliderPosition();
-        option.sliderValue = slider()->value();
+        (slider()->*&Slider::initStyleOption)(&option);
         return slider()
             ->style()
             ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider())
