@@ -150,6 +150,9 @@ struct Export {
     const char* command;  // of sefaro-cli: render writes a file, spectrum prints
     const char* suffix;
 };
+void PrintTo(const Export& e, std::ostream* out) {
+    *out << e.save_keys;
+}
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
 
@@ -375,6 +378,9 @@ struct Answer {
     int exit_code;
     std::string out, err;
 };
+void PrintTo(const Answer& a, std::ostream* out) {
+    for (const std::string& arg : a.args) *out << arg << ' ';
+}
 
 class SefaroAnswers : public testing::TestWithParam<Answer> {};
 
