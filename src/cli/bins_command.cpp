@@ -1,6 +1,3 @@
-#include <memory>
-#include <string>
-
 #include "cli/bin_report.h"
 #include "cli/cli_commands.h"
 #include "cli/segment_batch.h"
@@ -13,23 +10,5 @@ int runSpectrum(int argc, char** argv) {
     int exit_code = kExitOk;
     const auto batch = segmentBatch(kCommand, argc, argv, {"format"}, exit_code);
     if (!batch) return exit_code;
-    std::string error;
-    const std::optional<bool> json = jsonFormat(batch->arguments, error);
-    if (!json) return commandUsageError(kCommand, error);
-
-    std::unique_ptr<CliWindow> window;
-    const auto work = [&](std::size_t index) {
-        FileReport report = showBatchSegment(window, *batch, index);
-        if (report.exit_code != kExitOk) return report;
-        const SpectrumReport spectrum = currentSpectrumReport();
-        const std::string* file = batch->batch.many_files ? &batch->batch.files[index] : nullptr;
-        if (*json) {
-            report.output = spectrumJson(spectrum, file);
-        } else {
-            report.output =
-                (file ? "" : spectrumCsvHeader(false)) + spectrumCsvRows(spectrum, file);
-        }
-        return report;
-    };
-    return runFileBatch(kCommand, batch->batch, *json ? "" : spectrumCsvHeader(true), work);
+    return printSpectra(kCommand, *batch, {spectrumCsvHeader, spectrumCsvRows, spectrumJson});
 }

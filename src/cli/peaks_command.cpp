@@ -1,4 +1,3 @@
-#include <memory>
 #include <string>
 
 #include "cli/cli_commands.h"
@@ -26,23 +25,15 @@ int runPeaks(int argc, char** argv) {
         }
         count = *parsed;
     }
-    std::string error;
-    const std::optional<bool> json = jsonFormat(batch->arguments, error);
-    if (!json) return commandUsageError(kCommand, error);
-
-    std::unique_ptr<CliWindow> window;
-    const auto work = [&](std::size_t index) {
-        FileReport report = showBatchSegment(window, *batch, index);
-        if (report.exit_code != kExitOk) return report;
-        const SpectrumReport spectrum = currentSpectrumReport();
-        const std::vector<SpectrumPeak> peaks = strongestSpectrumPeaks(spectrum, count);
-        const std::string* file = batch->batch.many_files ? &batch->batch.files[index] : nullptr;
-        if (*json) {
-            report.output = peaksJson(spectrum, peaks, file);
-        } else {
-            report.output = (file ? "" : peaksCsvHeader(false)) + peaksCsvRows(peaks, file);
-        }
-        return report;
+    const auto peaksOf = [count](const SpectrumReport& spectrum) {
+        return strongestSpectrumPeaks(spectrum, count);
     };
-    return runFileBatch(kCommand, batch->batch, *json ? "" : peaksCsvHeader(true), work);
+    return printSpectra(kCommand, *batch,
+                        {peaksCsvHeader,
+                         [&](const SpectrumReport& spectrum, const std::string* file) {
+                             return peaksCsvRows(peaksOf(spectrum), file);
+                         },
+                         [&](const SpectrumReport& spectrum, const std::string* file) {
+                             return peaksJson(spectrum, peaksOf(spectrum), file);
+                         }});
 }

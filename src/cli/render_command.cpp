@@ -1,14 +1,12 @@
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "cli/atomic_file.h"
 #include "cli/cli_commands.h"
 #include "cli/segment_batch.h"
+#include "cli/window_pictures.h"
 #include "report/export_name.h"
 
 // sefaro-cli render FILE [--size N] [--position P] -o OUT.png, or FILE… -o DIR: the whole
@@ -50,13 +48,9 @@ int runRender(int argc, char** argv) {
 
     std::vector<std::string> paths{*output}, notes{""};
     if (batch->batch.many_files) {
-        std::error_code failed;
-        std::filesystem::create_directories(*output, failed);
-        if (failed || !std::filesystem::is_directory(*output)) {
-            const std::string why = failed ? failed.message() : std::strerror(ENOTDIR);
-            return commandError(kCommand, "cannot write pictures into " + *output + ": " + why,
-                                kExitFailed);
-        }
+        std::string error;
+        if (!makePictureFolder(*output, "pictures", error))
+            return commandError(kCommand, error, kExitFailed);
         notes.clear();
         paths = pictureNames(batch->batch, batch->segment, *output, notes);
     }
@@ -66,13 +60,7 @@ int runRender(int argc, char** argv) {
         FileReport report = showBatchSegment(window, *batch, index);
         if (!notes[index].empty()) report.messages.push_back(notes[index]);
         if (report.exit_code != kExitOk) return report;
-        const std::string png = window->windowPng();
-        std::string why = png.empty() ? "the window could not be encoded as PNG" : "";
-        if (why.empty()) writeFileAtomically(paths[index], png, why);
-        if (!why.empty()) {
-            report.exit_code = kExitFailed;
-            report.error = why;
-        }
+        if (!saveWindowPicture(*window, paths[index], report.error)) report.exit_code = kExitFailed;
         return report;
     };
     return runFileBatch(kCommand, batch->batch, "", work);

@@ -1,18 +1,17 @@
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
 #include "cli/arguments.h"
-#include "cli/atomic_file.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_window.h"
+#include "cli/multi_file_output.h"
 #include "cli/replay_script.h"
 #include "cli/segment_request.h"
 #include "cli/text_input.h"
+#include "cli/window_pictures.h"
 #include "cli/window_state_json.h"
 
 // sefaro-cli replay [SCRIPT] [--shots DIR]: acts as the window's user, one action a line,
@@ -94,18 +93,12 @@ int replay(std::istream& script, const std::string* shots) {
         const std::string record = windowStateJson(step, line_number, action->text,
                                                    window.takeMessages(), window.tooltip());
         // Flushed, so that whoever drives the script sees each action's outcome at once.
-        if (std::fwrite(record.data(), 1, record.size(), stdout) != record.size() ||
-            std::fflush(stdout) != 0) {
+        if (!writeToStdout(record))
             return commandError(kCommand, "cannot write to standard output", kExitFailed);
-        }
-        if (shots) {
-            const std::string path = (std::filesystem::path(*shots) / shotName(step)).string();
-            const std::string png = window.windowPng();
-            if (png.empty())
-                return commandError(kCommand, "the window could not be encoded as PNG",
-                                    kExitFailed);
-            if (!writeFileAtomically(path, png, error))
-                return commandError(kCommand, error, kExitFailed);
+        if (shots &&
+            !saveWindowPicture(window, (std::filesystem::path(*shots) / shotName(step)).string(),
+                               error)) {
+            return commandError(kCommand, error, kExitFailed);
         }
     }
     return kExitOk;
@@ -119,15 +112,8 @@ int runReplay(int argc, char** argv) {
     if (!arguments) return commandUsageError(kCommand, error);
     if (arguments->operands.size() > 1) return commandUsageError(kCommand, "give one SCRIPT only");
     const std::string* shots = arguments->option("shots");
-    if (shots) {
-        std::error_code failure;
-        std::filesystem::create_directories(*shots, failure);
-        if (failure || !std::filesystem::is_directory(*shots)) {
-            const std::string why = failure ? failure.message() : std::strerror(ENOTDIR);
-            return commandError(kCommand, "cannot write shots into " + *shots + ": " + why,
-                                kExitFailed);
-        }
-    }
+    if (shots && !makePictureFolder(*shots, "shots", error))
+        return commandError(kCommand, error, kExitFailed);
     const bool from_stdin = arguments->operands.empty() || arguments->operands[0] == "-";
     if (from_stdin) return replay(std::cin, shots);
     std::ifstream script;

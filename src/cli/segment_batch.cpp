@@ -3,6 +3,19 @@
 #include "cli/cli_commands.h"
 #include "cli/segment_display.h"
 
+namespace {
+
+// --format: json (true) or csv (false, also when absent); nothing, with error set, else.
+std::optional<bool> jsonFormat(const CommandArguments& arguments, std::string& error) {
+    const std::string* format = arguments.option("format");
+    if (!format || *format == "csv") return false;
+    if (*format == "json") return true;
+    error = "format \"" + *format + "\" is not csv or json";
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<SegmentBatch> segmentBatch(const char* command, int argc, char** argv,
                                          std::vector<std::string_view> own_options,
                                          int& exit_code) {
@@ -35,10 +48,22 @@ FileReport showBatchSegment(std::unique_ptr<CliWindow>& window, const SegmentBat
     return showSegment(*window, request);
 }
 
-std::optional<bool> jsonFormat(const CommandArguments& arguments, std::string& error) {
-    const std::string* format = arguments.option("format");
-    if (!format || *format == "csv") return false;
-    if (*format == "json") return true;
-    error = "format \"" + *format + "\" is not csv or json";
-    return std::nullopt;
+int printSpectra(const char* command, const SegmentBatch& batch, const SpectrumPrint& print) {
+    std::string error;
+    const std::optional<bool> json = jsonFormat(batch.arguments, error);
+    if (!json) return commandUsageError(command, error);
+    std::unique_ptr<CliWindow> window;
+    const auto work = [&](std::size_t index) {
+        FileReport report = showBatchSegment(window, batch, index);
+        if (report.exit_code != kExitOk) return report;
+        const SpectrumReport spectrum = currentSpectrumReport();
+        const std::string* file = batch.batch.many_files ? &batch.batch.files[index] : nullptr;
+        if (*json) {
+            report.output = print.json(spectrum, file);
+        } else {
+            report.output = (file ? "" : print.csv_header(false)) + print.csv_rows(spectrum, file);
+        }
+        return report;
+    };
+    return runFileBatch(command, batch.batch, *json ? "" : print.csv_header(true), work);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include "cli/file_batch.h"
 #include "cli/file_report.h"
 #include "cli/segment_request.h"
+#include "report/segment_report.h"
 
 // What spectrum, peaks and render share: their arguments, the files they work through and
 // the segment they show in each.
@@ -32,5 +34,16 @@ std::optional<SegmentBatch> segmentBatch(const char* command, int argc, char** a
 FileReport showBatchSegment(std::unique_ptr<CliWindow>& window, const SegmentBatch& batch,
                             std::size_t index);
 
-// --format: json (true) or csv (false, also when absent); nothing, with error set, else.
-std::optional<bool> jsonFormat(const CommandArguments& arguments, std::string& error);
+// How a command that prints each file's analysed spectrum (spectrum, peaks) writes it: the
+// CSV header, with a leading "file," when the rows name their file; the CSV rows and the
+// JSON line, each naming file when it is given.
+struct SpectrumPrint {
+    using Text = std::function<std::string(const SpectrumReport&, const std::string* file)>;
+    std::string (*csv_header)(bool with_file);
+    Text csv_rows;
+    Text json;
+};
+
+// Prints every file's spectrum of the batch in the form --format asks for, csv (also when
+// absent) or json; a wrong format is a usage error before any file is read.
+int printSpectra(const char* command, const SegmentBatch& batch, const SpectrumPrint& print);

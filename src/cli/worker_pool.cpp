@@ -32,26 +32,27 @@ constexpr std::size_t kFilesPerWorker = 2;
 // goes on. Where the system allows less, the pipe keeps its default size.
 constexpr int kReportPipeBytes = 1 << 20;
 
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
+// Moves size bytes by repeated calls of transfer(done), which moves some of those not yet
+// done and says how many; false when it moves none, the other end being gone.
+template <typename Transfer>
+bool transferAll(std::size_t size, Transfer transfer) {
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t moved = transfer(done);
+        if (moved < 0 && errno == EINTR) continue;
+        if (moved <= 0) return false;
+        done += static_cast<std::size_t>(moved);
     }
     return true;
 }
 
+bool writeAll(int fd, const char* data, std::size_t size) {
+    return transferAll(size,
+                       [&](std::size_t done) { return ::write(fd, data + done, size - done); });
+}
+
 bool readAll(int fd, char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t got = ::read(fd, data, size);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return false;
-        data += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
+    return transferAll(size,
+                       [&](std::size_t done) { return ::read(fd, data + done, size - done); });
 }
 
 void putNumber(std::string& frame, Number value) {
