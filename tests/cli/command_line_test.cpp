@@ -19,57 +19,35 @@ namespace fs = std::filesystem;
 using testing::HasSubstr;
 using namespace wave_builder;
 
-// With several files a refusal is an answer: a row, not an error.
-TEST(CliInfo, ManyFilesGiveOneRowEachRefusedOnesIncluded) {
-    TempDir dir;
-    dir.write("tone 1.wav", monoWave(pattern(1000)));
-    dir.write("long,\"cut\".wav", monoWave(pattern(30000)));
-    dir.write("stereo.wav",
-              riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(5000)))}));
-    const std::string rows =
-        "file,outcome,message,rate_hz,bits,points\n"
-        "tone 1.wav,loaded,,44100,16,1000\n"
-        "\"long,\"\"cut\"\".wav\",cut,\"Sorry, this program change parameter of wave length\","
-        "44100,16,22050\n"
-        "stereo.wav,refused,\"Sorry, this program is for single-channel only\",,,\n"
-        "none.wav,refused,file not found,,,\n";
-    std::ofstream(dir.path() / "list") << "tone 1.wav\nlong,\"cut\".wav\n\nstereo.wav\nnone.wav\n";
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"info", "tone 1.wav", "long,\"cut\".wav", "stereo.wav", "none.wav"},
-             {"info", "-j", "3", "--files-from", "-"}}) {
-        const CliRun r = cliIn(dir.path(), args, "list");
-        EXPECT_EQ(r.exit_code, 0);
-        EXPECT_EQ(r.out, rows);
-        EXPECT_EQ(r.err, "");
+// Without a display, as scripts/run uses it over ssh, the command picks its platform itself;
+// a stdout that cannot take the output is a failure, not a silent loss.
+TEST(CliShell, RunsWithoutADisplayAndReportsAFullStdout) {
+    struct Case {
+        const char* shell;  // "$1" is sefaro-cli, in the folder with w.wav
+        int exit_code;
+        const char* err;
+    };
+    for (const Case& c : {
+             Case{"env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \"$1\" render w.wav -o "
+                  "w.png",
+                  0, ""},
+             Case{"\"$1\" spectrum w.wav >/dev/full", 1,
+                  "sefaro-cli spectrum: cannot write to standard output\n"},
+             Case{"\"$1\" info -H w.wav >/dev/full", 1,
+                  "sefaro-cli info: cannot write to standard output\n"},
+             Case{"echo cancel | \"$1\" replay >/dev/full", 1,
+                  "sefaro-cli replay: cannot write to standard output\n"},
+         }) {
+        SCOPED_TRACE(c.shell);
+        TempDir dir;
+        dir.write("w.wav", monoWave(pattern(3000)));
+        const CliRun r = runProgram(
+            "/bin/sh",
+            {"-c", std::string("cd \"$0\" && ") + c.shell, dir.path().string(), SEFARO_CLI},
+            dir.path());
+        EXPECT_EQ(r.exit_code, c.exit_code);
+        EXPECT_EQ(r.err, c.err);
     }
-    const CliRun one = cliIn(dir.path(), {"info", "-H", "tone 1.wav"});
-    EXPECT_EQ(one.out,
-              "file,outcome,message,rate_hz,bits,points\ntone 1.wav,loaded,,44100,16,1000\n");
-}
-
-// As scripts/run uses it over ssh: no display and no platform chosen.
-TEST(CliWithoutDisplay, ChoosesTheOffscreenPlatformItself) {
-    TempDir dir;
-    dir.write("w.wav", monoWave(pattern(3000)));
-    const CliRun r = runProgram("/usr/bin/env",
-                                {"-u", "QT_QPA_PLATFORM", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
-                                 "/bin/sh", "-c", "cd \"$0\" && exec \"$@\"", dir.path().string(),
-                                 SEFARO_CLI, "render", "w.wav", "-o", "w.png"},
-                                dir.path());
-    EXPECT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    EXPECT_GT(fs::file_size(dir.path() / "w.png"), 0u);
-}
-
-TEST(CliStdout, AFullDeviceIsAFailureNotASilentLoss) {
-    TempDir dir;
-    dir.write("w.wav", monoWave(pattern(3000)));
-    const CliRun r = runProgram("/bin/sh",
-                                {"-c", "cd \"$0\" && exec \"$1\" spectrum w.wav >/dev/full",
-                                 dir.path().string(), SEFARO_CLI},
-                                dir.path());
-    EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.err, "sefaro-cli spectrum: cannot write to standard output\n");
 }
 
 // Each stream as a whole when its text ends in a newline or is empty, else a part of it.
@@ -124,6 +102,7 @@ TEST_P(Cli, AnswersWithItsExitCodeAndStreamsAndWritesNothing) {
 const std::string kSizes = "is not one of 512, 1024, 2048, 4096";
 const std::string kStereo = "Sorry, this program is for single-channel only\n";
 const std::string kLine = "sefaro-cli replay: line ";
+const std::string kInfoHeader = "file,outcome,message,rate_hz,bits,points\n";
 const std::string kUsage =
     "usage: sefaro-cli COMMAND [ARGUMENTS]\n       sefaro-cli --help | --version\ncommands:\n  "
     "info FILE";
@@ -139,64 +118,44 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"info", "long.wav"}, 0, "name: long.wav\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: 22050\n", "Sorry, this program change parameter of wave length\n"},
     Run{{"spectrum", "exact.wav", "--size", "512"}, 0, "bin,frequency_hz,log_power,phase_rad\n0,0,", ""},
     Run{{"spectrum", "short.wav", "--position", "1976"}, 0, "\n511,", ""},
-    Run{{"spectrum"}, 64, "", "spectrum: FILE is missing (usage: sefaro-cli spectrum FILE"},
     Run{{"spectrum", ""}, 64, "", "FILE is missing"},
     Run{{"spectrum", "--", "-no.wav"}, 2, "", "file not found\n"},
-    Run{{"spectrum", "-j", "0", "short.wav", "tiny.wav"}, 64, "",
-            "jobs \"0\" is not a whole number from 1 to 1024"},
-    Run{{"spectrum", "--files-from", "no list"}, 1, "",
-            "sefaro-cli spectrum: cannot read no list: No such file or directory\n"},
+    Run{{"spectrum", "-j", "0", "short.wav", "tiny.wav"}, 64, "", "jobs \"0\" is not a whole number from 1 to 1024"},
     Run{{"spectrum", "--files-from", "folder"}, 1, "", "cannot read folder: Is a directory"},
     Run{{"spectrum", "--files-from", "empty.wav"}, 64, "", "the list names no FILE"},
     Run{{"spectrum", "short.wav", "--size", "1000"}, 64, "", "size \"1000\" " + kSizes},
-    Run{{"spectrum", "short.wav", "--size", "+512"}, 64, "", "size \"+512\" " + kSizes},
-    Run{{"spectrum", "short.wav", "--position", "1e3"}, 64, "",
-            "position \"1e3\" is not a whole number of samples"},
-    Run{{"spectrum", "short.wav", "--position", "99999999999999999999"}, 64, "",
-            "position \"99999999999999999999\" is not a whole number"},
+    Run{{"spectrum", "short.wav", "--position", "1e3"}, 64, "", "position \"1e3\" is not a whole number of samples"},
     Run{{"spectrum", "short.wav", "--format", "xml"}, 64, "", "format \"xml\" is not csv or json"},
-    Run{{"spectrum", "short.wav", "--window", "hann"}, 64, "", "argument was not expected: --window"},
     Run{{"spectrum", "short.wav", "-size", "512"}, 64, "", "argument was not expected: -size"},
-    Run{{"spectrum", "short.wav", "--size"}, 64, "", "--size: 1 required TEXT missing"},
-    Run{{"spectrum", "short.wav", "--size", "512", "--size=1024"}, 64, "",
-            "--size: At Most 1 required but received 2"},
-    Run{{"spectrum", "short.wav", "--position", "1977"}, 64, "",
-            "sefaro-cli spectrum: position 1977 is outside 0 to 1976 (short.wav has 3000 samples, "
-            "size 1024)\n"},
+    Run{{"spectrum", "short.wav", "--position", "1977"}, 64, "", "sefaro-cli spectrum: position 1977 is outside 0 to 1976 (short.wav has 3000 samples, size 1024)\n"},
     Run{{"spectrum", "short.wav", "--position", "-1"}, 64, "", "position -1 is outside 0 to 1976"},
-    Run{{"spectrum", "short.wav", "--size", "4096"}, 64, "",
-            "short.wav has 3000 samples, fewer than the size 4096; sizes that fit: "
-            "512, 1024, 2048"},
-    Run{{"spectrum", "tiny.wav", "--size", "512"}, 64, "",
-            "tiny.wav has 4 samples, fewer than the size 512; every size needs at least 512"},
+    Run{{"spectrum", "short.wav", "--size", "4096"}, 64, "", "short.wav has 3000 samples, fewer than the size 4096; sizes that fit: 512, 1024, 2048"},
+    Run{{"spectrum", "tiny.wav", "--size", "512"}, 64, "", "tiny.wav has 4 samples, fewer than the size 512; every size needs at least 512"},
     Run{{"spectrum", "no such.wav"}, 2, "", "file not found\n"},
     Run{{"spectrum", "stereo.wav"}, 2, "", kStereo},
     Run{{"peaks", "short.wav", "--count", "0"}, 64, "", "count \"0\" is not a whole number from 1 to 512"},
-    Run{{"peaks", "short.wav", "--size", "512", "--count", "257"}, 64, "",
-            "count \"257\" is not a whole number from 1 to 256"},
-    Run{{"peaks", "short.wav", "--count", "many"}, 64, "", "count \"many\" is not a whole number"},
+    Run{{"peaks", "short.wav", "--size", "512", "--count", "257"}, 64, "", "count \"257\" is not a whole number from 1 to 256"},
     Run{{"render", "short.wav"}, 64, "", "-o OUT.png is missing"},
     Run{{"render", "short.wav", "tiny.wav"}, 64, "", "-o DIR is missing"},
-    Run{{"render", "-H", "short.wav", "-o", "short.wav"}, 1, "",
-            "sefaro-cli render: cannot write pictures into short.wav: Not a directory\n"},
+    Run{{"render", "-H", "short.wav", "-o", "short.wav"}, 1, "", "sefaro-cli render: cannot write pictures into short.wav: Not a directory\n"},
     Run{{"render", "empty.wav", "-o", "x.png"}, 2, "", "riff chunk not found\n"},
-    Run{{"render", "short.wav", "-o", "missing/x.png"}, 1, "",
-            "sefaro-cli render: cannot write missing/x.png: No such file or directory\n"},
+    Run{{"render", "short.wav", "-o", "missing/x.png"}, 1, "", "sefaro-cli render: cannot write missing/x.png: No such file or directory\n"},
     Run{{"render", "short.wav", "-o", "folder"}, 1, "", "cannot write folder: Filename refers to a directory"},
-    Run{{"render", "short.wav", "-o", "folder/"}, 1, "", "cannot write folder/: Filename refers to a directory"},
     Run{{"info"}, 64, "", "sefaro-cli info: FILE is missing (usage: sefaro-cli info FILE...)\n"},
-    Run{{"info", ""}, 64, "", "info: FILE is missing"},
     Run{{"info", "-x", "short.wav"}, 64, "", "argument was not expected: -x"},
     Run{{"info", "stereo.wav"}, 2, "", kStereo},
-    Run{{"info", "folder"}, 2, "", "file not found\n"},
+    Run{{"info", "short.wav", "long.wav", "stereo.wav", "none.wav"}, 0, kInfoHeader +
+            "short.wav,loaded,,44100,16,3000\n"
+            "long.wav,cut,\"Sorry, this program change parameter of wave length\",44100,16,22050\n"
+            "stereo.wav,refused,\"Sorry, this program is for single-channel only\",,,\n"
+            "none.wav,refused,file not found,,,\n", ""},
+    Run{{"info", "-H", "short.wav"}, 0, kInfoHeader + "short.wav,loaded,,44100,16,3000\n", ""},
+    Run{{"info", "--files-from", "-"}, 0, kInfoHeader + "\"no,\"\"x\"\".wav\",refused,file not found,,,\n", "", "\nno,\"x\".wav\n"},
     Run{{"replay", "a", "b"}, 64, "", "give one SCRIPT only"},
-    Run{{"replay", "no script"}, 1, "",
-            "sefaro-cli replay: cannot read no script: No such file or directory\n"},
-    Run{{"replay", "folder"}, 1, "", "cannot read folder: Is a directory"},
+    Run{{"replay", "no script"}, 1, "", "sefaro-cli replay: cannot read no script: No such file or directory\n"},
     Run{{"replay", "--shots", "short.wav"}, 1, "", "cannot write shots into short.wav: "},
     Run{{"replay", "-"}, 0, R"("line":2,"action":"load short.wav","messages":[])", "", "# from stdin\nload short.wav\n"},
     Run{{"replay"}, 64, R"("step":1,"line":1,"action":"cancel")", kLine + "3: unknown action \"jump\"\n", "cancel\n\njump 3\ncancel\n"},
-    Run{{"replay"}, 64, "", kLine + "1: unknown action \"Load\"\n", "Load short.wav\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"load\": load needs a PATH\n", "load  \n"},
     Run{{"replay"}, 64, R"("line":1,"action":"cancel")", kLine + "2: the size box has no item \"1000\" (512, 1024, 2048, 4096)\n", "cancel\nsize 1000\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"size big\": size needs a number N\n", "size big\n"},
@@ -204,7 +163,6 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay"}, 64, "", kLine + "1: \"slide 3000000000\": slide needs a whole number P\n", "slide 3000000000\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"key left\": key needs one of Left, Right, PageUp, PageDown, Home, End\n", "key left\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"back 2\": this action takes nothing after it\n", "back 2\n"},
-    Run{{"replay"}, 64, "", kLine + "1: \"point 10\": this action needs two whole numbers X Y\n", "point 10\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"click 10 y\": this action needs two whole numbers X Y\n", "click 10 y\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"}));
 // clang-format on
@@ -213,52 +171,42 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
 struct ManyFiles {
     const char* name;
     std::vector<std::string> args;
-    bool render;             // pictures into a folder rather than text on stdout
     std::string csv_header;  // of one file's CSV, without its newline; empty for other forms
 };
 void PrintTo(const ManyFiles& value, std::ostream* out) {
     *out << value.name;
 }
 
-class CliManyFiles : public testing::TestWithParam<ManyFiles> {
-  protected:
-    // In order: good ones, one refused, one missing, one too short for 512, two of one name.
-    const std::vector<std::string> files = {"a.wav",    "stereo.wav",  "none.wav",
-                                            "tiny.wav", "b,\"q\".wav", "sub/a.wav"};
-    TempDir dir;
-
-    CliManyFiles() {
-        dir.write("a.wav", monoWave(pattern(3000)));
-        dir.write("b,\"q\".wav", monoWave(sine(2500, 8000, 30000)));
-        dir.write("stereo.wav", riff("WAVE", {fmtChunk({.channels = 2}),
-                                              chunk("data", sampleBytes(pattern(5000)))}));
-        dir.write("tiny.wav", monoWave(pattern(300)));
-        fs::create_directory(dir.path() / "sub");
-        dir.write("sub/a.wav", monoWave(sine(440, 12000, 9000)));
-        std::ofstream list(dir.path() / "list");
-        for (const std::string& file : files) list << file << '\n';
-    }
-
-    // The command, then its shared options, then more.
-    std::vector<std::string> withArgs(const std::vector<std::string>& more) const {
-        std::vector<std::string> args = GetParam().args;
-        args.insert(args.end(), more.begin(), more.end());
-        return args;
-    }
-};
+class CliManyFiles : public testing::TestWithParam<ManyFiles> {};
 
 // Each file gives what it gives alone, in the many-files form, in the order given, whatever
 // the number of workers; failed files are told on stderr by name and the run goes on.
 TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
+    // In order: good ones, one refused, one missing, one too short for 512, two of one name.
+    const std::vector<std::string> files = {"a.wav",    "stereo.wav",  "none.wav",
+                                            "tiny.wav", "b,\"q\".wav", "sub/a.wav"};
+    TempDir dir;
+    dir.write("a.wav", monoWave(pattern(3000)));
+    dir.write("b,\"q\".wav", monoWave(sine(2500, 8000, 30000)));
+    dir.write("stereo.wav",
+              riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(5000)))}));
+    dir.write("tiny.wav", monoWave(pattern(300)));
+    fs::create_directory(dir.path() / "sub");
+    dir.write("sub/a.wav", monoWave(sine(440, 12000, 9000)));
+    std::ofstream(dir.path() / "list")
+        << "a.wav\nstereo.wav\nnone.wav\ntiny.wav\nb,\"q\".wav\nsub/a.wav\n";
+
     const std::string command = GetParam().args[0];
+    const bool render = command == "render";  // pictures into a folder, not text on stdout
     const std::string& csv_header = GetParam().csv_header;
     std::string out = csv_header.empty() ? "" : "file," + csv_header + "\n";
     std::string err;
     std::vector<std::string> pictures;
     int exit_code = 0;
     for (const std::string& file : files) {
-        std::vector<std::string> alone = withArgs({"--", file});
-        if (GetParam().render) alone.insert(alone.end() - 2, {"-o", "alone.png"});
+        std::vector<std::string> alone = GetParam().args;
+        if (render) alone.insert(alone.end(), {"-o", "alone.png"});
+        alone.insert(alone.end(), {"--", file});
         const CliRun r = cliIn(dir.path(), alone);
         exit_code = std::max(exit_code, r.exit_code);
         std::istringstream err_lines(r.err);
@@ -267,7 +215,7 @@ TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
             if (line.starts_with(own)) line.erase(0, own.size());
             err += "sefaro-cli: " + file + ": " + line + "\n";
         }
-        if (GetParam().render && r.exit_code == 0) {
+        if (render && r.exit_code == 0) {
             pictures.push_back(fileText(dir.path() / "alone.png"));
             fs::remove(dir.path() / "alone.png");
         }
@@ -280,32 +228,32 @@ TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
             }
         }
     }
-    err +=
-        "sefaro-cli: sub/a.wav: saved as a-512-100-2.png, since an earlier file has "
-        "a-512-100.png\n";
     ASSERT_EQ(exit_code, 64);
+    if (render) {
+        err +=
+            "sefaro-cli: sub/a.wav: saved as a-512-100-2.png, since an earlier file has "
+            "a-512-100.png\n";
+    }
 
     for (const char* jobs : {"1", "3"}) {
         for (const bool from_list : {false, true}) {
             SCOPED_TRACE(std::string("-j ") + jobs + (from_list ? " --files-from -" : ""));
-            std::vector<std::string> many = withArgs({"-j", jobs});
-            if (GetParam().render) many.insert(many.end(), {"-o", "pictures"});
+            std::vector<std::string> many = GetParam().args;
+            many.insert(many.end(), {"-j", jobs});
+            if (render) many.insert(many.end(), {"-o", "pictures"});
             if (from_list) many.insert(many.end(), {"--files-from", "-"});
             if (!from_list) many.insert(many.end(), files.begin(), files.end());
             const CliRun r = cliIn(dir.path(), many, "list");
             EXPECT_EQ(r.exit_code, 64);
             EXPECT_EQ(r.out, out);
-            if (!GetParam().render) {
-                EXPECT_EQ(r.err, err.substr(0, err.rfind("sefaro-cli: sub/a.wav: saved")));
-                continue;
-            }
             EXPECT_EQ(r.err, err);
+            if (!render) continue;
             const fs::path folder = dir.path() / "pictures";
             EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"a-512-100-2.png", "a-512-100.png",
                                                                  "b,\"q\"-512-100.png"}));
-            EXPECT_EQ(fileText(folder / "a-512-100.png"), pictures[0]);
-            EXPECT_EQ(fileText(folder / "b,\"q\"-512-100.png"), pictures[1]);
-            EXPECT_EQ(fileText(folder / "a-512-100-2.png"), pictures[2]);
+            for (std::size_t i = 0;
+                 const char* name : {"a-512-100.png", "b,\"q\"-512-100.png", "a-512-100-2.png"})
+                EXPECT_EQ(fileText(folder / name), pictures[i++]) << name;
             fs::remove_all(folder);
         }
     }
@@ -313,15 +261,11 @@ TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Commands, CliManyFiles, testing::Values(
-    ManyFiles{"spectrum_csv", {"spectrum", "--size", "512", "--position=100"}, false,
-              "bin,frequency_hz,log_power,phase_rad"},
-    ManyFiles{"spectrum_json", {"spectrum", "--format", "json", "--size=512", "--position", "100"},
-              false, ""},
-    ManyFiles{"peaks_csv", {"peaks", "--size", "512", "--position", "100", "--count", "3"}, false,
-              "rank,bin,frequency_hz,log_power,phase_rad"},
-    ManyFiles{"peaks_json", {"peaks", "--format=json", "--size", "512", "--position=100"}, false,
-              ""},
-    ManyFiles{"render", {"render", "--size", "512", "--position", "100"}, true, ""}),
+    ManyFiles{"spectrum_csv", {"spectrum", "--size", "512", "--position=100"}, "bin,frequency_hz,log_power,phase_rad"},
+    ManyFiles{"spectrum_json", {"spectrum", "--format", "json", "--size=512", "--position", "100"}, ""},
+    ManyFiles{"peaks_csv", {"peaks", "--size", "512", "--position", "100", "--count", "3"}, "rank,bin,frequency_hz,log_power,phase_rad"},
+    ManyFiles{"peaks_json", {"peaks", "--format=json", "--size", "512", "--position=100"}, ""},
+    ManyFiles{"render", {"render", "--size", "512", "--position", "100"}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QImage>
+#include <algorithm>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_window_fixture.h"
+#include "names/window_names.h"
+
+namespace {
+
+using wave_builder::pattern;
+using Numbers = std::vector<double>;
+
+// The rows of a CSV after its header, every field read back as a number.
+std::vector<Numbers> csvRows(const std::string& out, const std::string& header) {
+    std::istringstream lines(out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, header);
+    std::vector<Numbers> rows;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        rows.emplace_back();
+        for (std::string field; std::getline(fields, field, ',');)
+            rows.back().push_back(std::stod(field));
+    }
+    return rows;
+}
+
+struct Segment {
+    const char* name;
+    std::vector<std::string> options;
+    long size, position;  // as the options say, or the defaults
+    std::size_t samples;
+    bool size_after_load;  // the other order a user may take
+};
+
+class SpectrumMatchesTheWindow : public CliAndWindow,
+                                 public testing::WithParamInterface<Segment> {};
+
+// The numbers printed read back to the window's own doubles, bit for bit.
+TEST_P(SpectrumMatchesTheWindow, ToTheLastDigit) {
+    const Segment& s = GetParam();
+    const std::string path = file("mix \"1\".wav", pattern(s.samples));
+    std::vector<std::string> args = {"spectrum"};
+    args.insert(args.end(), s.options.begin(), s.options.end());
+    args.insert(args.end(), {"--", "mix \"1\".wav"});
+    const CliRun r = cli(args);
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.err,
+              s.samples > 22050 ? "Sorry, this program change parameter of wave length\n" : "");
+
+    const std::string size = std::to_string(s.size);
+    if (!s.size_after_load) choose(size.c_str());
+    load(path);
+    if (s.size_after_load) choose(size.c_str());
+    slideTo(int(s.position));
+    letGo();
+    ASSERT_EQ(selsize, s.size);
+    std::vector<Numbers> printed, shown;
+    for (long k = 0; k < s.size / 2; ++k)
+        shown.push_back({double(k), double(k) * 44100.0 / double(s.size), power[k], phase[k]});
+    if (std::ranges::count(s.options, "json")) {
+        EXPECT_EQ(lineCount(r.out), 1u);
+        nlohmann::json o = nlohmann::json::parse(r.out);
+        for (std::size_t k = 0; k < o["log_power"].size(); ++k) {
+            printed.push_back(
+                {double(k), o["frequency_hz"][k], o["log_power"][k], o["phase_rad"][k]});
+        }
+        for (const char* key : {"frequency_hz", "log_power", "phase_rad"}) o.erase(key);
+        EXPECT_EQ(o.dump(), R"({"bits":16,"name":"mix \"1\".wav","points":22050,"position":100,)"
+                            R"("rate":44100,"size":2048})");
+    } else {
+        printed = csvRows(r.out, "bin,frequency_hz,log_power,phase_rad");
+    }
+    EXPECT_EQ(printed, shown);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Segments, SpectrumMatchesTheWindow, testing::Values(
+    Segment{"defaults", {}, 1024, 0, 9000, false},
+    Segment{"small_inside", {"--size", "512", "--position=1234", "--format", "csv"},
+            512, 1234, 9000, false},
+    Segment{"at_the_end_of_a_cut_file", {"--size", "4096", "--position", "17954"},
+            4096, 17954, 30000, false},
+    Segment{"size_chosen_after_loading", {"--size=2048", "--position", "4321"},
+            2048, 4321, 9000, true},
+    Segment{"json", {"--format", "json", "--size", "2048", "--position", "100"},
+            2048, 100, 30000, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+class PeaksOfTheTwoTones : public CliAndWindow, public testing::WithParamInterface<long> {};
+
+// The sample of 440 Hz and a quieter 2500 Hz: both named, strongest first, within a fiftieth
+// of a bin; the JSON form holds the same peaks.
+TEST_P(PeaksOfTheTwoTones, NameBothTonesWithinAFiftiethOfABin) {
+    const long size = GetParam();
+    std::vector<std::string> args = {
+        "peaks", SAMPLES_DIR "/two-tones.wav", "--size", std::to_string(size), "--count", "2"};
+    const CliRun csv = cli(args);
+    ASSERT_EQ(csv.exit_code, 0) << csv.err;
+    const std::vector<Numbers> rows = csvRows(csv.out, "rank,bin,frequency_hz,log_power,phase_rad");
+    ASSERT_EQ(rows.size(), 2u);
+    const double tones_hz[] = {440, 2500};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i][0], double(i + 1));
+        EXPECT_NEAR((rows[i][2] - tones_hz[i]) * double(size) / 44100.0, 0, 0.02);
+    }
+    args.insert(args.end(), {"--format", "json"});
+    std::vector<Numbers> peaks;
+    const nlohmann::json json = nlohmann::json::parse(cli(args).out);
+    for (const nlohmann::json& p : json.at("peaks"))
+        peaks.push_back({p["rank"], p["bin"], p["frequency_hz"], p["log_power"], p["phase_rad"]});
+    EXPECT_EQ(peaks, rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, PeaksOfTheTwoTones, testing::ValuesIn(names::kSegmentSizes));
+
+TEST_F(CliAndWindow, RenderSavesTheWindowAUserSeesAfterTheSameActions) {
+    const std::string wave = file("tones.wav", sine(1000, 12000, 22050));
+    dir.write("shot.png", std::vector<unsigned char>(3'000'000, 'x'));  // an older, longer one
+    const mode_t mask = ::umask(022);
+    const CliRun r =
+        cli({"render", "tones.wav", "--size", "2048", "--position", "5000", "-o", "shot.png"});
+    ::umask(mask);
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+    // Replaced whole, with the permissions of any new file, and no temporary file left.
+    const std::filesystem::path shot = dir.path() / "shot.png";
+    EXPECT_LT(std::filesystem::file_size(shot), 1'000'000u);
+    EXPECT_EQ(std::filesystem::status(shot).permissions(), std::filesystem::perms(0644));
+    EXPECT_EQ(namesIn(dir.path()),
+              (std::vector<std::string>{"shot.png", "stderr", "stdout", "tones.wav"}));
+    const QImage saved = QImage(shot.c_str()).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(saved.size(), QSize(800, 600));
+    EXPECT_NE(saved.pixel(5, 300), 0xffffffffu) << "window background";
+
+    choose("2048");
+    load(wave);
+    slideTo(5000);
+    letGo();
+    EXPECT_EQ(saved, session.grabWindow().convertToFormat(QImage::Format_RGB32));
+}
+
+}  // namespace
