@@ -54,9 +54,11 @@ class Replay : public testing::Test {
     CliRun run;
 };
 
+// A script from standard input; with --shots, the window after each action.
 TEST_F(Replay, ShowsTheNoticeAndTheFactsOfALongFileAndARefusalOrCancelChangesNothing) {
     const std::vector<Record> r =
-        replay("# a report\n\ncancel\n  load long.wav  \r\nslide 40\nload stereo.wav\ncancel\n");
+        replay("# a report\n\ncancel\n  load long.wav  \r\nslide 40\nload stereo.wav\ncancel\n",
+               {"--shots", "shots/new", "-"});
     ASSERT_EQ(run.exit_code, 0) << run.err;
     EXPECT_EQ(run.err, "");
     ASSERT_EQ(r.size(), 5u);
@@ -76,6 +78,14 @@ TEST_F(Replay, ShowsTheNoticeAndTheFactsOfALongFileAndARefusalOrCancelChangesNot
     EXPECT_EQ(r[4]["messages"].dump(), "[]");
     for (const Record& unchanged : {r[3], r[4]}) EXPECT_EQ(unchanged["widgets"], r[2]["widgets"]);
     EXPECT_EQ(shown(r[4], names::kPositionLabel), "40");
+
+    const auto shots = dir.path() / "shots" / "new";
+    EXPECT_EQ(namesIn(shots), (Strings{"001.png", "002.png", "003.png", "004.png", "005.png"}));
+    const auto shot = [&](const char* name) { return QImage((shots / name).c_str()); };
+    EXPECT_EQ(shot("001.png").size(), QSize(800, 600));
+    EXPECT_NE(shot("001.png"), shot("002.png"));  // the wave appeared
+    EXPECT_NE(shot("002.png"), shot("003.png"));  // the segment moved
+    EXPECT_EQ(shot("003.png"), shot("005.png"));  // the refusal and the cancel changed nothing
 }
 
 TEST_F(Replay, ThePointerReadsOutMovesTheSegmentAndEachRecordHoldsItsTooltip) {
@@ -111,19 +121,6 @@ TEST_F(Replay, ThePointerReadsOutMovesTheSegmentAndEachRecordHoldsItsTooltip) {
         EXPECT_EQ(shown(r[i], names::kPositionLabel), steps[i].position);
     }
     EXPECT_EQ(shown(r[3], names::kWholeWaveArea, "overlayBand"), "120,149");
-}
-
-TEST_F(Replay, ShotsAreTheWindowAfterEachActionOfAScriptFromStandardInput) {
-    const std::vector<Record> r =
-        replay("cancel\nload long.wav\n# c\nslide 100\n", {"--shots", "shots/new"});
-    ASSERT_EQ(run.exit_code, 0) << run.err;
-    ASSERT_EQ(r.size(), 3u);
-    const auto shots = dir.path() / "shots" / "new";
-    EXPECT_EQ(namesIn(shots), (Strings{"001.png", "002.png", "003.png"}));
-    const auto shot = [&](const char* name) { return QImage((shots / name).c_str()); };
-    EXPECT_EQ(shot("001.png").size(), QSize(800, 600));
-    EXPECT_NE(shot("001.png"), shot("002.png"));  // the wave appeared
-    EXPECT_NE(shot("002.png"), shot("003.png"));  // the segment moved
 }
 
 }  // namespace
