@@ -1,7 +1,5 @@
 #include "cli/window_pictures.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -9,11 +7,11 @@
 #include "cli/cli_window.h"
 
 bool makePictureFolder(const std::string& folder, const std::string& what, std::string& error) {
+    // An existing file of that name, or a link to one, is an error here too.
     std::error_code failure;
     std::filesystem::create_directories(folder, failure);
-    if (!failure && std::filesystem::is_directory(folder)) return true;
-    const std::string why = failure ? failure.message() : std::strerror(ENOTDIR);
-    error = "cannot write " + what + " into " + folder + ": " + why;
+    if (!failure) return true;
+    error = "cannot write " + what + " into " + folder + ": " + failure.message();
     return false;
 }
 
