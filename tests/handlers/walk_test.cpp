@@ -64,7 +64,7 @@ class Walks : public ScriptedScenario, public testing::WithParamInterface<Walk> 
         std::unique_ptr<WSDmwindowDev> device(WSDmwindowDev::getNewInstance());
         device->setSize(area->getProperty(_WSNwidth()), area->getProperty(_WSNheight()));
         draw(area, device.get());
-        return {device->bits(), device->bits() + std::size_t(device->width()) * device->height()};
+        return pixels(device.get());
     }
     // The whole-wave area shows its view tinted over the band's columns and untouched
     // elsewhere; the view's own picture holds no tint.
@@ -139,13 +139,8 @@ TEST_P(Walks, EndWhereTheRowSays) {
     EXPECT_EQ(view(3)[325 * 388 + 27], 0xff000000u);
     const char* areas[] = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea,
                            names::kPhaseArea};
-    for (int v = 1; v <= 4; ++v) {
-        const WSDdev* shown = session.find(areas[v - 1])->getdev();
-        EXPECT_EQ(
-            std::vector<uint32_t>(shown->bits(), shown->bits() + shown->width() * shown->height()),
-            view(v))
-            << v;
-    }
+    for (int v = 1; v <= 4; ++v)
+        EXPECT_EQ(pixels(session.find(areas[v - 1])->getdev()), view(v)) << v;
 }
 
 // 6000 samples at the first size, 1024, give positions 0 to 4976 and a drag interval of 99.
