@@ -21,9 +21,7 @@ int main(int argc, char** argv) {
 
     const auto samples = pattern(300);
     const Bytes data = chunk("data", sampleBytes(samples));
-    auto with_format = [&](Format f) {
-        return riff("WAVE", {chunk("fmt ", formatRecord(f)), data});
-    };
+    auto with_format = [&](Format f) { return riff("WAVE", {fmtChunk(f), data}); };
     const std::vector<std::pair<const char*, Bytes>> seeds = {
         {"mono", monoWave(samples)},
         {"long", monoWave(pattern(22100))},

@@ -37,10 +37,8 @@ void showSegmentBand() {
     if (!area) return;
     std::string band;
     if (siii && seliii) {
-        WSCbase* position_slider = findPositionSlider();
-        const long position = position_slider ? readPosition(position_slider) : 0;
         const unsigned short width = area->getProperty(_WSNwidth());
-        band = bandText(segmentBand(width, maxsize, position, selsize));
+        band = bandText(segmentBand(width, maxsize, sliderPosition(), selsize));
     }
     setText("WSCvdrawingArea", names::kWholeWaveArea, _WSNoverlayBand(), band.c_str());
 }

@@ -32,11 +32,10 @@ void readOutWave(WSCvdrawingArea* area) {
 void readOutSegment(WSCvdrawingArea* area) {
     // Without a segment the area keeps the tooltip that says why there is none.
     if (!siii || !seliii) return;
-    WSCbase* slider = findPositionSlider();
-    const long position = slider ? readPosition(slider) : 0;
     const long index = sampleAtColumn(widthOf(area), selsize, area->pointer().x);
-    showAreaTooltip(names::kSegmentArea,
-                    index < 0 ? "" : sampleTooltip(position + index, sampleFreq, seliii[index]));
+    showAreaTooltip(
+        names::kSegmentArea,
+        index < 0 ? "" : sampleTooltip(sliderPosition() + index, sampleFreq, seliii[index]));
 }
 
 // Both captions name the same bin, whichever plot the pointer is on: both lay their bins

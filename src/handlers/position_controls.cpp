@@ -33,6 +33,11 @@ long readPosition(WSCbase* slider) {
     return position < 0 ? 0 : position;
 }
 
+long sliderPosition() {
+    WSCbase* slider = findPositionSlider();
+    return slider ? readPosition(slider) : 0;
+}
+
 void updatePositionLabel(long position_samples) {
     if (WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", names::kPositionLabel)) {
         label->setProperty(_WSNlabelString(), decimalText(position_samples));

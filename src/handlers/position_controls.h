@@ -18,6 +18,8 @@ WSCbase* findPositionSlider();
 
 // The slider's value as a position in the wave; a value below 0 counts as 0.
 long readPosition(WSCbase* slider);
+// The position slider's position, 0 when the slider is missing.
+long sliderPosition();
 
 // Shows the position, as a bare number, in the position label (skipped when missing).
 void updatePositionLabel(long position_samples);

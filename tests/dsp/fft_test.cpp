@@ -19,12 +19,6 @@ using Signal = std::vector<Complex>;
 constexpr int kForward = 0;
 constexpr int kInverse = 1;
 
-std::vector<double> sineTable(int n) {
-    std::vector<double> t(n + n / 4);
-    make_sintbl(n, t.data());
-    return t;
-}
-
 Signal randomSignal(int n, unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> dist(-1.0, 1.0);
@@ -72,7 +66,8 @@ TEST_P(FftSize, MatchesFftwAndInvertsItself) {
 // literal loop order, however small, is a fault.
 TEST_P(FftSize, AllKernelsAgreeBitForBit) {
     const int n = GetParam();
-    std::vector<double> sintbl = sineTable(n);
+    std::vector<double> sintbl(n + n / 4);
+    make_sintbl(n, sintbl.data());
     std::vector<int> bitrev(n);
     make_bitrev(n, bitrev.data());
     const sefaro::dsp::FftTables tables{sintbl.data(), bitrev.data()};

@@ -67,12 +67,15 @@ class Scenario : public ::testing::Test {
                " " + text(s, _WSNdragInterval());
     }
 
+    // A device's picture, row by row.
+    static std::vector<uint32_t> pixels(const WSDdev* device) {
+        return {device->bits(), device->bits() + std::size_t(device->width()) * device->height()};
+    }
     // The picture of view 1 to 4 as its device holds it (empty before the device exists).
     static std::vector<uint32_t> view(int number) {
         const WSDmwindowDev* devices[] = {mdev, mdev2, mdev3, mdev4};
         const WSDmwindowDev* device = devices[number - 1];
-        if (!device) return {};
-        return {device->bits(), device->bits() + std::size_t(device->width()) * device->height()};
+        return device ? pixels(device) : std::vector<uint32_t>{};
     }
 
     Snapshot snapshot() {

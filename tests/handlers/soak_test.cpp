@@ -1,7 +1,6 @@
 #include <malloc.h>
 
-#include "names/window_names.h"
-#include "scenario.h"
+#include "scripted_scenario.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer's allocator replaces malloc's bookkeeping; it reports the same figure.
@@ -17,46 +16,27 @@ std::size_t allocatedBytes() {
 
 namespace {
 
-using Soak = Scenario;
+using Soak = ScriptedScenario;
 
 // Every kind of action, many times over: what the program holds must not grow.
 TEST_F(Soak, AThousandMixedActionsLeaveNoGrowth) {
-    const std::string paths[] = {file("a.wav", wave_builder::pattern(22050)),
-                                 file("b.wav", wave_builder::pattern(3000)),
-                                 dir.write("bad.wav", {1, 2, 3})};
-    const char* sizes[] = {"512", "1024", "2048", "4096"};
-    auto act = [&](int i) {
-        switch (i % 8) {
-            case 0:
-                load(paths[(i / 8) % 3]);
-                break;
-            case 1:
-                choose(sizes[(i / 8) % 4]);
-                break;
-            case 2:
-                slideTo(i % 900);
-                break;
-            case 3:
-                letGo();
-                break;
-            case 4:
-                forw();
-                break;
-            case 5:
-                back();
-                break;
-            case 6:
-                cancelLoad();
-                break;
-            case 7:
-                session.key(names::kPositionSlider, Qt::Key_PageDown);
-                break;
-        }
-    };
-    // What the scripted user keeps of each action is dropped at once: only the program's
-    // own holdings are measured.
+    file("a.wav", wave_builder::pattern(22050));
+    file("b.wav", wave_builder::pattern(3000));
+    dir.write("bad.wav", {1, 2, 3});
+    const std::string files[] = {"a.wav", "b.wav", "bad.wav"};
+    const std::string sizes[] = {"512", "1024", "2048", "4096"};
     auto step = [&](int i) {
-        act(i);
+        const std::string lines[] = {"load " + files[(i / 8) % 3],
+                                     "size " + sizes[(i / 8) % 4],
+                                     "slide " + std::to_string(i % 900),
+                                     "release",
+                                     "forw",
+                                     "back",
+                                     "cancel",
+                                     "key PageDown"};
+        perform(lines[i % 8]);
+        // What the scripted user keeps of each action is dropped at once: only the
+        // program's own holdings are measured.
         user.takeMessages();
         user.takeFileDialogPlaces();
     };

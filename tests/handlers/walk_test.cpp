@@ -13,9 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/replay_script.h"
 #include "plot/cmnDraw.h"
-#include "scenario.h"
+#include "scripted_scenario.h"
 #include "support/fftw_dft.h"
 #include "toolkit/WSband.h"
 
@@ -40,7 +39,7 @@ void PrintTo(const Walk& walk, std::ostream* out) {
     *out << walk.wave_samples << " samples: " << walk.script;
 }
 
-class Walks : public Scenario, public testing::WithParamInterface<Walk> {
+class Walks : public ScriptedScenario, public testing::WithParamInterface<Walk> {
   protected:
     // The highest row a curve reaches in spectrum view 3 or 4 (388 x 330), the frame's
     // vertical axis left out.
@@ -52,52 +51,6 @@ class Walks : public Scenario, public testing::WithParamInterface<Walk> {
             }
         }
         return 330;
-    }
-    void act(const std::string& line) {
-        std::string error;
-        const auto action = parseReplayLine(line, error);
-        ASSERT_EQ(error, "");
-        if (!action) return;
-        switch (action->verb) {
-            case ReplayVerb::load:
-                load((dir.path() / action->argument).string());
-                break;
-            case ReplayVerb::cancel:
-                cancelLoad();
-                break;
-            case ReplayVerb::size:
-                choose(action->argument.c_str());
-                break;
-            case ReplayVerb::slide:
-                slideTo(static_cast<int>(action->slider_value));
-                break;
-            case ReplayVerb::release:
-                letGo();
-                break;
-            case ReplayVerb::back:
-                back();
-                break;
-            case ReplayVerb::forw:
-                forw();
-                break;
-            case ReplayVerb::key:
-                session.key(names::kPositionSlider, action->argument.c_str());
-                break;
-            case ReplayVerb::point:
-                session.point(action->coordinates[0], action->coordinates[1]);
-                break;
-            case ReplayVerb::click:
-                session.click(action->coordinates[0], action->coordinates[1]);
-                break;
-            case ReplayVerb::drag: {
-                const std::vector<int>& c = action->coordinates;
-                session.drag(c[0], c[1], c[2], c[3]);
-                break;
-            }
-            case ReplayVerb::leave:
-                session.leave();
-                break;
-        }
     }
     std::string readouts() {
         return label(names::kPowerCaption) + " | " + label(names::kPhaseCaption) + " | " +
@@ -111,7 +64,7 @@ class Walks : public Scenario, public testing::WithParamInterface<Walk> {
         std::unique_ptr<WSDmwindowDev> device(WSDmwindowDev::getNewInstance());
         device->setSize(area->getProperty(_WSNwidth()), area->getProperty(_WSNheight()));
         draw(area, device.get());
-        return {device->bits(), device->bits() + std::size_t(device->width()) * device->height()};
+        return pixels(device.get());
     }
     // The whole-wave area shows its view tinted over the band's columns and untouched
     // elsewhere; the view's own picture holds no tint.
@@ -143,7 +96,7 @@ TEST_P(Walks, EndWhereTheRowSays) {
     file("w.wav", samples);
     file("short.wav", wave_builder::pattern(1000));
     std::istringstream script(walk.script);
-    for (std::string line; std::getline(script, line);) act(line);
+    for (std::string line; std::getline(script, line);) perform(line);
 
     EXPECT_EQ(label(names::kPositionLabel), walk.position);
     EXPECT_EQ(slider(), walk.slider);
@@ -186,13 +139,8 @@ TEST_P(Walks, EndWhereTheRowSays) {
     EXPECT_EQ(view(3)[325 * 388 + 27], 0xff000000u);
     const char* areas[] = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea,
                            names::kPhaseArea};
-    for (int v = 1; v <= 4; ++v) {
-        const WSDdev* shown = session.find(areas[v - 1])->getdev();
-        EXPECT_EQ(
-            std::vector<uint32_t>(shown->bits(), shown->bits() + shown->width() * shown->height()),
-            view(v))
-            << v;
-    }
+    for (int v = 1; v <= 4; ++v)
+        EXPECT_EQ(pixels(session.find(areas[v - 1])->getdev()), view(v)) << v;
 }
 
 // 6000 samples at the first size, 1024, give positions 0 to 4976 and a drag interval of 99.
@@ -244,9 +192,7 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{22050, "load w.wav\npoint 780 185", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
     // A pointer resting over a plot reads what it shows now, as if it had just come there.
     Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, "power   peak 6713.76 Hz   bin 156   ln(1+P) 12.68 | phase   peak 6713.76 Hz   bin 156   -0.226 rad | none | 277,306"},
-    Walk{22050, "load w.wav\nslide 9000\nrelease\npoint 130 360", "9000", "9000 0 21026 420", 9000, -1, "power   peak 6713.76 Hz   bin 156   ln(1+P) 12.68 | phase   peak 6713.76 Hz   bin 156   -0.226 rad | none | 277,306"},
     Walk{22050, "load w.wav\npoint 420 185\nslide 3000\nrelease", "3000", "3000 0 21026 420", 3000, -1, "power | phase | sample 3456   78.37 ms   -28038 | 105,134"},
-    Walk{22050, "load w.wav\nslide 3000\nrelease\npoint 420 185", "3000", "3000 0 21026 420", 3000, -1, "power | phase | sample 3456   78.37 ms   -28038 | 105,134"},
     // The captions read their own texts again when the pointer leaves, moves to another
     // widget or farther than three pixels from any bin, and when no segment fits.
     Walk{3000, "load w.wav\npoint 502 425\nleave", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},

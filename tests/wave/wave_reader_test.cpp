@@ -49,7 +49,13 @@ std::vector<FileCase> files() {
     const std::string no_riff = "riff chunk not found", no_file = "file not found";
     const std::string no_data = "data chunk not found", short_format = "can not read format data";
     const std::string short_data = "can not read wave data";
-    const std::string elsewhere = SEFARO_TEST_DATA "/";
+    const std::string format_memory = "can not alloc heap memory for format data";
+    const std::string data_memory = "can not alloc heap memory for wave data";
+    const std::string extensible =
+        SEFARO_TEST_DATA "/hound__waveformatex-16bit-44100Hz-mono-extra.wav";
+    const std::string kick = SEFARO_TEST_DATA "/goaudio__kick.wav";
+    const std::string early_eof =
+        SEFARO_TEST_DATA "/scipy__test-44100Hz-le-1ch-4bytes-early-eof.wav";
     const auto s = pattern(100);
     const Bytes data = chunk("data", sampleBytes(s));
     auto with_format = [&](Format f) { return riff("WAVE", {fmtChunk(f), data}); };
@@ -90,16 +96,12 @@ std::vector<FileCase> files() {
          "", s},
         // The checks run channels, rate, bits: the first failing one speaks.
         {"stereo", with_format({.channels = 2}), channel},
-        {"no_channels", with_format({.channels = 0}), channel},
         {"48000_hz", with_format({.rate_hz = 48000}), rate},
-        {"22050_hz", with_format({.rate_hz = 22050}), rate},
         {"44100_hz_in_the_low_16_bits_only", with_format({.rate_hz = 44100 + 65536}), rate},
         {"8_bit", with_format({.bits = 8}), bits},
-        {"24_bit", with_format({.bits = 24}), bits},
         {"stereo_8_bit_22050_hz", with_format({.channels = 2, .rate_hz = 22050, .bits = 8}),
          channel},
         {"8_bit_48000_hz", with_format({.rate_hz = 48000, .bits = 8}), rate},
-        {"empty_file", {}, no_riff},
         {"no_riff", concat({chunk("LIST", Bytes(4, 0)), fmtChunk(), data}), no_riff},
         {"form_not_wave", riff("AVI ", {fmtChunk(), data}), no_riff},
         {"riff_header_only", {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A'}, no_riff},
@@ -133,27 +135,14 @@ std::vector<FileCase> files() {
          "",
          1 << 20},
         // The format record takes 16 bytes of the heap, then the data its size.
-        {"no_room_for_format",
-         monoWave(s),
-         "can not alloc heap memory for format data",
-         {},
-         "",
-         15},
-        {"no_room_for_data", monoWave(s), "can not alloc heap memory for wave data", {}, "", 215},
+        {"no_room_for_format", monoWave(s), format_memory, {}, "", 15},
+        {"no_room_for_data", monoWave(s), data_memory, {}, "", 215},
         {"just_enough_room", monoWave(s), "", s, "", 216},
         {"no_data_needs_no_room", monoWave({}), "", {}, "", 16},
         // Files written by other programs.
-        {"written_elsewhere",
-         {},
-         "",
-         {2, -3, 5, -7},
-         elsewhere + "hound__waveformatex-16bit-44100Hz-mono-extra.wav"},
-        {"22050_hz_elsewhere", {}, rate, {}, elsewhere + "goaudio__kick.wav"},
-        {"32_bit_elsewhere",
-         {},
-         bits,
-         {},
-         elsewhere + "scipy__test-44100Hz-le-1ch-4bytes-early-eof.wav"},
+        {"written_elsewhere", {}, "", {2, -3, 5, -7}, extensible},
+        {"22050_hz_elsewhere", {}, rate, {}, kick},
+        {"32_bit_elsewhere", {}, bits, {}, early_eof},
         // Only a regular file is read: a read from a device could never end.
         {"missing", {}, no_file, {}, "/nonexistent/folder/sound.wav"},
         {"directory", {}, no_file, {}, SEFARO_TEST_DATA},

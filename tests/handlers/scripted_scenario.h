@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/replay_script.h"
+#include "scenario.h"
+
+// A scenario driven by the lines a replay script holds, so that a walk reads as a user's
+// script.
+class ScriptedScenario : public Scenario {
+  protected:
+    // Does what one line of a replay script says; the files it names are in the test's folder.
+    void perform(const std::string& line) {
+        std::string error;
+        const auto action = parseReplayLine(line, error);
+        ASSERT_EQ(error, "");
+        if (!action) return;
+        const std::vector<int>& at = action->coordinates;
+        switch (action->verb) {
+            case ReplayVerb::load:
+                return load((dir.path() / action->argument).string());
+            case ReplayVerb::cancel:
+                return cancelLoad();
+            case ReplayVerb::size:
+                return choose(action->argument.c_str());
+            case ReplayVerb::slide:
+                return slideTo(static_cast<int>(action->slider_value));
+            case ReplayVerb::release:
+                return letGo();
+            case ReplayVerb::back:
+                return back();
+            case ReplayVerb::forw:
+                return forw();
+            case ReplayVerb::key:
+                return session.key(names::kPositionSlider, action->argument.c_str());
+            case ReplayVerb::point:
+                return session.point(at[0], at[1]);
+            case ReplayVerb::click:
+                return session.click(at[0], at[1]);
+            case ReplayVerb::drag:
+                return session.drag(at[0], at[1], at[2], at[3]);
+            case ReplayVerb::leave:
+                return session.leave();
+        }
+    }
+};
