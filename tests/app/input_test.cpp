@@ -28,27 +28,15 @@ class RealInput : public ::testing::Test {
   protected:
     void SetUp() override {
         WSinstallDialogResponder(&cancel);
-        // Procedures cannot be removed, so the spies are bound once per process.
-        static const bool spying = [this] {
-            for (const char* name : {names::kBackButton, names::kSizeBox, names::kPositionSlider}) {
-                WSCbase* widget = session.find(name);
-                const std::pair<long, WSCcallback> spies[] = {
-                    {WSEV_ACTIVATE,
-                     [](WSCbase* o) {
-                         events.push_back(fired(o->getInstanceName(), WSEV_ACTIVATE));
-                     }},
-                    {WSEV_VALUE_CHANGE, [](WSCbase* o) {
-                         events.push_back(fired(o->getInstanceName(), WSEV_VALUE_CHANGE));
-                     }}};
-                for (auto [event, callback] : spies) {
-                    auto* procedure = new WSCprocedure("spy", event);
-                    procedure->setFunction(callback, "spy");
-                    widget->addProcedure(procedure);
-                }
-            }
-            return true;
-        }();
-        ASSERT_TRUE(spying);
+        for (const char* name : {names::kBackButton, names::kSizeBox, names::kPositionSlider}) {
+            WSCbase* widget = session.find(name);
+            start_up::bindOnce(widget, WSEV_ACTIVATE, [](WSCbase* o) {
+                events.push_back(fired(o->getInstanceName(), WSEV_ACTIVATE));
+            });
+            start_up::bindOnce(widget, WSEV_VALUE_CHANGE, [](WSCbase* o) {
+                events.push_back(fired(o->getInstanceName(), WSEV_VALUE_CHANGE));
+            });
+        }
         events.clear();
         QWidget* window = session.qtWidget(names::kMainWindow);
         window->activateWindow();

@@ -18,14 +18,7 @@ int exposes = 0;
 TEST(Window, APaintRaisesExposeUnlessTheProgramsOwnExposeJustCopiedThePicture) {
     wsqt::HeadlessSession& session = start_up::freshSession();
     WSCbase* area = session.find(names::kSegmentArea);
-    // Procedures cannot be removed, so the counter is bound once per process.
-    static const bool counting = [area] {
-        auto* counter = new WSCprocedure("count", WSEV_EXPOSE);
-        counter->setFunction([](WSCbase*) { ++exposes; }, "count");
-        area->addProcedure(counter);
-        return true;
-    }();
-    ASSERT_TRUE(counting);
+    start_up::bindOnce(area, WSEV_EXPOSE, [](WSCbase*) { ++exposes; });
     exposes = 0;
 
     area->execProcedure(WSEV_EXPOSE);

@@ -5,10 +5,8 @@
 // what the window holds after the same actions.
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <numbers>
 #include <string>
 #include <vector>
 
@@ -29,16 +27,6 @@ class CliAndWindow : public Scenario {
   protected:
     CliRun cli(const std::vector<std::string>& args) { return cliIn(dir.path(), args); }
 };
-
-// A sine of that frequency and amplitude, n samples at 44100 Hz.
-inline std::vector<int16_t> sine(double frequency_hz, double amplitude, std::size_t n) {
-    std::vector<int16_t> samples(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        samples[i] = static_cast<int16_t>(std::lround(
-            amplitude * std::sin(2 * std::numbers::pi * frequency_hz * double(i) / 44100.0)));
-    }
-    return samples;
-}
 
 inline std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));

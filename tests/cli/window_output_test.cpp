@@ -15,6 +15,7 @@
 namespace {
 
 using wave_builder::pattern;
+using wave_builder::sine;
 using Numbers = std::vector<double>;
 
 // The rows of a CSV after its header, every field read back as a number.

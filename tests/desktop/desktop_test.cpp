@@ -280,13 +280,8 @@ TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime) {
         QObject::connect(forw, &QAbstractButton::clicked, forw, [&] { ++clicks; });
     static int power_exposes;
     power_exposes = 0;
-    // The window lives as long as the process: the counter is bound once.
-    static bool counting = false;
-    if (!std::exchange(counting, true)) {
-        auto* counter = new WSCprocedure("count", WSEV_EXPOSE);
-        counter->setFunction([](WSCbase*) { ++power_exposes; }, "count");
-        session.find(names::kPowerArea)->addProcedure(counter);
-    }
+    start_up::bindOnce(session.find(names::kPowerArea), WSEV_EXPOSE,
+                       [](WSCbase*) { ++power_exposes; });
 
     QTest::mousePress(forw, Qt::LeftButton);
     QTest::qWait(1000);

@@ -2,7 +2,6 @@
 // (10, 260), 388 x 330): the caption names the interpolated peak within a fiftieth of a bin.
 #include <cmath>
 #include <cstdio>
-#include <numbers>
 
 #include "names/window_names.h"
 #include "plot/plot_columns.h"
@@ -32,11 +31,8 @@ class ToneSweep : public Scenario, public testing::WithParamInterface<Tone> {};
 
 TEST_P(ToneSweep, ThePowerCaptionReadsThePeakWithinAFiftiethOfABin) {
     const Tone& tone = GetParam();
-    std::vector<int16_t> samples(static_cast<std::size_t>(tone.size));
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        samples[i] = int16_t(std::lround(tone.amplitude * std::sin(2 * std::numbers::pi * tone.bin *
-                                                                   double(i) / double(tone.size))));
-    }
+    const auto samples = wave_builder::sine(tone.bin * 44100.0 / tone.size, tone.amplitude,
+                                            static_cast<std::size_t>(tone.size));
     choose(std::to_string(tone.size).c_str());
     load(file("tone.wav", samples));
     const Snapshot before = snapshot();

@@ -8,7 +8,9 @@
 
 #include <QSlider>
 #include <map>
+#include <set>
 #include <string>
+#include <tuple>
 
 #include "names/window_names.h"
 #include "plot/view_update.h"
@@ -17,6 +19,16 @@
 #include "wave/analysis_state.h"
 
 namespace start_up {
+
+// Binds callback to event of widget, once per process: procedures cannot be removed, so a
+// test that spies on the window binds its spy at its first run and reuses it after.
+inline void bindOnce(WSCbase* widget, long event, WSCcallback callback) {
+    static std::set<std::tuple<WSCbase*, long, WSCcallback>> bound;
+    if (!bound.emplace(widget, event, callback).second) return;
+    auto* procedure = new WSCprocedure("spy", event);
+    procedure->setFunction(callback, "spy");
+    widget->addProcedure(procedure);
+}
 
 // Every property a callback or a test may set after the start-up, so that one the
 // start-up left unset can be given back its default reading.

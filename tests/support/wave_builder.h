@@ -4,8 +4,10 @@
 // Everything little-endian; chunk() adds the pad byte after an odd body as RIFF wants,
 // the *_declaring forms write whatever size they are told, to make malformed files.
 
+#include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -107,6 +109,16 @@ inline std::vector<std::int16_t> pattern(std::size_t n) {
 // The plain accepted file: mono, 44100 Hz, 16 bits, these samples.
 inline Bytes monoWave(const std::vector<std::int16_t>& samples) {
     return riff("WAVE", {fmtChunk(), chunk("data", sampleBytes(samples))});
+}
+
+// A sine of that frequency and amplitude, n samples at 44100 Hz.
+inline std::vector<std::int16_t> sine(double frequency_hz, double amplitude, std::size_t n) {
+    std::vector<std::int16_t> samples(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        samples[i] = static_cast<std::int16_t>(std::lround(
+            amplitude * std::sin(2 * std::numbers::pi * frequency_hz * double(i) / 44100.0)));
+    }
+    return samples;
 }
 
 }  // namespace wave_builder
