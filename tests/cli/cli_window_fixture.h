@@ -17,10 +17,7 @@
 // from input.
 inline CliRun cliIn(const std::filesystem::path& folder, const std::vector<std::string>& args,
                     const std::string& input = "/dev/null") {
-    std::vector<std::string> shell = {"-c", "cd \"$0\" && exec \"$@\" <" + shellQuoted(input),
-                                      folder.string(), SEFARO_CLI};
-    shell.insert(shell.end(), args.begin(), args.end());
-    return runProgram("/bin/sh", shell, folder);
+    return runProgram(SEFARO_CLI, args, folder, input);
 }
 
 class CliAndWindow : public Scenario {

@@ -54,73 +54,71 @@ class Replay : public testing::Test {
     CliRun run;
 };
 
-// A script from standard input; with --shots, the window after each action.
-TEST_F(Replay, ShowsTheNoticeAndTheFactsOfALongFileAndARefusalOrCancelChangesNothing) {
-    const std::vector<Record> r =
-        replay("# a report\n\ncancel\n  load long.wav  \r\nslide 40\nload stereo.wav\ncancel\n",
-               {"--shots", "shots/new", "-"});
-    ASSERT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    ASSERT_EQ(r.size(), 5u);
-    EXPECT_EQ(r[1]["step"], 2);
-    EXPECT_EQ(r[1]["line"], 4);
-    EXPECT_EQ(r[1]["action"], "load long.wav");
-    EXPECT_EQ(
-        r[1]["messages"].dump(),
-        R"([{"text":"Sorry, this program change parameter of wave length","x":"120","y":"120"}])");
-    EXPECT_EQ(facts(r[1]), (Strings{"long.wav", "44100Hz", "16bitsPerSamp", "22050", "0", "0", "0",
-                                    "21026", "420"}));
-    EXPECT_EQ(shown(r[1], names::kSizeBox), "1024");
-    EXPECT_EQ(r[1]["widgets"].size(), 17u);
-    EXPECT_EQ(r[1]["widgets"][names::kMainWindow]["class"], "WSCmainWindow");
-    EXPECT_EQ(r[3]["messages"].dump(),
-              R"([{"text":"Sorry, this program is for single-channel only","x":"120","y":"120"}])");
-    EXPECT_EQ(r[4]["messages"].dump(), "[]");
-    for (const Record& unchanged : {r[3], r[4]}) EXPECT_EQ(unchanged["widgets"], r[2]["widgets"]);
-    EXPECT_EQ(shown(r[4], names::kPositionLabel), "40");
-
-    const auto shots = dir.path() / "shots" / "new";
-    EXPECT_EQ(namesIn(shots), (Strings{"001.png", "002.png", "003.png", "004.png", "005.png"}));
-    const auto shot = [&](const char* name) { return QImage((shots / name).c_str()); };
-    EXPECT_EQ(shot("001.png").size(), QSize(800, 600));
-    EXPECT_NE(shot("001.png"), shot("002.png"));  // the wave appeared
-    EXPECT_NE(shot("002.png"), shot("003.png"));  // the segment moved
-    EXPECT_EQ(shot("003.png"), shot("005.png"));  // the refusal and the cancel changed nothing
-}
-
-TEST_F(Replay, ThePointerReadsOutMovesTheSegmentAndEachRecordHoldsItsTooltip) {
+// A script from standard input, one record per action; with --shots, the window after each.
+TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
     struct Step {
         const char* action;
+        std::string messages;  // their texts
+        const char* position;
         std::string tooltip;        // its start; "null" for none
         std::string power_caption;  // its start
-        const char* position;
     };
     const std::vector<Step> steps = {
-        {"load long.wav", "null", "power", "0"},
-        {"point 300 400", "null", "power   ", "0"},
-        {"leave", "null", "power", "0"},
-        {"click 240 60", "sample 3500   79.37 ms   ", "power", "3500"},
-        {"drag 240 60 400 60", "sample 9100   206.35 ms   ", "power", "9100"},
-        {"point 140 60", "sample 0   0.00 ms   ", "power", "9100"},
-        {"load three thousand.wav", "sample 0   0.00 ms   ", "power", "0"},
-        {"size 4096", "sample 0   0.00 ms   ", "power", "0"},
-        {"point 300 180", "3000 samples: a segment of 4096 does not fit; choose 2048 or less",
-         "power", "0"}};
-    std::string script;
+        {"cancel", "", "position", "null", "power"},
+        {"  load long.wav  \r", "Sorry, this program change parameter of wave length", "0", "null",
+         "power"},
+        {"slide 40", "", "40", "null", "power"},
+        {"load stereo.wav", "Sorry, this program is for single-channel only", "40", "null",
+         "power"},
+        {"cancel", "", "40", "null", "power"},
+        {"point 300 400", "", "40", "null", "power   "},
+        {"leave", "", "40", "null", "power"},
+        {"click 240 60", "", "3500", "sample 3500   79.37 ms   ", "power"},
+        {"drag 240 60 400 60", "", "9100", "sample 9100   206.35 ms   ", "power"}};
+    std::string script = "# a report\n\n";
     for (const Step& step : steps) script += std::string(step.action) + '\n';
-    const std::vector<Record> r = replay(script);
+    const std::vector<Record> r = replay(script, {"--shots", "shots/new", "-"});
     ASSERT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(run.err, "");
     ASSERT_EQ(r.size(), steps.size());
     for (std::size_t i = 0; i < r.size(); ++i) {
         SCOPED_TRACE(steps[i].action);
+        EXPECT_EQ(r[i]["step"], i + 1);
+        EXPECT_EQ(r[i]["line"], i + 3);
+        std::string messages;
+        for (const Record& m : r[i]["messages"]) {
+            messages += m["text"].get<std::string>();
+            EXPECT_EQ(m["x"].get<std::string>() + "," + m["y"].get<std::string>(), "120,120");
+        }
+        EXPECT_EQ(messages, steps[i].messages);
+        EXPECT_EQ(shown(r[i], names::kPositionLabel), steps[i].position);
         EXPECT_EQ(r[i]["tooltip"].is_null()
                       ? "null"
                       : r[i]["tooltip"].get<std::string>().substr(0, steps[i].tooltip.size()),
                   steps[i].tooltip);
         EXPECT_EQ(shown(r[i], names::kPowerCaption).substr(0, 8), steps[i].power_caption);
-        EXPECT_EQ(shown(r[i], names::kPositionLabel), steps[i].position);
     }
-    EXPECT_EQ(shown(r[3], names::kWholeWaveArea, "overlayBand"), "120,149");
+    EXPECT_EQ(r[1]["action"], "load long.wav");
+    EXPECT_EQ(facts(r[1]), (Strings{"long.wav", "44100Hz", "16bitsPerSamp", "22050", "0", "0", "0",
+                                    "21026", "420"}));
+    EXPECT_EQ(shown(r[1], names::kSizeBox), "1024");
+    EXPECT_EQ(r[1]["widgets"].size(), 17u);
+    EXPECT_EQ(r[1]["widgets"][names::kMainWindow]["class"], "WSCmainWindow");
+    for (const Record& unchanged : {r[3], r[4]}) EXPECT_EQ(unchanged["widgets"], r[2]["widgets"]);
+    EXPECT_EQ(shown(r[7], names::kWholeWaveArea, "overlayBand"), "120,149");
+
+    const auto shots = dir.path() / "shots" / "new";
+    Strings names;
+    for (std::size_t i = 1; i <= steps.size(); ++i) {
+        const std::string number = std::to_string(i);
+        names.push_back(std::string(3 - number.size(), '0') + number + ".png");
+    }
+    EXPECT_EQ(namesIn(shots), names);
+    const auto shot = [&](const char* name) { return QImage((shots / name).c_str()); };
+    EXPECT_EQ(shot("001.png").size(), QSize(800, 600));
+    EXPECT_NE(shot("001.png"), shot("002.png"));  // the wave appeared
+    EXPECT_NE(shot("002.png"), shot("003.png"));  // the segment moved
+    EXPECT_EQ(shot("003.png"), shot("005.png"));  // the refusal and the cancel changed nothing
 }
 
 }  // namespace

@@ -59,7 +59,6 @@ class Scenario : public ::testing::Test {
     }
     std::string label(const char* instance) { return text(instance, _WSNlabelString()); }
     std::string position() { return label(names::kPositionLabel); }
-    std::string sliderValue() { return text(names::kPositionSlider, _WSNvalue()); }
     // The slider's value, minimum, maximum and drag interval.
     std::string slider() {
         const char* s = names::kPositionSlider;

@@ -1,11 +1,9 @@
 #pragma once
 
-// Runs a built program as a user runs it from a shell, with stdout and stderr kept apart
-// and no standard input.
+// Runs a built program as a user runs it from a shell, with stdout and stderr kept apart.
 
-#include <sys/wait.h>
-
-#include <cstdlib>
+#include <QProcess>
+#include <QStringList>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,36 +15,25 @@ struct CliRun {
     std::string out, err;
 };
 
-inline std::string shellQuoted(const std::string& arg) {
-    std::ostringstream q;
-    q << '\'';
-    for (char c : arg) {
-        if (c == '\'') {
-            q << "'\\''";
-        } else {
-            q << c;
-        }
-    }
-    q << '\'';
-    return q.str();
-}
-
 inline std::string fileText(const std::filesystem::path& path) {
     std::ostringstream text;
     text << std::ifstream(path).rdbuf();
     return text.str();
 }
 
-// Runs program with these arguments in the folder work, whose files stdout and stderr
-// receive the two streams.
+// Runs program with these arguments in the folder work, with standard input from the file
+// input (relative to work); a crash gives the exit code -1.
 inline CliRun runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::filesystem::path& work) {
-    const auto out = work / "stdout", err = work / "stderr";
-    std::ostringstream command;
-    command << shellQuoted(program);
-    for (const std::string& a : args) command << ' ' << shellQuoted(a);
-    command << " >" << shellQuoted(out.string()) << " 2>" << shellQuoted(err.string())
-            << " </dev/null";
-    const int status = std::system(command.str().c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileText(out), fileText(err)};
+                         const std::filesystem::path& work,
+                         const std::string& input = "/dev/null") {
+    QStringList arguments;
+    for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(work.string()));
+    process.setStandardInputFile(QString::fromStdString((work / input).string()));
+    process.start(QString::fromStdString(program), arguments);
+    process.waitForFinished(-1);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
 }
