@@ -174,9 +174,11 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{0, "forw\nback\nkey End\nslide 9\nrelease\nsize 512", "position", " 0  ", -1},
     // 22050 samples at 1024: column c of view 1 starts with sample 35 (c - 20); the band
     // covers the segment's columns. A click puts the segment under the pointer, a jitter of
-    // three pixels is still a click, a drag follows the pointer and stops at the ends.
+    // three pixels is still a click, a drag follows the pointer and stops at the ends, and
+    // the pointer moving on after a click leaves the segment where it is.
     Walk{22050, "load w.wav", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
     Walk{22050, "load w.wav\nclick 240 60", "3500", "3500 0 21026 420", 3500, -1, "power | phase | sample 3500   79.37 ms   -11578 | 120,149"},
+    Walk{22050, "load w.wav\nclick 240 60\npoint 400 60", "3500", "3500 0 21026 420", 3500},
     Walk{22050, "load w.wav\ndrag 320 60 323 60", "6405", "6405 0 21026 420", 6405},
     Walk{22050, "load w.wav\ndrag 220 60 420 60", "9800", "9800 0 21026 420", 9800},
     Walk{22050, "load w.wav\nslide 900\nrelease\ndrag 320 60 125 60", "0", "0 0 21026 420", 0},
