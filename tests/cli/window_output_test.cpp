@@ -137,8 +137,7 @@ TEST_F(CliAndWindow, RenderSavesTheWindowAUserSeesAfterTheSameActions) {
     const std::filesystem::path shot = dir.path() / "shot.png";
     EXPECT_LT(std::filesystem::file_size(shot), 1'000'000u);
     EXPECT_EQ(std::filesystem::status(shot).permissions(), std::filesystem::perms(0644));
-    EXPECT_EQ(namesIn(dir.path()),
-              (std::vector<std::string>{"shot.png", "tones.wav"}));
+    EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"shot.png", "tones.wav"}));
     const QImage saved = QImage(shot.c_str()).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(saved.size(), QSize(800, 600));
     EXPECT_NE(saved.pixel(5, 300), 0xffffffffu) << "window background";
