@@ -54,27 +54,22 @@ struct DesktopDescription {
         d.help_title = "Sefaro help";
         d.help_text = kHelpText;
 
-        WSdesktopExport picture;
-        picture.content = WSdesktopExport::Content::windowPicture;
-        picture.save_label = "Save window as picture…";
-        picture.save_shortcut = "Ctrl+S";
-        picture.copy_label = "Copy picture";
-        picture.copy_shortcut = "Ctrl+C";
-        picture.suffix = "png";
-        picture.filter = "PNG picture (*.png)";
-
-        WSdesktopExport spectrum;
-        spectrum.content = WSdesktopExport::Content::text;
-        spectrum.save_label = "Export spectrum…";
-        spectrum.save_shortcut = "Ctrl+E";
-        spectrum.copy_label = "Copy spectrum";
-        spectrum.copy_shortcut = "Ctrl+Shift+C";
-        spectrum.suffix = "csv";
-        spectrum.filter = "CSV table (*.csv)";
-        spectrum.available = [] { return seliii != nullptr; };
-        spectrum.text = spectrumText;
-
-        d.exports = {picture, spectrum};
+        d.exports = {{.content = WSdesktopExport::Content::windowPicture,
+                      .save_label = "Save window as picture…",
+                      .save_shortcut = "Ctrl+S",
+                      .copy_label = "Copy picture",
+                      .copy_shortcut = "Ctrl+C",
+                      .suffix = "png",
+                      .filter = "PNG picture (*.png)"},
+                     {.content = WSdesktopExport::Content::text,
+                      .save_label = "Export spectrum…",
+                      .save_shortcut = "Ctrl+E",
+                      .copy_label = "Copy spectrum",
+                      .copy_shortcut = "Ctrl+Shift+C",
+                      .suffix = "csv",
+                      .filter = "CSV table (*.csv)",
+                      .available = [] { return seliii != nullptr; },
+                      .text = spectrumText}};
         d.context_menu_widgets = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea,
                                   names::kPhaseArea};
         d.proposed_name = exportFileName;

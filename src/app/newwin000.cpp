@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/pointer_bindings.h"
 #include "handlers/control_callbacks.h"
+#include "handlers/pointer_callbacks.h"
 #include "names/window_names.h"
 #include "plot/view_callbacks.h"
 #include "toolkit/toolkit.h"
@@ -102,14 +102,22 @@ void _create_win_newwin000() {
     newvdra_001 = makeArea<WSCvdrawingArea>(names::kWholeWaveArea, 120, 10, 670, 100);
     bind(newvdra_001, "init_ep", WSEV_INITIALIZE, gra1Init_ep, "gra1Init_ep");
     bind(newvdra_001, "expose_ep", WSEV_EXPOSE, gra1Expose_ep, "gra1Expose_ep");
+    bind(newvdra_001, "move_ep", WSEV_POINTER_MOVE, gra1move_ep, "gra1move_ep");
+    bind(newvdra_001, "release_ep", WSEV_POINTER_RELEASE, gra1release_ep, "gra1release_ep");
 
     newvsli_000 = makeArea<WSCvslider>(names::kPositionSlider, 120, 115, 670, 15);
     bind(newvsli_000, "valueCH_ep", WSEV_VALUE_CHANGE, sli1valueCH_ep, "sli1valueCH_ep");
     bind(newvsli_000, "act_ep", WSEV_ACTIVATE, sli1act_ep, "sli1act_ep");
+    // The slider raises value change on every movement (and after a size change), activate
+    // when the spectra are analysed again, and expose after the program sets its value (a
+    // load, a step): the band and the readouts follow all three.
+    for (const long event : {WSEV_VALUE_CHANGE, WSEV_ACTIVATE, WSEV_EXPOSE})
+        bind(newvsli_000, "follow_ep", event, sli1follow_ep, "sli1follow_ep");
 
     newvdra_002 = makeArea<WSCvdrawingArea>(names::kSegmentArea, 120, 135, 670, 100);
     bind(newvdra_002, "init2_ep", WSEV_INITIALIZE, gra2Init_ep, "gra2Init_ep");
     bind(newvdra_002, "expose2_ep", WSEV_EXPOSE, gra2Expose_ep, "gra2Expose_ep");
+    bind(newvdra_002, "move_ep", WSEV_POINTER_MOVE, gra2move_ep, "gra2move_ep");
 
     newvlab_000 = makeTextWidget<WSCvlabel>(names::kNameLabel, "name", 10, 40);
     newvlab_005 = makeTextWidget<WSCvlabel>(names::kRateLabel, "sample freq", 10, 70);
@@ -135,10 +143,14 @@ void _create_win_newwin000() {
     newvdra_000 = makeArea<WSCvdrawingArea>(names::kPowerArea, 10, 260, 388, 330);
     bind(newvdra_000, "init_ep", WSEV_INITIALIZE, gra3init_ep, "gra3init_ep");
     bind(newvdra_000, "expose_ep", WSEV_EXPOSE, gra3expose_ep, "gra3expose_ep");
+    bind(newvdra_000, "move_ep", WSEV_POINTER_MOVE, gra34move_ep, "gra34move_ep");
+    bind(newvdra_000, "leave_ep", WSEV_POINTER_LEAVE, gra34leave_ep, "gra34leave_ep");
 
     newvdra_003 = makeArea<WSCvdrawingArea>(names::kPhaseArea, 402, 260, 388, 330);
     bind(newvdra_003, "init_ep", WSEV_INITIALIZE, gra4init_ep, "gra4init_ep");
     bind(newvdra_003, "expose_ep", WSEV_EXPOSE, gra4expose_ep, "gra4expose_ep");
+    bind(newvdra_003, "move_ep", WSEV_POINTER_MOVE, gra34move_ep, "gra34move_ep");
+    bind(newvdra_003, "leave_ep", WSEV_POINTER_LEAVE, gra34leave_ep, "gra34leave_ep");
 
     newvlab_002 = makeSizedTextWidget<WSCvlabel>(names::kPowerCaption, names::kPowerCaptionText, 10,
                                                  240, 388, 18);
@@ -150,6 +162,5 @@ void _create_win_newwin000() {
     newvbtn_002 = makeSizedTextWidget<WSCvbtn>(names::kForwButton, "forw", 63, 214, 48, 22);
     bind(newvbtn_002, "act_ep", WSEV_ACTIVATE, btn2act_ep, "btn2act_ep");
 
-    bindPointerProcedures();
     newwin000->setVisible(1);
 }

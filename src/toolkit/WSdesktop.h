@@ -21,9 +21,9 @@ struct WSdesktopExport {
     std::string suffix;  // of the proposed file name, without the dot
     std::string filter;  // the save dialog's kind of file: "PNG picture (*.png)"
     // False disables both entries; null means always available.
-    std::function<bool()> available;
+    std::function<bool()> available = nullptr;
     // The text saved or copied (Content::text).
-    std::function<std::string()> text;
+    std::function<std::string()> text = nullptr;
 };
 
 struct WSdesktop {
