@@ -60,8 +60,3 @@ int commandError(const char* command, const std::string& why, int exit_code) {
     std::fprintf(stderr, "sefaro-cli %s: %s\n", command, why.c_str());
     return exit_code;
 }
-
-int commandFailure(const char* command, const std::string& why, int exit_code) {
-    return exit_code == kExitUsage ? commandUsageError(command, why)
-                                   : commandError(command, why, exit_code);
-}

@@ -30,8 +30,6 @@ void printCliUsage(std::FILE* out);
 int commandUsageError(const char* command, const std::string& why);
 // Prints "sefaro-cli COMMAND: why" on stderr, one line; returns exit_code.
 int commandError(const char* command, const std::string& why, int exit_code);
-// commandUsageError for kExitUsage, else commandError.
-int commandFailure(const char* command, const std::string& why, int exit_code);
 
 int runInfo(int argc, char** argv);
 int runSpectrum(int argc, char** argv);

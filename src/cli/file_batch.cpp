@@ -18,39 +18,47 @@ unsigned coreCount() {
     return cores > 0 ? static_cast<unsigned>(cores) : 1u;
 }
 
-}  // namespace
-
+// A command's own options with those that choose the files and the workers.
 CommandSyntax fileBatchSyntax(std::vector<std::string_view> own_options) {
     own_options.insert(own_options.end(), {"files-from", "j|jobs"});
     return {.options = std::move(own_options), .flags = {"H|with-filename"}};
 }
 
-std::optional<FileBatch> fileBatch(const CommandArguments& arguments, std::string& error,
-                                   int& exit_code) {
-    exit_code = kExitUsage;
+}  // namespace
+
+std::optional<ArgumentsAndFiles> fileBatch(const char* command, int argc, char** argv,
+                                           std::vector<std::string_view> own_options,
+                                           int& exit_code) {
+    std::string error;
+    auto arguments = splitArguments(argc, argv, fileBatchSyntax(std::move(own_options)), error);
+    if (!arguments) {
+        exit_code = commandUsageError(command, error);
+        return std::nullopt;
+    }
     FileBatch batch;
     batch.workers = coreCount();
-    if (const std::string* text = arguments.option("j")) {
+    if (const std::string* text = arguments->option("j")) {
         const std::optional<long> workers = wholeNumber(*text);
         if (!workers || *workers < 1 || *workers > 1024) {
-            error = "jobs \"" + *text + "\" is not a whole number from 1 to 1024";
+            exit_code = commandUsageError(
+                command, "jobs \"" + *text + "\" is not a whole number from 1 to 1024");
             return std::nullopt;
         }
         batch.workers = static_cast<unsigned>(*workers);
     }
-    const std::string* list = arguments.option("files-from");
-    auto files = readFileList(arguments.operands, list, error);
+    const std::string* list = arguments->option("files-from");
+    auto files = readFileList(arguments->operands, list, error);
     if (!files) {
-        exit_code = kExitFailed;
+        exit_code = commandError(command, error, kExitFailed);
         return std::nullopt;
     }
     batch.files = std::move(*files);
-    batch.many_files = list || batch.files.size() > 1 || arguments.flag("H");
+    batch.many_files = list || batch.files.size() > 1 || arguments->flag("H");
     if (batch.files.empty() || (!batch.many_files && batch.files[0].empty())) {
-        error = list ? "the list names no FILE" : "FILE is missing";
+        exit_code = commandUsageError(command, list ? "the list names no FILE" : "FILE is missing");
         return std::nullopt;
     }
-    return batch;
+    return ArgumentsAndFiles{std::move(*arguments), std::move(batch)};
 }
 
 int runFileBatch(const char* command, const FileBatch& batch, const std::string& header,

@@ -20,14 +20,19 @@ struct FileBatch {
     unsigned workers = 1;
 };
 
-// A command's own options with those that choose the files and the workers.
-CommandSyntax fileBatchSyntax(std::vector<std::string_view> own_options);
+// A batch and the arguments it was taken from.
+struct ArgumentsAndFiles {
+    CommandArguments arguments;
+    FileBatch batch;
+};
 
-// The batch from a command's arguments; nothing, and error set to one line, when no file
-// is named, the list cannot be read or N is no whole number of at least 1. exit_code says
-// which failure it was (kExitUsage or kExitFailed).
-std::optional<FileBatch> fileBatch(const CommandArguments& arguments, std::string& error,
-                                   int& exit_code);
+// The batch from a command's arguments (own_options besides those that choose the files and
+// the workers). Nothing when no file is named, the list cannot be read, N is no whole number
+// of at least 1 or the arguments are wrong otherwise: the error has then been printed, and
+// exit_code is the command's exit code (kExitUsage or kExitFailed).
+std::optional<ArgumentsAndFiles> fileBatch(const char* command, int argc, char** argv,
+                                           std::vector<std::string_view> own_options,
+                                           int& exit_code);
 
 // Runs work on every file of the batch and writes each report, in the order the files were
 // given, in the batch's form; header (with its newline) comes first in the many-files

@@ -1,7 +1,6 @@
 #include <filesystem>
 #include <string>
 
-#include "cli/arguments.h"
 #include "cli/cli_commands.h"
 #include "cli/file_batch.h"
 #include "report/csv_field.h"
@@ -49,13 +48,11 @@ FileReport infoOf(const std::string& file, bool many_files) {
 
 int runInfo(int argc, char** argv) {
     constexpr const char* kCommand = "info";
-    std::string error;
-    const auto arguments = splitArguments(argc, argv, fileBatchSyntax({}), error);
-    if (!arguments) return commandUsageError(kCommand, error);
-    int failure = kExitOk;
-    const auto batch = fileBatch(*arguments, error, failure);
-    if (!batch) return commandFailure(kCommand, error, failure);
-    return runFileBatch(kCommand, *batch, kInfoCsvHeader, [&](std::size_t index) {
-        return infoOf(batch->files[index], batch->many_files);
+    int exit_code = kExitOk;
+    const auto files = fileBatch(kCommand, argc, argv, {}, exit_code);
+    if (!files) return exit_code;
+    const FileBatch& batch = files->batch;
+    return runFileBatch(kCommand, batch, kInfoCsvHeader, [&](std::size_t index) {
+        return infoOf(batch.files[index], batch.many_files);
     });
 }

@@ -20,24 +20,15 @@ std::optional<SegmentBatch> segmentBatch(const char* command, int argc, char** a
                                          std::vector<std::string_view> own_options,
                                          int& exit_code) {
     own_options.insert(own_options.begin(), {"size", "position"});
+    auto files = fileBatch(command, argc, argv, std::move(own_options), exit_code);
+    if (!files) return std::nullopt;
     std::string error;
-    auto arguments = splitArguments(argc, argv, fileBatchSyntax(own_options), error);
-    if (!arguments) {
-        exit_code = commandUsageError(command, error);
-        return std::nullopt;
-    }
-    int failure = kExitOk;
-    auto batch = fileBatch(*arguments, error, failure);
-    if (!batch) {
-        exit_code = commandFailure(command, error, failure);
-        return std::nullopt;
-    }
-    auto segment = segmentRequest(*arguments, error);
+    auto segment = segmentRequest(files->arguments, error);
     if (!segment) {
         exit_code = commandUsageError(command, error);
         return std::nullopt;
     }
-    return SegmentBatch{std::move(*arguments), std::move(*batch), std::move(*segment)};
+    return SegmentBatch{std::move(files->arguments), std::move(files->batch), std::move(*segment)};
 }
 
 FileReport showBatchSegment(std::unique_ptr<CliWindow>& window, const SegmentBatch& batch,
