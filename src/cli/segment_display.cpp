@@ -34,8 +34,11 @@ FileReport showSegment(CliWindow& window, const SegmentRequest& request) {
         report.error = std::move(*why);
         return report;
     }
-    window.slide(static_cast<int>(request.position));
-    window.release();
+    // The load analysed the segment at 0 already.
+    if (request.position != 0) {
+        window.slide(static_cast<int>(request.position));
+        window.release();
+    }
     for (WSshownMessage& message : window.takeMessages())
         report.messages.push_back(std::move(message.text));
     return report;
