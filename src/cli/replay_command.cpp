@@ -33,7 +33,7 @@ bool perform(CliWindow& window, const ReplayAction& action) {
         case ReplayVerb::size:
             return window.chooseSize(action.argument);
         case ReplayVerb::slide:
-            window.slide(static_cast<int>(action.slider_value));
+            window.slide(action.numbers[0]);
             break;
         case ReplayVerb::release:
             window.release();
@@ -48,14 +48,13 @@ bool perform(CliWindow& window, const ReplayAction& action) {
             window.sliderKey(action.argument);
             break;
         case ReplayVerb::point:
-            window.point(action.coordinates[0], action.coordinates[1]);
+            window.point(action.numbers[0], action.numbers[1]);
             break;
         case ReplayVerb::click:
-            window.click(action.coordinates[0], action.coordinates[1]);
+            window.click(action.numbers[0], action.numbers[1]);
             break;
         case ReplayVerb::drag:
-            window.drag(action.coordinates[0], action.coordinates[1], action.coordinates[2],
-                        action.coordinates[3]);
+            window.drag(action.numbers[0], action.numbers[1], action.numbers[2], action.numbers[3]);
             break;
         case ReplayVerb::leave:
             window.leave();

@@ -44,7 +44,7 @@ const T* lookUp(const std::array<std::pair<std::string_view, T>, n>& table, std:
 }
 
 // Exactly count whole numbers that fit an int, separated by blanks; nothing otherwise.
-std::optional<std::vector<int>> parseCoordinates(std::string_view text, std::size_t count) {
+std::optional<std::vector<int>> parseNumbers(std::string_view text, std::size_t count) {
     std::vector<int> numbers;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find_first_of(kBlanks), text.size());
@@ -90,11 +90,9 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             action.argument = std::string(rest);
             break;
         case ReplayVerb::slide: {
-            const std::optional<long> value = wholeNumber(rest);
-            if (!value || *value < INT_MIN || *value > INT_MAX) {
-                return malformed("slide needs a whole number P");
-            }
-            action.slider_value = *value;
+            auto value = parseNumbers(rest, 1);
+            if (!value) return malformed("slide needs a whole number P");
+            action.numbers = std::move(*value);
             break;
         }
         case ReplayVerb::key: {
@@ -108,12 +106,12 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
         case ReplayVerb::click:
         case ReplayVerb::drag: {
             const bool is_drag = *verb == ReplayVerb::drag;
-            const auto coordinates = parseCoordinates(rest, is_drag ? 4 : 2);
+            auto coordinates = parseNumbers(rest, is_drag ? 4 : 2);
             if (!coordinates) {
                 return malformed(is_drag ? "drag needs four whole numbers X1 Y1 X2 Y2"
                                          : "this action needs two whole numbers X Y");
             }
-            action.coordinates = *coordinates;
+            action.numbers = std::move(*coordinates);
             break;
         }
         case ReplayVerb::cancel:

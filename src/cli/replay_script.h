@@ -36,10 +36,9 @@ enum class ReplayVerb {
 
 struct ReplayAction {
     ReplayVerb verb = ReplayVerb::cancel;
-    std::string argument;          // load: the path; size: the item's text; key: the key's name
-    long slider_value = 0;         // slide
-    std::vector<int> coordinates;  // point, click: X Y; drag: X1 Y1 X2 Y2
-    std::string text;              // the line as recorded, without the blanks around it
+    std::string argument;      // load: the path; size: the item's text; key: the key's name
+    std::vector<int> numbers;  // slide: P; point, click: X Y; drag: X1 Y1 X2 Y2
+    std::string text;          // the line as recorded, without the blanks around it
 };
 
 // The action on this line; nothing for a blank line or a comment, and nothing with error

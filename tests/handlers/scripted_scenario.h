@@ -16,7 +16,7 @@ class ScriptedScenario : public Scenario {
         const auto action = parseReplayLine(line, error);
         ASSERT_EQ(error, "");
         if (!action) return;
-        const std::vector<int>& at = action->coordinates;
+        const std::vector<int>& at = action->numbers;
         switch (action->verb) {
             case ReplayVerb::load:
                 return load((dir.path() / action->argument).string());
@@ -25,7 +25,7 @@ class ScriptedScenario : public Scenario {
             case ReplayVerb::size:
                 return choose(action->argument.c_str());
             case ReplayVerb::slide:
-                return slideTo(static_cast<int>(action->slider_value));
+                return slideTo(at[0]);
             case ReplayVerb::release:
                 return letGo();
             case ReplayVerb::back:
