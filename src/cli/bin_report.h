@@ -11,4 +11,4 @@ JsonObject segmentJson(const SpectrumReport& report, const std::string* file);
 
 // One object on one line: name, rate, bits, points, size, position, then the arrays
 // frequency_hz, log_power and phase_rad. With file, its first key "file" holds it.
-std::string spectrumJson(const SpectrumReport& report, const std::string* file = nullptr);
+std::string spectrumJson(const SpectrumReport& report, const std::string* file);

@@ -17,8 +17,8 @@ std::vector<SpectrumPeak> strongestSpectrumPeaks(const SpectrumReport& report, l
     return peaks;
 }
 
-std::string peaksCsvHeader(bool with_file) {
-    return std::string(with_file ? "file," : "") + "rank,bin,frequency_hz,log_power,phase_rad\n";
+std::string peaksCsvHeader() {
+    return "rank,bin,frequency_hz,log_power,phase_rad\n";
 }
 
 std::string peaksCsvRows(const std::vector<SpectrumPeak>& peaks, const std::string* file) {

@@ -16,16 +16,15 @@ struct SpectrumPeak {
 // Up to count peaks of the report's spectrum, strongest first.
 std::vector<SpectrumPeak> strongestSpectrumPeaks(const SpectrumReport& report, long count);
 
-// The header line of the CSV form, "rank,bin,frequency_hz,log_power,phase_rad", and with a
-// leading "file," when the rows name their file.
-std::string peaksCsvHeader(bool with_file);
+// The header line of the CSV form, "rank,bin,frequency_hz,log_power,phase_rad".
+std::string peaksCsvHeader();
 
 // One row per peak from rank 1; every number as the spectrum prints them. With file, each
 // row starts with it as a CSV field.
-std::string peaksCsvRows(const std::vector<SpectrumPeak>& peaks, const std::string* file = nullptr);
+std::string peaksCsvRows(const std::vector<SpectrumPeak>& peaks, const std::string* file);
 
 // The spectrum's object (name, rate, bits, points, size, position) with a "peaks" array of
 // objects holding the same fields as the CSV's rows; one line. With file, its first key
 // "file" holds it.
 std::string peaksJson(const SpectrumReport& report, const std::vector<SpectrumPeak>& peaks,
-                      const std::string* file = nullptr);
+                      const std::string* file);

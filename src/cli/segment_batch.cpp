@@ -52,9 +52,9 @@ int printSpectra(const char* command, const SegmentBatch& batch, const SpectrumP
         if (*json) {
             report.output = print.json(spectrum, file);
         } else {
-            report.output = (file ? "" : print.csv_header(false)) + print.csv_rows(spectrum, file);
+            report.output = (file ? "" : print.csv_header()) + print.csv_rows(spectrum, file);
         }
         return report;
     };
-    return runFileBatch(command, batch.batch, *json ? "" : print.csv_header(true), work);
+    return runFileBatch(command, batch.batch, *json ? "" : "file," + print.csv_header(), work);
 }

@@ -35,11 +35,11 @@ FileReport showBatchSegment(std::unique_ptr<CliWindow>& window, const SegmentBat
                             std::size_t index);
 
 // How a command that prints each file's analysed spectrum (spectrum, peaks) writes it: the
-// CSV header, with a leading "file," when the rows name their file; the CSV rows and the
+// CSV header, to which the many-files form adds a leading "file,"; the CSV rows and the
 // JSON line, each naming file when it is given.
 struct SpectrumPrint {
     using Text = std::function<std::string(const SpectrumReport&, const std::string* file)>;
-    std::string (*csv_header)(bool with_file);
+    std::string (*csv_header)();
     Text csv_rows;
     Text json;
 };

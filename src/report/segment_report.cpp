@@ -42,8 +42,8 @@ double binFrequencyHz(const SpectrumReport& report, std::size_t bin) {
            static_cast<double>(report.size);
 }
 
-std::string spectrumCsvHeader(bool with_file) {
-    return std::string(with_file ? "file," : "") + "bin,frequency_hz,log_power,phase_rad\n";
+std::string spectrumCsvHeader() {
+    return "bin,frequency_hz,log_power,phase_rad\n";
 }
 
 std::string spectrumCsvRows(const SpectrumReport& report, const std::string* file) {
@@ -57,5 +57,5 @@ std::string spectrumCsvRows(const SpectrumReport& report, const std::string* fil
 }
 
 std::string spectrumCsv(const SpectrumReport& report) {
-    return spectrumCsvHeader(false) + spectrumCsvRows(report);
+    return spectrumCsvHeader() + spectrumCsvRows(report);
 }

@@ -23,9 +23,8 @@ SpectrumReport currentSpectrumReport();
 // Bin k lies at k · rate / N.
 double binFrequencyHz(const SpectrumReport& report, std::size_t bin);
 
-// The header line of the CSV form, "bin,frequency_hz,log_power,phase_rad", and with a
-// leading "file," when the rows name their file.
-std::string spectrumCsvHeader(bool with_file);
+// The header line of the CSV form, "bin,frequency_hz,log_power,phase_rad".
+std::string spectrumCsvHeader();
 
 // One row per bin; every number in the shortest form that reads back to the same double.
 // With file, each row starts with it as a CSV field.
