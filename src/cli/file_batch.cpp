@@ -65,7 +65,7 @@ int runFileBatch(const char* command, const FileBatch& batch, const std::string&
                  const std::function<FileReport(std::size_t file_index)>& work) {
     if (!batch.many_files) {
         const FileReport report = work(0);
-        if (!writeOneFileReport(command, report))
+        if (!writeFileReport(command, nullptr, report))
             return commandError(command, "cannot write to standard output", kExitFailed);
         return report.exit_code;
     }
@@ -76,7 +76,7 @@ int runFileBatch(const char* command, const FileBatch& batch, const std::string&
     bool output_failed = false;
     const auto deliver = [&](std::size_t index, const FileReport& report) {
         if (!report.messages.empty() || !report.error.empty()) progress.clear();
-        if (!writeManyFilesReport(batch.files[index], report)) {
+        if (!writeFileReport(command, &batch.files[index], report)) {
             output_failed = true;
             return false;
         }

@@ -9,17 +9,15 @@ bool writeToStdout(std::string_view text) {
            std::fflush(stdout) == 0;
 }
 
-bool writeOneFileReport(const char* command, const FileReport& report) {
+bool writeFileReport(const char* command, const std::string* path, const FileReport& report) {
+    const std::string named = path ? "sefaro-cli: " + *path + ": " : "";
     for (const std::string& message : report.messages)
-        std::fprintf(stderr, "%s\n", message.c_str());
-    if (!report.error.empty()) commandError(command, report.error, report.exit_code);
-    return writeToStdout(report.output);
-}
-
-bool writeManyFilesReport(const std::string& path, const FileReport& report) {
-    for (const std::string& message : report.messages)
-        std::fprintf(stderr, "sefaro-cli: %s: %s\n", path.c_str(), message.c_str());
-    if (!report.error.empty())
-        std::fprintf(stderr, "sefaro-cli: %s: %s\n", path.c_str(), report.error.c_str());
+        std::fprintf(stderr, "%s%s\n", named.c_str(), message.c_str());
+    if (!report.error.empty()) {
+        if (path)
+            std::fprintf(stderr, "%s%s\n", named.c_str(), report.error.c_str());
+        else
+            commandError(command, report.error, report.exit_code);
+    }
     return writeToStdout(report.output);
 }

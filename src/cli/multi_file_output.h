@@ -13,7 +13,6 @@
 // Writes text to stdout and flushes it; false when it could not all be written.
 bool writeToStdout(std::string_view text);
 
-// The report of the only file; false when stdout failed.
-bool writeOneFileReport(const char* command, const FileReport& report);
-// The report of one file of several; false when stdout failed.
-bool writeManyFilesReport(const std::string& path, const FileReport& report);
+// The report of one file: path names it when it is one of several, and is null for the only
+// file. False when stdout failed.
+bool writeFileReport(const char* command, const std::string* path, const FileReport& report);
