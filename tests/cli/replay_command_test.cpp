@@ -72,7 +72,8 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
          "power"},
         {"cancel", "", "40", "null", "power"},
         {"point 300 400", "", "40", "null", "power   "},
-        {"leave", "", "40", "null", "power"},
+        {"forw", "", "41", "null", "power   "},  // the shot taken before left the readout
+        {"leave", "", "41", "null", "power"},
         {"click 240 60", "", "3500", "sample 3500   79.37 ms   ", "power"},
         {"drag 240 60 400 60", "", "9100", "sample 9100   206.35 ms   ", "power"}};
     std::string script = "# a report\n\n";
@@ -105,7 +106,7 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
     EXPECT_EQ(r[1]["widgets"].size(), 17u);
     EXPECT_EQ(r[1]["widgets"][names::kMainWindow]["class"], "WSCmainWindow");
     for (const Record& unchanged : {r[3], r[4]}) EXPECT_EQ(unchanged["widgets"], r[2]["widgets"]);
-    EXPECT_EQ(shown(r[7], names::kWholeWaveArea, "overlayBand"), "120,149");
+    EXPECT_EQ(shown(r[8], names::kWholeWaveArea, "overlayBand"), "120,149");
 
     const auto shots = dir.path() / "shots" / "new";
     Strings names;
