@@ -75,7 +75,8 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
         {"forw", "", "41", "null", "power   "},  // the shot taken before left the readout
         {"leave", "", "41", "null", "power"},
         {"click 240 60", "", "3500", "sample 3500   79.37 ms   ", "power"},
-        {"drag 240 60 400 60", "", "9100", "sample 9100   206.35 ms   ", "power"}};
+        {"drag 240 60 400 60", "", "9100", "sample 9100   206.35 ms   ", "power"},
+        {"point 30 225", "", "9100", "One sample back", "power"}};
     std::string script = "# a report\n\n";
     for (const Step& step : steps) script += std::string(step.action) + '\n';
     const std::vector<Record> r = replay(script, {"--shots", "shots/new", "-"});

@@ -4,6 +4,7 @@
 
 #include "toolkit/qt/headless.h"
 #include "toolkit/qt/headless_state.h"
+#include "toolkit/qt/qt_peer.h"
 
 namespace wsqt {
 
@@ -82,7 +83,7 @@ void HeadlessSession::leave() {
 
 std::optional<std::string> HeadlessSession::tooltipUnderPointer() const {
     for (QWidget* widget = state_->hovered; widget; widget = widget->parentWidget()) {
-        if (!widget->toolTip().isEmpty()) return widget->toolTip().toStdString();
+        if (const QString text = shownToolTip(widget); !text.isEmpty()) return text.toStdString();
         if (widget->isWindow()) break;
     }
     return std::nullopt;

@@ -210,14 +210,10 @@ bool Desktop::dropFile(QEvent* event) {
 }
 
 bool Desktop::showToolTip(QWidget* widget, QEvent* event) {
-    for (WSCbase* owner : WSGIappObjectList()->all()) {
-        if (widgetOf(owner) != widget) continue;
-        const std::string text = description_.tool_tip(*owner);
-        if (text.empty()) return false;
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), qt(text), widget);
-        return true;
-    }
-    return false;
+    const QString text = shownToolTip(widget);
+    if (text.isEmpty()) return false;
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, widget);
+    return true;
 }
 
 }  // namespace wsqt

@@ -6,7 +6,9 @@
 
 #include "numbers/whole_number.h"
 #include "toolkit/WSCbase.h"
+#include "toolkit/WSCobjectList.h"
 #include "toolkit/WSNames.h"
+#include "toolkit/WSdesktop.h"
 
 namespace wsqt {
 
@@ -64,6 +66,19 @@ void Peer::visibilityChanged(bool visible) {
 QWidget* widgetOf(const WSCbase* object) {
     const auto* peer = object ? dynamic_cast<const Peer*>(object->peer()) : nullptr;
     return peer ? peer->widget() : nullptr;
+}
+
+QString shownToolTip(const QWidget* widget) {
+    const WSdesktop& description = WSGIdesktop();
+    if (widget && description.tool_tip) {
+        for (const WSCbase* owner : WSGIappObjectList()->all()) {
+            if (widgetOf(owner) != widget) continue;
+            const std::string text = description.tool_tip(*owner);
+            if (!text.empty()) return QString::fromStdString(text);
+            break;
+        }
+    }
+    return widget ? widget->toolTip() : QString();
 }
 
 }  // namespace wsqt

@@ -41,4 +41,9 @@ std::optional<int> intProperty(const WSCbase& widget, const char* name);
 // The Qt widget that shows a toolkit widget, or null.
 QWidget* widgetOf(const WSCbase* object);
 
+// The tooltip a user resting the pointer on widget reads: what the desktop description
+// says of the toolkit widget it shows, else the widget's own tooltip (a plot's readout, a
+// text cut short); empty for none.
+QString shownToolTip(const QWidget* widget);
+
 }  // namespace wsqt
