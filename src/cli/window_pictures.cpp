@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "cli/atomic_file.h"
 #include "cli/cli_window.h"
+#include "toolkit/qt/atomic_file.h"
 
 bool makePictureFolder(const std::string& folder, const std::string& what, std::string& error) {
     // An existing file of that name, or a link to one, is an error here too.

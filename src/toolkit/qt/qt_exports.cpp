@@ -3,11 +3,13 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QWidget>
+#include <optional>
+#include <string>
 
 #include "toolkit/WSNames.h"
 #include "toolkit/WSdialogs.h"
+#include "toolkit/qt/atomic_file.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/qt_window_picture.h"
 
@@ -54,14 +56,13 @@ void saveExport(const WSdesktop& description, const WSdesktopExport& what, QWidg
         WSGFchooseSaveFile(proposed.toStdString(), what.filter);
     if (!chosen) return;
 
-    const QString path = QString::fromStdString(*chosen);
     const QByteArray bytes = bytesOf(what, window);
-    QSaveFile file(path);
-    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.commit()) {
-        const QString why =
-            bytes.isEmpty() ? QStringLiteral("nothing to write") : file.errorString();
-        showFailure(QStringLiteral("Cannot save %1: %2").arg(path, why), window);
+    const std::optional<std::string> why =
+        bytes.isEmpty() ? "nothing to write" : atomicWriteFailure(*chosen, bytes.toStdString());
+    if (why) {
+        showFailure(QStringLiteral("Cannot save %1: %2")
+                        .arg(QString::fromStdString(*chosen), QString::fromStdString(*why)),
+                    window);
     }
 }
 
