@@ -1,7 +1,5 @@
 #include "toolkit/WSband.h"
 
-#include <limits>
-
 #include "numbers/whole_number.h"
 
 namespace {
@@ -24,14 +22,10 @@ std::string bandText(const WSband& band) {
 std::optional<WSband> parseBand(std::string_view text) {
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos) return std::nullopt;
-    const std::optional<long> first = wholeNumber(text.substr(0, comma));
-    const std::optional<long> last = wholeNumber(text.substr(comma + 1));
-    const auto fits = [](std::optional<long> column) {
-        return column && *column >= std::numeric_limits<int>::min() &&
-               *column <= std::numeric_limits<int>::max();
-    };
-    if (!fits(first) || !fits(last) || *first > *last) return std::nullopt;
-    return WSband{static_cast<int>(*first), static_cast<int>(*last)};
+    const std::optional<int> first = wholeInt(text.substr(0, comma));
+    const std::optional<int> last = wholeInt(text.substr(comma + 1));
+    if (!first || !last || *first > *last) return std::nullopt;
+    return WSband{*first, *last};
 }
 
 uint32_t bandPixel(uint32_t pixel) {

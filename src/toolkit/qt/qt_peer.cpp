@@ -2,7 +2,6 @@
 
 #include <QCursor>
 #include <QToolTip>
-#include <climits>
 
 #include "numbers/whole_number.h"
 #include "toolkit/WSCbase.h"
@@ -13,9 +12,7 @@
 namespace wsqt {
 
 std::optional<int> intProperty(const WSCbase& widget, const char* name) {
-    const std::optional<long> value = wholeNumber(widget.getProperty(name).text());
-    if (!value || *value < INT_MIN || *value > INT_MAX) return std::nullopt;
-    return static_cast<int>(*value);
+    return wholeInt(widget.getProperty(name).text());
 }
 
 Peer::Peer(WSCbase& owner, QWidget* widget) : owner_(owner), widget_(widget) {}
