@@ -21,10 +21,8 @@ class WSbackend {
     // Shows the message dialog modally until the user closes it.
     virtual void runMessageDialog(WSCmessageDialog& dialog) = 0;
     // Asks where to save, proposed_path first; the chosen path, or nothing when cancelled.
-    virtual std::optional<std::string> runSaveDialog(const std::string& /*proposed_path*/,
-                                                     const std::string& /*filter*/) {
-        return std::nullopt;
-    }
+    virtual std::optional<std::string> runSaveDialog(const std::string& proposed_path,
+                                                     const std::string& filter) = 0;
 };
 
 // Answers the dialogs in place of the user (tests and the command-line tool).
@@ -33,9 +31,7 @@ class WSdialogResponder {
     virtual ~WSdialogResponder() = default;
     virtual std::optional<std::string> chooseFile(WSCfileSelect& dialog) = 0;
     virtual void takeMessage(WSCmessageDialog& dialog) = 0;
-    virtual std::optional<std::string> chooseSaveFile(const std::string& /*proposed_path*/) {
-        return std::nullopt;
-    }
+    virtual std::optional<std::string> chooseSaveFile(const std::string& proposed_path) = 0;
 };
 
 // Neither is owned; null uninstalls.

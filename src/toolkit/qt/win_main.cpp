@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <optional>
+#include <cassert>
 
 #include "toolkit/WSapplication.h"
 #include "toolkit/WSbackend.h"
@@ -7,10 +7,9 @@
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/qt_desktop.h"
 
-// Uses the application the caller made, if any (it may have read its command line first).
-int _win_main(int argc, char** argv) {
-    std::optional<QApplication> owned;
-    if (!QApplication::instance()) owned.emplace(argc, argv);
+// Runs the application the caller made: it reads its command line first.
+int _win_main(int /*argc*/, char** /*argv*/) {
+    assert(QApplication::instance());
     wsqt::prepareApplication(WSGIdesktop());
     wsqt::QtBackend backend;
     WSinstallBackend(&backend);
