@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -93,26 +92,6 @@ TEST_F(RealInput, ADragRaisesValueChangesAndItsReleaseActivates) {
     events.clear();
     QTest::mouseRelease(slider(), Qt::LeftButton, Qt::NoModifier, start + QPoint(200, 0));
     EXPECT_EQ(events, (std::vector<std::string>{fired(names::kPositionSlider, WSEV_ACTIVATE)}));
-}
-
-// The area keeps where the pointer is for the callbacks its events run; only the left
-// button presses.
-TEST_F(RealInput, MouseEventsOnADrawingAreaTellItWhereThePointerIs) {
-    QWidget* area = session.qtWidget(names::kWholeWaveArea);
-    const WSpointer& p =
-        dynamic_cast<WSCvdrawingArea*>(session.find(names::kWholeWaveArea))->pointer();
-    const auto pointer = [&p] {
-        return std::vector<int>{p.x, p.y, p.inside, p.pressed, p.press_x, p.press_y};
-    };
-    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(30, 40));
-    QTest::mouseMove(area, QPoint(80, 45));
-    EXPECT_EQ(pointer(), (std::vector<int>{80, 45, true, true, 30, 40}));
-    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, QPoint(82, 45));
-    QTest::mouseClick(area, Qt::RightButton, Qt::NoModifier, QPoint(10, 10));
-    EXPECT_EQ(pointer(), (std::vector<int>{82, 45, true, false, 30, 40}));
-    QEvent leaving(QEvent::Leave);
-    QApplication::sendEvent(area, &leaving);
-    EXPECT_EQ(pointer(), (std::vector<int>{82, 45, false, false, 30, 40}));
 }
 
 TEST_F(RealInput, ProgramChangesOfPropertiesRaiseNoEvent) {

@@ -9,34 +9,6 @@ using wave_builder::pattern;
 
 using Load = Scenario;
 
-// A cancel or a refused file changes nothing on screen or behind it, and a good file
-// loaded after them gives what it gives alone.
-TEST_F(Load, ACancelOrARefusedFileChangesNothing) {
-    const std::string good = file("good.wav", pattern(5000));
-    choose("2048");
-    load(good);
-    const Snapshot alone = snapshot();
-    slideTo(700);
-    letGo();
-    const Snapshot shown = snapshot();
-
-    cancelLoad();
-    EXPECT_EQ(snapshot(), shown);
-    std::vector<unsigned char> stereo = wave_builder::riff(
-        "WAVE", {wave_builder::fmtChunk({.channels = 2}),
-                 wave_builder::chunk("data", wave_builder::sampleBytes(pattern(100)))});
-    load(dir.write("stereo.wav", stereo));
-    EXPECT_EQ(user.takeMessages(),
-              (std::vector<WSshownMessage>{
-                  {"Sorry, this program is for single-channel only", "120", "120"}}));
-    EXPECT_EQ(snapshot(), shown);
-    load(dir.path().string() + "/missing.wav");
-    EXPECT_EQ(user.takeMessages(), (std::vector<WSshownMessage>{{"file not found", "120", "120"}}));
-    EXPECT_EQ(snapshot(), shown);
-    load(good);
-    EXPECT_EQ(snapshot(), alone);
-}
-
 // A refusal or the notice of a cut file is shown placed and labelled, once, while the
 // previous wave is still the loaded one; only the cut file then replaces it.
 TEST_F(Load, AMessageIsShownBeforeTheWaveIsReplaced) {

@@ -59,13 +59,6 @@ TEST_P(ReadoutBin, NamesTheStrongestBinNearThePointerAndItsPeakFrequency) {
 INSTANTIATE_TEST_SUITE_P(Readout, ReadoutBin, testing::ValuesIn(kBinCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Bin 115 at N = 4096 lies at 1238.16 Hz; a peak's caption is read through the window.
-TEST(ReadoutCaptions, ReadAsTheUserSeesThem) {
-    const BinReading reading{115, 115 * 44100.0 / 4096, false};
-    EXPECT_EQ(powerCaption(reading, 12.3449), "power   1238.16 Hz   bin 115   ln(1+P) 12.34");
-    EXPECT_EQ(phaseCaption(reading, -1.23449), "phase   1238.16 Hz   bin 115   -1.234 rad");
-}
-
 struct ColumnCase {
     const char* name;
     long got;
