@@ -66,15 +66,6 @@ class RealInput : public ::testing::Test {
     wsqt::HeadlessSession& session = start_up::freshSession();
 };
 
-TEST_F(RealInput, AComboChoiceBecomesItsTextThenActivates) {
-    auto* combo = qobject_cast<QComboBox*>(session.qtWidget(names::kSizeBox));
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(events, (std::vector<std::string>{fired(names::kSizeBox, WSEV_ACTIVATE)}));
-    EXPECT_STREQ(session.find(names::kSizeBox)->getProperty(_WSNlabelString()).text(), "2048");
-    EXPECT_FALSE(combo->isEditable());
-}
-
 TEST_F(RealInput, ADragRaisesValueChangesAndItsReleaseActivates) {
     setRange("1000", "20");
     const QPoint start = handleCentre();
