@@ -20,12 +20,14 @@ using testing::HasSubstr;
 using namespace wave_builder;
 
 // Without a display, as scripts/run uses it over ssh, the command picks its platform itself;
-// a stdout that cannot take the output is a failure, not a silent loss.
+// a stdout that cannot take the output is a failure, not a silent loss; on a terminal, the
+// progress line is drawn over itself and cleared at the end.
 TEST(CliShell, RunsWithoutADisplayAndReportsAFullStdout) {
     struct Case {
         const char* shell;  // "$1" is sefaro-cli, in the folder with w.wav
         int exit_code;
         const char* err;
+        const char* out = "";  // a part of it
     };
     for (const Case& c : {
              Case{"env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \"$1\" render w.wav -o "
@@ -37,6 +39,10 @@ TEST(CliShell, RunsWithoutADisplayAndReportsAFullStdout) {
                   "sefaro-cli info: cannot write to standard output\n"},
              Case{"echo cancel | \"$1\" replay >/dev/full", 1,
                   "sefaro-cli replay: cannot write to standard output\n"},
+             Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "",
+                  "\r3/3 files, "},
+             Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "",
+                  " s left\x1b[K\r\x1b[K"},
          }) {
         SCOPED_TRACE(c.shell);
         TempDir dir;
@@ -44,6 +50,7 @@ TEST(CliShell, RunsWithoutADisplayAndReportsAFullStdout) {
         const CliRun r = runProgram("/bin/sh", {"-c", c.shell, "sh", SEFARO_CLI}, dir.path());
         EXPECT_EQ(r.exit_code, c.exit_code);
         EXPECT_EQ(r.err, c.err);
+        EXPECT_THAT(r.out, HasSubstr(c.out));
     }
 }
 
