@@ -158,23 +158,24 @@ void PrintTo(const Export& e, std::ostream* out) {
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
 
-// Proposed in the folder of the file, named after it, and written whole; the copy puts the
-// same on the clipboard.
+// Proposed in the folder of the file, named after it, and written whole, the export's
+// extension added to a name given without one; the copy puts the same on the clipboard, and
+// the next save is proposed where this one went.
 TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     const std::string wave = fileIn("sounds", GetParam().file, 9000);
     show(wave, "2048", 300);
-    const fs::path saved = dir.path() / "saved";
-    user.queueAnswer(saved.string());
+    user.queueAnswer((dir.path() / "saved").string());
     press(QKeySequence(GetParam().save_keys));
-    const std::string stem = fs::path(GetParam().file).stem().string();
-    const fs::path proposed = dir.path() / "sounds" / (stem + "-2048-300.");
-    EXPECT_EQ(user.takeSaveProposals(),
-              std::vector<std::string>{proposed.string() + GetParam().suffix});
+    const std::string name = fs::path(GetParam().file).stem().string() + "-2048-300.";
+    EXPECT_EQ(
+        user.takeSaveProposals(),
+        std::vector<std::string>{(dir.path() / "sounds" / name).string() + GetParam().suffix});
     std::vector<std::string> args = {GetParam().command, wave, "--size", "2048",
                                      "--position",       "300"};
     if (args[0] == "render") args.insert(args.end(), {"-o", "cli.png"});
     const CliRun r = cli(args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
+    const fs::path saved = dir.path() / (std::string("saved.") + GetParam().suffix);
     EXPECT_EQ(fileText(saved), args[0] == "render" ? fileText(dir.path() / "cli.png") : r.out);
     EXPECT_GT(fs::file_size(saved), 1000u);
     press(QKeySequence(GetParam().copy_keys));
@@ -186,6 +187,10 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     } else {
         EXPECT_EQ(clipboard->text().toStdString(), r.out);
     }
+    user.queueAnswer(std::nullopt);
+    press(QKeySequence(GetParam().save_keys));
+    EXPECT_EQ(user.takeSaveProposals(),
+              std::vector<std::string>{(dir.path() / name).string() + GetParam().suffix});
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut,
