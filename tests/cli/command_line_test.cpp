@@ -40,7 +40,7 @@ TEST(CliShell, RunsWithoutADisplayAndReportsAFullStdout) {
              Case{"echo cancel | \"$1\" replay >/dev/full", 1,
                   "sefaro-cli replay: cannot write to standard output\n"},
              Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "",
-                  "\r3/3 files, "},
+                  "\r1/3 files, "},
              Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "",
                   " s left\x1b[K\r\x1b[K"},
          }) {
