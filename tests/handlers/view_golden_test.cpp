@@ -98,7 +98,9 @@ TEST_P(GoldenViews, AtTheFirstMiddleAndLastPosition) {
     const auto& [input, size] = GetParam();
     const std::string path = input.samples ? file("w.wav", input.samples())
                                            : std::string(SAMPLES_DIR "/") + input.name + ".wav";
+    // The whole wave as the load draws it, and as it stays after a size is chosen.
     load(path);
+    expectGolden(mdev, std::string(input.name) + "-wave");
     choose(std::to_string(size).c_str());
     expectGolden(mdev, std::string(input.name) + "-wave");
     if (!seliii) {
