@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
             "stereo.wav,refused,\"Sorry, this program is for single-channel only\",,,\n"
             "none.wav,refused,file not found,,,\n", ""},
     Run{{"info", "-H", "short.wav"}, 0, kInfoHeader + "short.wav,loaded,,44100,16,3000\n", ""},
-    Run{{"info", "--files-from", "-"}, 0, kInfoHeader + "\"no,\"\"x\"\".wav\",refused,file not found,,,\n", "", "\nno,\"x\".wav\n"},
+    Run{{"info", "--files-from", "-"}, 0, kInfoHeader + "\"no,\"\"x\"\".wav\",refused,file not found,,,\n\"say \"\"hi\"\".wav\",refused,file not found,,,\n", "", "\nno,\"x\".wav\nsay \"hi\".wav\n"},
     Run{{"replay", "a", "b"}, 64, "", "give one SCRIPT only"},
     Run{{"replay", "no script"}, 1, "", "sefaro-cli replay: cannot read no script: No such file or directory\n"},
     Run{{"replay", "--shots", "short.wav"}, 1, "", "cannot write shots into short.wav: "},
