@@ -106,6 +106,10 @@ TEST_P(Walks, EndWhereTheRowSays) {
 
     EXPECT_EQ(label(names::kPositionLabel), walk.position);
     EXPECT_EQ(slider(), walk.slider);
+    // A loaded wave's slider can be used exactly when a segment fits, even at one position.
+    if (walk.wave_samples) {
+        EXPECT_EQ(session.qtWidget(names::kPositionSlider)->isEnabled(), walk.spectrum_of >= 0);
+    }
     if (walk.readouts == kAsIfJustPointed) {
         const std::string followed = readouts();
         session.leave();
