@@ -63,7 +63,10 @@ TEST(Window, ALabelElidesATextThatDoesNotFitAndShowsItWholeAsItsTooltip) {
     const char* long_name = "a_recording_with_a_name_far_too_long_for_the_left_column.wav";
     session.find(names::kNameLabel)->setPropertyV(_WSNlabelString(), long_name);
     EXPECT_LE(name->width(), 105);
-    EXPECT_NE(name->text(), long_name);
+    // Cut in the middle, so that the name's ending stays in sight.
+    EXPECT_TRUE(name->text().startsWith("a_rec") && name->text().endsWith(".wav") &&
+                name->text().contains(QChar(0x2026)))
+        << name->text().toStdString();
     EXPECT_EQ(name->toolTip(), long_name);
 }
 

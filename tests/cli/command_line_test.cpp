@@ -139,6 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"spectrum", "stereo.wav"}, 2, "", kStereo},
     Run{{"peaks", "short.wav", "--count", "0"}, 64, "", "count \"0\" is not a whole number from 1 to 512"},
     Run{{"peaks", "short.wav", "--size", "512", "--count", "257"}, 64, "", "count \"257\" is not a whole number from 1 to 256"},
+    Run{{"peaks", "short.wav", "--size", "512", "--count", "256"}, 0, "rank,bin,frequency_hz,log_power,phase_rad\n1,", ""},
     Run{{"render", "short.wav"}, 64, "", "-o OUT.png is missing"},
     Run{{"render", "short.wav", "tiny.wav"}, 64, "", "-o DIR is missing"},
     Run{{"render", "-H", "short.wav", "-o", "short.wav"}, 1, "", "sefaro-cli render: cannot write pictures into short.wav: Not a directory\n"},
