@@ -198,19 +198,6 @@ INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut,
                                          Export{"tones.wav", "Ctrl+E", "Ctrl+Shift+C", "spectrum",
                                                 "csv"}));
 
-// Before any file the picture is named after the program, in the current folder; the spectrum
-// needs a segment, so it offers nothing until one fits.
-TEST_F(Desktop, WithoutASegmentOnlyThePictureIsOfferedNamedAfterTheProgram) {
-    user.queueAnswer(std::nullopt);
-    press(QKeySequence("Ctrl+S"));
-    EXPECT_EQ(
-        user.takeSaveProposals(),
-        std::vector<std::string>{QDir::current().filePath("sefaro-1024-0.png").toStdString()});
-    load(fileIn("a", "short.wav", 300));
-    press(QKeySequence("Ctrl+E"));
-    EXPECT_EQ(user.takeSaveProposals(), std::vector<std::string>{});
-}
-
 TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     show(fileIn("a", "tones.wav", 9000), "1024", 0);
     const std::string target = (dir.path() / "missing" / "x.csv").string();
@@ -223,8 +210,14 @@ TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
 }
 
 // Offered on each of the four plots: saves first, then copies; nothing to export of the
-// spectrum without an analysed segment.
+// spectrum without an analysed segment. Before any file the picture is named after the
+// program, in the current folder.
 TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
+    user.queueAnswer(std::nullopt);
+    press(QKeySequence("Ctrl+S"));
+    EXPECT_EQ(
+        user.takeSaveProposals(),
+        std::vector<std::string>{QDir::current().filePath("sefaro-1024-0.png").toStdString()});
     load(fileIn("a", "short.wav", 1000));
     for (const char* size : {"1024", "512"}) {  // 1024 is longer than the wave: no segment
         choose(size);
