@@ -16,7 +16,7 @@ const CliCommand kCliCommands[] = {
      runPeaks},
     {"render", "FILE [--size N] [--position P] -o OUT.png | FILE... -o DIR",
      "save the whole window, as it shows that segment, as an 800 x 600 PNG (into DIR:\n"
-     "      one NAME-N-P.png per FILE, NAME being the file's name without .wav)",
+     "      one NAME-N-P.png per FILE, NAME being the file's name without\n      its extension)",
      runRender},
     {"replay", "[SCRIPT] [--shots DIR]",
      "act as the window's user, one action a line from SCRIPT or standard input, and print\n"

@@ -10,3 +10,8 @@ std::string sampleTypeName(int format);
 
 // The sample type as a user reads it: "24 bits", "32-bit float", or its name.
 std::string sampleTypeDescription(const std::string& sample_name);
+
+// The file dialog's filter for the sounds the converter is meant to open.
+inline constexpr const char* kSoundFileFilter =
+    "Sound files (*.wav *.wave *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff *.aifc *.rf64 "
+    "*.w64 *.caf *.au *.WAV *.FLAC *.OGG *.MP3 *.AIFF)";

@@ -18,10 +18,17 @@ long WSCfileSelect::popup() {
     } else if (WSbackend* backend = WSinstalledBackend()) {
         chosen = backend->runFileDialog(*this);
     }
+    title_.clear();
+    name_filters_.clear();
     if (!chosen || chosen->empty()) return 0;
     path_ = *chosen;
     setPropertyV(_WSNfileName(), std::filesystem::path(path_).filename().string().c_str());
     return 1;
+}
+
+void WSCfileSelect::offerNext(std::string title, std::vector<std::string> name_filters) {
+    title_ = std::move(title);
+    name_filters_ = std::move(name_filters);
 }
 
 void WSCfileSelect::keepFolder() {

@@ -148,6 +148,17 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
             "none.wav,refused,file not found,,,\n", ""},
     Run{{"info", "-H", "short.wav"}, 0, kInfoHeader + "short.wav,loaded,,44100,16,3000\n", ""},
     Run{{"info", "--files-from", "-"}, 0, kInfoHeader + "\"no,\"\"x\"\".wav\",refused,file not found,,,\n", "", "\nno,\"x\".wav\n"},
+    Run{{"info", "--convert", "stereo.wav", "--channel", "2"}, 0, "name: stereo.wav\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: 2500\nsource_format: wav\nsource_rate_hz: 44100\nsource_channels: 2\nsource_sample: pcm_16\nduration_s: 0.05668934240362812\nfrom_s: 0\nclipped: 0\n", ""},
+    Run{{"info", "--convert", "short.wav", "stereo.wav", "empty.wav", "--from", "0.06"}, 0, "file,outcome,message,rate_hz,bits,points,source_format,source_rate_hz,source_channels,source_sample,duration_s,from_s,clipped\n"
+            "short.wav,loaded,,44100,16,354,wav,44100,1,pcm_16,0.06802721088435375,0.06,0\n"
+            "stereo.wav,refused,--from 0.06 is past the end (0.06 s),,,,wav,44100,2,pcm_16,0.05668934240362812,,\n"
+            "empty.wav,refused,not a sound file that can be read,,,,,,,,,,\n", ""},
+    Run{{"info", "--convert", "short.wav", "--from", "1"}, 64, "", "sefaro-cli: short.wav: --from 1 is past the end (0.07 s)\n"},
+    Run{{"spectrum", "--convert", "empty.wav"}, 2, "", "sefaro-cli: empty.wav: not a sound file that can be read\n"},
+    Run{{"peaks", "--convert", "stereo.wav", "--channel", "3"}, 64, "", "sefaro-cli: stereo.wav: channel 3 is not one of its 2 channels\n"},
+    Run{{"render", "--convert", "short.wav", "--from", "-1", "-o", "x.png"}, 64, "", "sefaro-cli render: from \"-1\" is not a number of seconds from 0 (usage: "},
+    Run{{"peaks", "--convert", "short.wav", "--channel", "0"}, 64, "", "sefaro-cli peaks: channel \"0\" is not mean or a channel from 1 (usage: "},
+    Run{{"info", "--channel", "1", "short.wav"}, 64, "", "sefaro-cli info: --from and --channel need --convert (usage: "},
     Run{{"replay", "a", "b"}, 64, "", "give one SCRIPT only"},
     Run{{"replay", "no script"}, 1, "", "sefaro-cli replay: cannot read no script: No such file or directory\n"},
     Run{{"replay", "--shots", "short.wav"}, 1, "", "cannot write shots into short.wav: "},

@@ -180,19 +180,21 @@ TEST(ConverterNative, GivesExactlyTheReadersSamples) {
     }
 }
 
-// Full scale +1 is 32768, one past the largest sample; NaN and infinities count too.
+// Full scale +1 is 32768, one past the largest sample; NaN and infinities count too;
+// halves round away from zero.
 TEST(ConverterClipping, SaturatesAndCountsWhatDoesNotFit) {
     TempDir dir;
     const std::string path = (dir.path() / "loud.wav").string();
     const double inf = std::numeric_limits<double>::infinity();
-    const std::vector<double> values = {
-        1.0, 32767.0 / 32768, -1.0, -1.5, 2.0, std::nan(""), inf, -inf, 0.25, -32768.4 / 32768};
+    const std::vector<double> values = {1.0,  32767.0 / 32768,  -1.0,        -1.5,
+                                        2.0,  std::nan(""),     inf,         -inf,
+                                        0.25, -32768.4 / 32768, 2.5 / 32768, -2.5 / 32768};
     ASSERT_TRUE(sound_writer::writeSound(
         path, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 44100, 1, std::int64_t(values.size()),
         [&](std::int64_t f, int) { return values[std::size_t(f)]; }));
     const SoundExcerpt excerpt = convertExcerpt(path, {});
     EXPECT_EQ(excerpt.wave.samples, (std::vector<short>{32767, 32767, -32768, -32768, 32767, 0,
-                                                        32767, -32768, 8192, -32768}));
+                                                        32767, -32768, 8192, -32768, 3, -3}));
     EXPECT_EQ(excerpt.clipped, 6);
     EXPECT_EQ(excerptDescription("loud.wav", excerpt),
               "loud.wav: converted from 44100 Hz, 1 channel, 32-bit float; 0.000 s from 0.000 s "
