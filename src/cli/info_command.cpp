@@ -1,3 +1,4 @@
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -15,22 +16,24 @@
 namespace {
 
 constexpr const char* kInfoCsvHeader = "file,outcome,message,rate_hz,bits,points";
-constexpr const char* kSourceCsvHeader =
-    ",source_format,source_rate_hz,source_channels,source_sample,duration_s,from_s,clipped";
+// What --convert adds: the columns of the many-files form, the keys of the one-file form.
+constexpr std::array<const char*, 7> kSourceFacts = {
+    "source_format", "source_rate_hz", "source_channels", "source_sample",
+    "duration_s",    "from_s",         "clipped"};
 
-// What the source was, as (name, value) pairs in the order of the columns.
-std::vector<std::pair<std::string, std::string>> sourceFacts(const SoundExcerpt& excerpt) {
+// The values of kSourceFacts; none for a file that could not be read, no start and no
+// clipped count for an excerpt that could not be taken.
+std::vector<std::string> sourceValues(const SoundExcerpt& excerpt) {
     if (excerpt.failure == ExcerptFailure::unreadable) return {};
     const SoundFacts& source = excerpt.source;
-    return {
-        {"source_format", source.format},
-        {"source_rate_hz", std::to_string(source.rate_hz)},
-        {"source_channels", std::to_string(source.channels)},
-        {"source_sample", source.sample},
-        {"duration_s", roundTripText(source.durationSeconds())},
-        {"from_s", excerpt.failure == ExcerptFailure::none ? roundTripText(excerpt.from_s) : ""},
-        {"clipped",
-         excerpt.failure == ExcerptFailure::none ? std::to_string(excerpt.clipped) : ""}};
+    const bool taken = excerpt.failure == ExcerptFailure::none;
+    return {source.format,
+            std::to_string(source.rate_hz),
+            std::to_string(source.channels),
+            source.sample,
+            roundTripText(source.durationSeconds()),
+            taken ? roundTripText(excerpt.from_s) : "",
+            taken ? std::to_string(excerpt.clipped) : ""};
 }
 
 // The reader accepts 44100 samples per second and 16 bits per sample only, and the
@@ -48,9 +51,9 @@ std::string rowOf(const std::string& file, const CommandWave& wave) {
                                                            : "";
     std::string row = csvField(file) + ',' + outcome + ',' + csvField(message) + ',' + facts;
     if (wave.excerpt) {
-        const auto source = sourceFacts(*wave.excerpt);
-        for (std::size_t i = 0; i < 7; ++i)
-            row += ',' + (i < source.size() ? csvField(source[i].second) : "");
+        const std::vector<std::string> values = sourceValues(*wave.excerpt);
+        for (std::size_t i = 0; i < kSourceFacts.size(); ++i)
+            row += ',' + (i < values.size() ? csvField(values[i]) : "");
     }
     return row + '\n';
 }
@@ -69,8 +72,9 @@ FileReport infoOf(const std::string& file, const WaveSource& source, bool many_f
     report.output = "name: " + name + "\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: " +
                     std::to_string(wave.read.samples.size()) + "\n";
     if (wave.excerpt) {
-        for (const auto& [key, value] : sourceFacts(*wave.excerpt))
-            report.output += key + ": " + value + "\n";
+        const std::vector<std::string> values = sourceValues(*wave.excerpt);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            report.output += std::string(kSourceFacts[i]) + ": " + values[i] + "\n";
     }
     return report;
 }
@@ -83,8 +87,11 @@ int runInfo(int argc, char** argv) {
     const auto files = fileBatch(kCommand, argc, argv, {}, exit_code);
     if (!files) return exit_code;
     const FileBatch& batch = files->batch;
-    const std::string header =
-        std::string(kInfoCsvHeader) + (batch.source.convert ? kSourceCsvHeader : "") + "\n";
+    std::string header = kInfoCsvHeader;
+    if (batch.source.convert) {
+        for (const char* column : kSourceFacts) header += ',' + std::string(column);
+    }
+    header += '\n';
     return runFileBatch(kCommand, batch, header, [&](std::size_t index) {
         return infoOf(batch.files[index], batch.source, batch.many_files);
     });

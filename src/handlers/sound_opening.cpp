@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int kEnvelopeColumns = 600;
-constexpr double kExcerptSeconds = double(kMaxWaveSamples) / 44100.0;
 
 std::string fileNameOf(const std::string& path) {
     return std::filesystem::path(path).filename().string();

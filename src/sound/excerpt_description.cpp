@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double kWaveRateHz = 44100.0;
-
 std::string channelsText(const SoundExcerpt& excerpt) {
     const int channels = excerpt.source.channels;
     if (channels == 1) return "1 channel";
@@ -31,7 +29,7 @@ std::string minutesText(double seconds) {
 std::string excerptDescription(const std::string& file_name, const SoundExcerpt& excerpt) {
     char span[96];
     std::snprintf(span, sizeof span, "%.3f s from %.3f s of ",
-                  double(excerpt.wave.samples.size()) / kWaveRateHz, excerpt.from_s);
+                  double(excerpt.wave.samples.size()) / kExcerptRateHz, excerpt.from_s);
     std::string text = file_name + ": converted from " + std::to_string(excerpt.source.rate_hz) +
                        " Hz, " + channelsText(excerpt) + ", " +
                        sampleTypeDescription(excerpt.source.sample) + "; " + span +

@@ -1,13 +1,6 @@
 #include "sound/sound_envelope.h"
 
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-constexpr std::int64_t kBlockFrames = 16384;
-
-}  // namespace
 
 SoundEnvelope envelopeOf(SoundFile& file, int columns) {
     const SoundFacts& source = file.facts();
@@ -16,14 +9,18 @@ SoundEnvelope envelopeOf(SoundFile& file, int columns) {
                            std::vector<float>(column_count, 0.0f)};
     if (column_count == 0 || source.frames <= 0 || !file.seek(0)) return envelope;
     std::vector<bool> touched(column_count, false);
-    std::vector<float> block(static_cast<std::size_t>(kBlockFrames * source.channels));
+    const std::int64_t block_frames = file.blockFrames();
+    std::vector<float> block(static_cast<std::size_t>(block_frames * source.channels));
     std::int64_t frame = 0;
     while (frame < source.frames) {
-        const std::int64_t got = file.read(block.data(), kBlockFrames);
+        const std::int64_t got = file.read(block.data(), block_frames);
         if (got <= 0) break;
         for (std::int64_t f = 0; f < got && frame < source.frames; ++f, ++frame) {
-            const auto column =
-                static_cast<std::size_t>(frame * std::int64_t(column_count) / source.frames);
+            // In long double, since frame × columns may pass the range of frame numbers; the
+            // last frame of a huge source may round up to the end.
+            const auto column = std::min(
+                column_count - 1, static_cast<std::size_t>((long double)frame * column_count /
+                                                           (long double)source.frames));
             const float* samples = block.data() + f * source.channels;
             const auto [low, high] = std::minmax_element(samples, samples + source.channels);
             if (!touched[column]) {

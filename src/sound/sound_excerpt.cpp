@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <numeric>
 #include <vector>
 
@@ -11,10 +12,8 @@
 
 namespace {
 
-constexpr long kWaveRateHz = 44100;
 // Enough of the source on either side of the excerpt for the resampler's filter to settle.
 constexpr double kRunInSeconds = 0.05;
-constexpr std::int64_t kBlockFrames = 8192;
 
 // Frames first … first + count of the source, each the chosen channel or the mean of all;
 // frames before 0 are silence. Fewer when the source stops early.
@@ -29,9 +28,10 @@ std::vector<double> decodedFrames(SoundFile& file, std::int64_t first, std::int6
     // before first are dropped.
     std::int64_t skip = 0;
     if (position > 0 && !file.seek(position)) skip = position;
-    std::vector<double> block(static_cast<std::size_t>(kBlockFrames * channels));
+    const std::int64_t block_frames = file.blockFrames();
+    std::vector<double> block(static_cast<std::size_t>(block_frames * channels));
     while (left > 0) {
-        const std::int64_t wanted = std::min(kBlockFrames, skip > 0 ? skip : left);
+        const std::int64_t wanted = std::min(block_frames, skip > 0 ? skip : left);
         const std::int64_t got = file.read(block.data(), wanted);
         if (got <= 0) break;
         if (skip > 0) {
@@ -52,7 +52,7 @@ std::vector<double> decodedFrames(SoundFile& file, std::int64_t first, std::int6
 // Source frames whose length in 44100 Hz samples is a whole number, so that dropping the
 // run-in keeps the excerpt on the source's grid.
 std::int64_t runInFrames(long rate_hz) {
-    const std::int64_t step = rate_hz / std::gcd(rate_hz, kWaveRateHz);
+    const std::int64_t step = rate_hz / std::gcd(rate_hz, kExcerptRateHz);
     const auto steps = static_cast<std::int64_t>(std::ceil(kRunInSeconds * rate_hz / step));
     return std::max<std::int64_t>(1, steps) * step;
 }
@@ -60,24 +60,33 @@ std::int64_t runInFrames(long rate_hz) {
 std::vector<double> excerptAt44100(SoundFile& file, std::int64_t start, int channel) {
     const SoundFacts& source = file.facts();
     const std::int64_t end = source.frames;
-    if (source.rate_hz == kWaveRateHz)
+    if (source.rate_hz == kExcerptRateHz)
         return decodedFrames(file, start, std::min(end - start, std::int64_t{kMaxWaveSamples}),
                              channel);
     const std::int64_t run_in = runInFrames(source.rate_hz);
     const auto excerpt_frames = static_cast<std::int64_t>(
-        std::ceil(double(kMaxWaveSamples) * double(source.rate_hz) / kWaveRateHz));
-    const std::int64_t last = std::min(end, start + excerpt_frames + run_in);
+        std::ceil(double(kMaxWaveSamples) * double(source.rate_hz) / kExcerptRateHz));
+    // Written so that no sum passes the end of the range of frame numbers.
+    const std::int64_t last =
+        end - start > excerpt_frames + run_in ? start + excerpt_frames + run_in : end;
     const std::vector<double> frames =
         decodedFrames(file, start - run_in, last - (start - run_in), channel);
-    std::vector<double> resampled = resampledTo44100(frames, source.rate_hz);
-    const std::int64_t dropped = run_in * kWaveRateHz / source.rate_hz;
+    const std::vector<double> at_rate = resampled(frames, source.rate_hz, kExcerptRateHz);
+    const std::int64_t dropped = run_in * kExcerptRateHz / source.rate_hz;
     // Only samples within the frames decoded after the start, at most half a second.
     const std::int64_t decoded_after_start =
         std::max<std::int64_t>(0, std::int64_t(frames.size()) - run_in);
     const std::int64_t kept = std::min<std::int64_t>(
-        {kMaxWaveSamples, decoded_after_start * kWaveRateHz / source.rate_hz,
-         std::max<std::int64_t>(0, std::int64_t(resampled.size()) - dropped)});
-    return {resampled.begin() + dropped, resampled.begin() + dropped + kept};
+        {kMaxWaveSamples, decoded_after_start * kExcerptRateHz / source.rate_hz,
+         std::max<std::int64_t>(0, std::int64_t(at_rate.size()) - dropped)});
+    return {at_rate.begin() + dropped, at_rate.begin() + dropped + kept};
+}
+
+// Source frames as 44100 Hz samples, rounded down; also for a length no file really has.
+std::int64_t samplesAt44100(std::int64_t frames, long rate_hz) {
+    const long double samples = (long double)frames * kExcerptRateHz / rate_hz;
+    constexpr auto kLargest = std::numeric_limits<std::int64_t>::max();
+    return samples >= (long double)kLargest ? kLargest : static_cast<std::int64_t>(samples);
 }
 
 std::string secondsText(double seconds, const char* format) {
@@ -90,7 +99,7 @@ std::string secondsText(double seconds, const char* format) {
 
 std::int64_t convertedLength(const SoundFacts& source) {
     if (source.rate_hz <= 0) return 0;
-    return source.frames * kWaveRateHz / source.rate_hz;
+    return samplesAt44100(source.frames, source.rate_hz);
 }
 
 SoundExcerpt convertExcerpt(const std::string& path, const ExcerptRequest& request) {
@@ -121,7 +130,7 @@ SoundExcerpt convertExcerpt(const std::string& path, const ExcerptRequest& reque
     const std::vector<double> samples = excerptAt44100(file, start, request.channel);
     ScaledSamples scaled = scaledSamples(samples);
     const std::int64_t expected = std::min<std::int64_t>(
-        kMaxWaveSamples, convertedLength(source) - start * kWaveRateHz / source.rate_hz);
+        kMaxWaveSamples, convertedLength(source) - samplesAt44100(start, source.rate_hz));
     excerpt.wave.outcome = WaveReadOutcome::accepted;
     excerpt.wave.message =
         std::int64_t(scaled.samples.size()) + 1 < expected ? kSourceStoppedEarlyNotice : nullptr;

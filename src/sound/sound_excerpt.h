@@ -5,6 +5,10 @@
 #include "sound/sound_file.h"
 #include "wave/wave_reader.h"
 
+// The rate of every excerpt, the one rate the reader accepts, and the excerpt's longest span.
+inline constexpr long kExcerptRateHz = 44100;
+inline constexpr double kExcerptSeconds = double(kMaxWaveSamples) / kExcerptRateHz;
+
 // Which part of a sound to take: the start in seconds and the channel, 0 for the mean of
 // all channels or 1 … C.
 inline constexpr int kMeanOfChannels = 0;

@@ -1,5 +1,6 @@
 #include "sound/sound_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "sound/sound_format_names.h"
@@ -37,8 +38,20 @@ SoundFile::SoundFile(const std::string& path) {
         problem_ = "damaged sound file (no channels, rate or length)";
         return;
     }
+    if (info.samplerate > kHighestRateHz) {
+        handle_.reset();
+        problem_ = "sample rate of " + std::to_string(info.samplerate) +
+                   " Hz, above the highest that can be converted (" +
+                   std::to_string(kHighestRateHz) + " Hz)";
+        return;
+    }
     facts_ = {majorFormatName(info.format), sampleTypeName(info.format), info.samplerate,
               info.channels, info.frames};
+}
+
+std::int64_t SoundFile::blockFrames() const {
+    constexpr std::int64_t kBlockSamples = 65536;
+    return std::max<std::int64_t>(1, kBlockSamples / facts_.channels);
 }
 
 bool SoundFile::seek(std::int64_t frame) {

@@ -18,7 +18,10 @@ struct SoundFacts {
     double durationSeconds() const { return rate_hz > 0 ? double(frames) / double(rate_hz) : 0; }
 };
 
-// One sound file open for reading through libsndfile, closed with the object.
+// One sound file open for reading through libsndfile, closed with the object. Rates above
+// kHighestRateHz are refused: no recording has them, and the resampler's run-in grows with
+// the rate.
+inline constexpr long kHighestRateHz = 1'000'000;
 class SoundFile {
   public:
     explicit SoundFile(const std::string& path);
@@ -30,6 +33,9 @@ class SoundFile {
 
     // Moves to frame; false when the file cannot seek there.
     bool seek(std::int64_t frame);
+    // How many frames one read takes at most, so that a block of them stays small whatever
+    // the channel count.
+    std::int64_t blockFrames() const;
     // Reads up to frames frames of interleaved samples, full scale ±1; how many were read.
     std::int64_t read(double* samples, std::int64_t frames);
     std::int64_t read(float* samples, std::int64_t frames);

@@ -6,6 +6,7 @@
 
 #include "toolkit/WSNames.h"
 #include "toolkit/WSbackend.h"
+#include "toolkit/WSexcerptPicker.h"
 
 WSCfileSelect::WSCfileSelect() : WSCbase(nullptr, "fileSelect", "WSCfileSelect") {}
 
@@ -68,6 +69,10 @@ WSCfileSelect* WSGIappFileSelect() {
 
 WSCmessageDialog* WSGIappMessageDialog() {
     return shared<WSCmessageDialog>();
+}
+
+WSCexcerptPicker* WSGIappExcerptPicker() {
+    return shared<WSCexcerptPicker>();
 }
 
 std::optional<std::string> WSGFchooseSaveFile(const std::string& proposed_path,

@@ -65,12 +65,3 @@ long WSCexcerptPicker::popup() {
     }
     return confirmed ? 1 : 0;
 }
-
-WSCexcerptPicker* WSGIappExcerptPicker() {
-    static WSCexcerptPicker* picker = [] {
-        auto* made = new WSCexcerptPicker;
-        made->initialize();
-        return made;
-    }();
-    return picker;
-}

@@ -79,6 +79,9 @@ TEST_P(OpenAnySound, LoadsTheChosenExcerptOrChangesNothing) {
     EXPECT_EQ(desktop.tool_tip(*name_label), row.name_tip.empty() ? tip_before : row.name_tip);
 }
 
+const std::string kChannelOneTip =
+    "tone.wav: converted from 48000 Hz, 2 channels (channel 1), 24 bits; 0.500 s from 1.000 s "
+    "of 0:03.20";
 const std::vector<std::string> kConverted = {"tone.wav", "44100Hz", "16bitsPerSamp", "22050", "0"};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,8 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
               },
               {},
               kConverted,
-              "tone.wav: converted from 48000 Hz, 2 channels (channel 1), 24 bits; 0.500 s from "
-              "1.000 s of 0:03.20"},
+              kChannelOneTip},
         WayIn{"picker_band_stays_before_the_end",
               [](OpenAnySound& s, auto path) {
                   s.openAny(path("tone.wav"), WSexcerptChoice{99, 0});
@@ -138,8 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
               },
               {},
               kConverted,
-              "tone.wav: converted from 48000 Hz, 2 channels (channel 1), 24 bits; 0.500 s from "
-              "1.000 s of 0:03.20"},
+              kChannelOneTip},
         WayIn{"dropped_file_the_reader_refuses_otherwise",
               [](OpenAnySound& s, auto path) { s.drop(path("gone.wav"), std::nullopt); },
               {"file not found"}},
@@ -148,8 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
             [](OpenAnySound&, auto path) { WSGIdesktop().open_excerpt(path("tone.wav"), 1.0, 1); },
             {},
             kConverted,
-            "tone.wav: converted from 48000 Hz, 2 channels (channel 1), 24 bits; 0.500 s from "
-            "1.000 s of 0:03.20"},
+            kChannelOneTip},
         WayIn{"command_line_excerpt_past_the_end",
               [](OpenAnySound&, auto path) { WSGIdesktop().open_excerpt(path("tone.wav"), 12, 0); },
               {"tone.wav: the start 12.000 s is past the end (3.20 s)"}}),

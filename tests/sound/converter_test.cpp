@@ -7,6 +7,7 @@
 #include <cmath>
 #include <complex>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <numbers>
 #include <ostream>
@@ -281,6 +282,25 @@ INSTANTIATE_TEST_SUITE_P(
                              0,
                              "channel 3 is not one of its 2 channels"}),
     [](const testing::TestParamInfo<EdgeCase>& info) { return info.param.name; });
+
+// A FLAC file cut short still states its whole length: what could be decoded is kept, the
+// tone where it was, and the notice says so.
+TEST(ConverterTruncated, KeepsWhatWasDecodedWithANotice) {
+    TempDir dir;
+    const std::string path = (dir.path() / "cut.flac").string();
+    ASSERT_TRUE(sound_writer::writeTone(path, SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 1.0,
+                                        Tone{kToneHz, kAmplitude, 0.05}));
+    std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2);
+    const SoundExcerpt excerpt = convertExcerpt(path, {});
+    EXPECT_EQ(excerpt.failure, ExcerptFailure::none);
+    EXPECT_EQ(excerpt.source.frames, 44100);
+    ASSERT_NE(excerpt.wave.message, nullptr);
+    EXPECT_STREQ(excerpt.wave.message, kSourceStoppedEarlyNotice);
+    EXPECT_GT(excerpt.wave.samples.size(), std::size_t{4096});
+    EXPECT_LT(excerpt.wave.samples.size(), std::size_t{kMaxWaveSamples});
+    EXPECT_NEAR(onsetSample(excerpt.wave.samples, kAmplitude),
+                (0.05 + 1 / (12 * kToneHz)) * kRateHz, 2);
+}
 
 TEST(ConverterRefusal, SaysWhyAFileIsNoSound) {
     TempDir dir;
