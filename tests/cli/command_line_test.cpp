@@ -172,7 +172,13 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay"}, 64, "", kLine + "1: \"key left\": key needs one of Left, Right, PageUp, PageDown, Home, End\n", "key left\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"back 2\": this action takes nothing after it\n", "back 2\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"click 10 y\": this action needs two whole numbers X Y\n", "click 10 y\n"},
-    Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"}));
+    Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"open-any\": open-any needs a PATH\n", "open-any\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"picker-from x\": picker-from needs a number of SECONDS from 0\n", "picker-from x\n"},
+    Run{{"replay"}, 64, "", kLine + "1: no excerpt picker is shown (pick PATH shows it)\n", "picker-ok\n"},
+    Run{{"replay"}, 0, R"("action":"open-any stereo.wav 0.01 2","messages":[])", "", "open-any stereo.wav 0.01 2\n"},
+    Run{{"replay"}, 64, R"("action":"pick stereo.wav","messages":[],"tooltip":null,)", kLine + "2: the excerpt picker is shown: only picker actions\n", "pick stereo.wav\nback\n"},
+    Run{{"replay"}, 64, R"("picker":{"facts":"stereo.wav: wav, 16 bits, 44100 Hz, 2 channels, 0:00.06","duration_s":0.05668934240362812,"from_s":0.0,"channel":0})", kLine + "2: the source has no channel 3\n", "pick stereo.wav\npicker-channel 3\n"}));
 // clang-format on
 
 // The runs of one command over many files, with the options every file shares.

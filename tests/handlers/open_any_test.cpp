@@ -155,4 +155,17 @@ INSTANTIATE_TEST_SUITE_P(
               {"tone.wav: the start 12.000 s is past the end (3.20 s)"}}),
     [](const testing::TestParamInfo<WayIn>& info) { return info.param.name; });
 
+using ProposedNames = Scenario;
+
+// The names proposed for saving drop a converted file's extension, whatever it is.
+TEST_F(ProposedNames, DropAnyExtension) {
+    const std::string path = (dir.path() / "song.flac").string();
+    ASSERT_TRUE(sound_writer::writeTone(path, SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 48000, 2, 1.0,
+                                        sound_writer::Tone{}));
+    user.queueAnswer(path);
+    user.queueExcerptChoice(WSexcerptChoice{});
+    WSGIdesktop().open_any();
+    EXPECT_EQ(WSGIdesktop().proposed_name("png"), "song-1024-0.png");
+}
+
 }  // namespace
