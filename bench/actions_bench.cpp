@@ -6,9 +6,11 @@
 #include <cmath>
 #include <string>
 
+#include "long_sounds.h"
 #include "names/window_names.h"
 #include "support/temp_dir.h"
 #include "support/wave_builder.h"
+#include "toolkit/WSdesktop.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
@@ -48,6 +50,18 @@ void BM_load(benchmark::State& state) {
         program().user.queueAnswer(program().path);
         button->execProcedure(WSEV_ACTIVATE);
     }
+}
+
+// Open any sound's excerpt, half a second from the middle of a long recording (0: the
+// ten-minute WAVE, 1: the three-minute FLAC), loaded as the picker's OK loads it; against
+// BM_load.
+void BM_open_any(benchmark::State& state) {
+    program();
+    const LongSounds& sounds = longSounds();
+    const bool flac = state.range(0) == 1;
+    const std::string& path = flac ? sounds.flac : sounds.wave;
+    const double middle_s = (flac ? LongSounds::kFlacSeconds : LongSounds::kWaveSeconds) / 2;
+    for (auto _ : state) WSGIdesktop().open_excerpt(path, middle_s, 0);
 }
 
 // A slider movement: the slider holds the new value, then raises value change.
@@ -98,6 +112,7 @@ void BM_size_change(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_load)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_open_any)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_value_change)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_readout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_activate)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,8 @@
-// Writes the sample sounds that come with Sefaro: half a second each, mono, 44100 Hz,
-// 16 bits, the kind of file the program reads.
-//   make-samples DIR   writes DIR/two-tones.wav, DIR/chirp.wav and DIR/vowel.wav
+// Writes the sample sounds that come with Sefaro: three of half a second each, mono,
+// 44100 Hz, 16 bits, the kind of file "select WAVE" reads, and one in another form, for
+// Open any sound.
+//   make-samples DIR   writes DIR/two-tones.wav, DIR/chirp.wav, DIR/vowel.wav and
+//                      DIR/three-notes.wav
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -77,8 +79,28 @@ std::vector<int16_t> vowel() {
     return out;
 }
 
-bool write(const std::filesystem::path& path, const std::vector<int16_t>& samples) {
-    const wave_builder::Bytes bytes = wave_builder::monoWave(samples);
+// Three notes, A4, E5 and A5, two seconds in all at 22050 Hz, in stereo: each note dies
+// away, and each channel holds the notes at its own loudness.
+wave_builder::Bytes threeNotes() {
+    constexpr int kNotesRateHz = 22050;
+    constexpr int kFrames = 2 * kNotesRateHz;
+    constexpr double kNoteSeconds = 2.0 / 3;
+    const double frequencies_hz[] = {440, 660, 880};
+    const double channel_levels[][2] = {{14000, 6000}, {9000, 9000}, {5000, 15000}};
+    std::vector<int16_t> frames(2 * kFrames);
+    for (int i = 0; i < kFrames; ++i) {
+        const double t = double(i) / kNotesRateHz;
+        const int note = std::min(int(t / kNoteSeconds), 2);
+        const double since = t - note * kNoteSeconds;
+        const double tone = std::exp(-4 * since) * std::sin(kTwoPi * frequencies_hz[note] * since);
+        for (int c = 0; c < 2; ++c) frames[2 * i + c] = toSample(channel_levels[note][c] * tone);
+    }
+    return wave_builder::riff("WAVE",
+                              {wave_builder::fmtChunk({.channels = 2, .rate_hz = kNotesRateHz}),
+                               wave_builder::chunk("data", wave_builder::sampleBytes(frames))});
+}
+
+bool write(const std::filesystem::path& path, const wave_builder::Bytes& bytes) {
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
@@ -95,8 +117,11 @@ int main(int argc, char** argv) {
     const std::filesystem::path dir = argv[1];
     std::error_code error;
     std::filesystem::create_directories(dir, error);
-    const bool written = write(dir / "two-tones.wav", twoTones()) &&
-                         write(dir / "chirp.wav", chirp()) && write(dir / "vowel.wav", vowel());
+    using wave_builder::monoWave;
+    const bool written = write(dir / "two-tones.wav", monoWave(twoTones())) &&
+                         write(dir / "chirp.wav", monoWave(chirp())) &&
+                         write(dir / "vowel.wav", monoWave(vowel())) &&
+                         write(dir / "three-notes.wav", threeNotes());
     if (!written) {
         std::fprintf(stderr, "make-samples: cannot write into %s\n", argv[1]);
         return 1;

@@ -2,6 +2,7 @@
 
 #include "app/export_file_name.h"
 #include "app/tool_tips.h"
+#include "handlers/sound_opening.h"
 #include "names/window_names.h"
 #include "report/segment_report.h"
 #include "toolkit/WSdesktop.h"
@@ -14,14 +15,23 @@ constexpr char kHelpText[] =
     "\n"
     "\n"
     "Mouse\n"
-    "  select WAVE, or drop a file on the window: open a WAVE file\n"
+    "  select WAVE: open a WAVE file (one channel, 44100 Hz, 16 bits)\n"
+    "  drop a file on the window: open it; a sound in another form opens\n"
+    "    through the excerpt picker\n"
     "  size box: the segment's size N\n"
     "  slider: where the segment starts; drag it, or click it and use the keys below\n"
     "  back, forw: one sample back or forward; hold to repeat\n"
-    "  right-click a plot: save or copy the picture or the spectrum\n"
+    "  whole wave: click to move the segment there, or drag along it;\n"
+    "    the blue band marks where the segment lies\n"
+    "  pointer over a plot: the readout names the sample, or the bin and\n"
+    "    its peak, under it\n"
+    "  right-click a plot: open any sound, save or copy the picture or the spectrum\n"
     "\n"
     "Keyboard\n"
     "  Ctrl+O  open a WAVE file\n"
+    "  Ctrl+Shift+O  open any sound: choose half a second of it in the excerpt\n"
+    "                picker (click or drag the band, Left/Right 0.1 s,\n"
+    "                PageUp/PageDown 1 s, Home/End either end)\n"
     "  Ctrl+S  save window as picture (PNG)\n"
     "  Ctrl+E  export spectrum (CSV)\n"
     "  Ctrl+C  copy picture\n"
@@ -49,6 +59,11 @@ struct DesktopDescription {
         d.main_window = names::kMainWindow;
         d.open_widget = names::kSelectButton;
         d.open_shortcut = "Ctrl+O";
+        d.open_any_label = "Open any sound…";
+        d.open_any_shortcut = "Ctrl+Shift+O";
+        d.open_any = openAnySound;
+        d.open_outside = openOutsideSound;
+        d.open_excerpt = openSoundExcerpt;
         d.close_shortcuts = {"Ctrl+Q", "Ctrl+W"};
         d.help_shortcut = "F1";
         d.help_title = "Sefaro help";
@@ -73,6 +88,8 @@ struct DesktopDescription {
         d.context_menu_widgets = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea,
                                   names::kPhaseArea};
         d.proposed_name = exportFileName;
+        d.empty_hint = "Open a sound: select WAVE, Ctrl+O, Ctrl+Shift+O, or drop a file here";
+        d.empty_hint_widget = names::kWholeWaveArea;
         d.tab_order = {names::kSelectButton, names::kSizeBox, names::kBackButton,
                        names::kForwButton, names::kPositionSlider};
         d.repeating_buttons = {names::kBackButton, names::kForwButton};

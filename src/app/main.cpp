@@ -17,9 +17,10 @@ void print(const wsqt::DesktopCommandLine& command_line) {
 
 }  // namespace
 
-// sefaro [FILE]. Qt takes its own options (-platform, -style …) out of the command line
-// first; a file named on what is left is opened as soon as the window is shown, exactly as
-// if it had been chosen in the file dialog. Everything else happens in the toolkit's init
+// sefaro [--from SECONDS] [--channel C] [FILE]. Qt takes its own options (-platform,
+// -style …) out of the command line first; a file named on what is left is opened as soon
+// as the window is shown, as if it had been dropped on the window, or its excerpt directly
+// when --from or --channel asks for one. Everything else happens in the toolkit's init
 // handlers and callbacks.
 int main(int argc, char** argv) {
     if (const std::optional<QString> option = wsqt::textOnlyOption(argc, argv)) {
@@ -36,7 +37,14 @@ int main(int argc, char** argv) {
     print(command_line);
     if (command_line.exit_code) return *command_line.exit_code;
     if (command_line.file) {
-        QTimer::singleShot(0, &application, [file = *command_line.file] { WSopenFile(file); });
+        QTimer::singleShot(
+            0, &application, [file = *command_line.file, excerpt = command_line.excerpt] {
+                if (excerpt) {
+                    WSGIdesktop().open_excerpt(file, excerpt->from_s, excerpt->channel);
+                } else {
+                    WSopenOutsideFile(file);
+                }
+            });
     }
     return _win_main(argc, argv);
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "handlers/converted_source.h"
 #include "names/window_names.h"
 #include "numbers/whole_number.h"
 #include "toolkit/toolkit.h"
@@ -29,8 +30,11 @@ double seconds(long samples) {
 
 std::string informationTip(std::string_view name, const WSCbase& label) {
     const bool loaded = siii != nullptr && sampleFreq > 0;
-    if (name == names::kNameLabel)
-        return loaded ? label.getProperty(_WSNlabelString()).text() : "name of the file";
+    if (name == names::kNameLabel) {
+        if (!loaded) return "name of the file";
+        return convertedSource().empty() ? label.getProperty(_WSNlabelString()).text()
+                                         : convertedSource();
+    }
     if (name == names::kRateLabel) {
         return loaded ? std::to_string(sampleFreq) + " samples per second"
                       : "sample rate of the file";

@@ -16,7 +16,7 @@ const CliCommand kCliCommands[] = {
      runPeaks},
     {"render", "FILE [--size N] [--position P] -o OUT.png | FILE... -o DIR",
      "save the whole window, as it shows that segment, as an 800 x 600 PNG (into DIR:\n"
-     "      one NAME-N-P.png per FILE, NAME being the file's name without .wav)",
+     "      one NAME-N-P.png per FILE, NAME being the file's name without\n      its extension)",
      runRender},
     {"replay", "[SCRIPT] [--shots DIR]",
      "act as the window's user, one action a line from SCRIPT or standard input, and print\n"
@@ -37,12 +37,15 @@ void printCliUsage(std::FILE* out) {
         "info, spectrum, peaks and render take several FILEs, or --files-from LIST (one path a\n"
         "  line, - for standard input); then each output row or object names its file (-H does\n"
         "  so for one FILE too), and -j N shares the files among N processes (default: one per\n"
-        "  core)\n",
+        "  core); with --convert each FILE is read as Open any sound reads it (any sound\n"
+        "  libsndfile reads), the excerpt from --from SECONDS (default 0) of --channel\n"
+        "  mean|1|2|... (default mean)\n",
         out);
     std::fputs(
         "replay actions: load PATH, cancel, size N, slide P, release, back, forw,\n"
         "  key Left|Right|PageUp|PageDown|Home|End, point X Y, click X Y,\n"
-        "  drag X1 Y1 X2 Y2, leave; blank lines and # comments\n",
+        "  drag X1 Y1 X2 Y2, leave, open-any PATH [SECONDS [CHANNEL]], pick PATH, picker-from\n"
+        "  SECONDS, picker-channel C, picker-ok, picker-cancel; blank lines and # comments\n",
         out);
 }
 

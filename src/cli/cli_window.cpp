@@ -1,6 +1,7 @@
 #include "cli/cli_window.h"
 
 #include "names/window_names.h"
+#include "toolkit/WSdesktop.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
@@ -24,6 +25,29 @@ void CliWindow::load(const std::string& path) {
 void CliWindow::cancelLoad() {
     user_->queueAnswer(std::nullopt);
     session_->click(names::kSelectButton);
+}
+
+void CliWindow::openAny(const std::string& path, std::optional<WSexcerptChoice> choice) {
+    user_->queueAnswer(path);
+    user_->queueExcerptChoice(choice);
+    WSGIdesktop().open_any();
+    user_->dropExcerptChoices();
+}
+
+void CliWindow::openExcerpt(const std::string& path, double from_s, int channel) {
+    WSGIdesktop().open_excerpt(path, from_s, channel);
+}
+
+void CliWindow::pick(const std::string& path, std::function<bool(WSCexcerptPicker&)> driver) {
+    user_->queueAnswer(path);
+    user_->setExcerptDriver([this, &driver](WSCexcerptPicker& picker) {
+        shown_picker_ = &picker;
+        const bool confirmed = driver(picker);
+        shown_picker_ = nullptr;
+        return confirmed;
+    });
+    WSGIdesktop().open_any();
+    user_->setExcerptDriver(nullptr);
 }
 
 bool CliWindow::chooseSize(const std::string& item) {
@@ -71,5 +95,6 @@ std::vector<WSshownMessage> CliWindow::takeMessages() {
 }
 
 std::string CliWindow::windowPng() {
+    if (shown_picker_) return wsqt::HeadlessSession::excerptPickerPng(*shown_picker_);
     return session_->windowPng();
 }

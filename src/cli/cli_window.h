@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,14 @@ class CliWindow {
     // A click on "select WAVE"; the file dialog confirms path, or is cancelled.
     void load(const std::string& path);
     void cancelLoad();
+    // Open any sound…: the file dialog confirms path, the excerpt picker (when it comes)
+    // confirms choice or, when nothing is given, is cancelled.
+    void openAny(const std::string& path, std::optional<WSexcerptChoice> choice);
+    // The excerpt of path from from_s of channel (0: mean), with no picker, as
+    // "sefaro --from SECONDS --channel C FILE" opens it.
+    void openExcerpt(const std::string& path, double from_s, int channel);
+    // Open any sound… with the picker acted on by driver while it is shown (true: OK).
+    void pick(const std::string& path, std::function<bool(WSCexcerptPicker&)> driver);
     // A choice in the size box; false when it has no such item.
     bool chooseSize(const std::string& item);
     // The item the size box shows.
@@ -48,10 +57,12 @@ class CliWindow {
 
     // The messages shown since the last call.
     std::vector<WSshownMessage> takeMessages();
-    // The whole window as the user sees it, as PNG bytes; empty if it cannot be encoded.
+    // The whole window as the user sees it, or the excerpt picker while it is shown, as PNG
+    // bytes; empty if it cannot be encoded.
     std::string windowPng();
 
   private:
     std::unique_ptr<WSscriptedUser> user_;
+    WSCexcerptPicker* shown_picker_ = nullptr;
     std::unique_ptr<wsqt::HeadlessSession> session_;
 };

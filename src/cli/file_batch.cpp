@@ -18,10 +18,10 @@ unsigned coreCount() {
     return cores > 0 ? static_cast<unsigned>(cores) : 1u;
 }
 
-// A command's own options with those that choose the files and the workers.
+// A command's own options with those that choose the files, the workers and the source.
 CommandSyntax fileBatchSyntax(std::vector<std::string_view> own_options) {
-    own_options.insert(own_options.end(), {"files-from", "j|jobs"});
-    return {.options = std::move(own_options), .flags = {"H|with-filename"}};
+    own_options.insert(own_options.end(), {"files-from", "j|jobs", kFromOption, kChannelOption});
+    return {.options = std::move(own_options), .flags = {"H|with-filename", kWaveSourceFlag}};
 }
 
 }  // namespace
@@ -36,6 +36,12 @@ std::optional<ArgumentsAndFiles> fileBatch(const char* command, int argc, char**
         return std::nullopt;
     }
     FileBatch batch;
+    auto source = waveSource(*arguments, error);
+    if (!source) {
+        exit_code = commandUsageError(command, error);
+        return std::nullopt;
+    }
+    batch.source = std::move(*source);
     batch.workers = coreCount();
     if (const std::string* text = arguments->option("j")) {
         const std::optional<long> workers = wholeNumber(*text);
@@ -65,7 +71,7 @@ int runFileBatch(const char* command, const FileBatch& batch, const std::string&
                  const std::function<FileReport(std::size_t file_index)>& work) {
     if (!batch.many_files) {
         const FileReport report = work(0);
-        if (!writeFileReport(command, nullptr, report))
+        if (!writeFileReport(command, report.error_names_file ? &batch.files[0] : nullptr, report))
             return commandError(command, "cannot write to standard output", kExitFailed);
         return report.exit_code;
     }

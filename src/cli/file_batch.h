@@ -8,16 +8,19 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/command_wave.h"
 #include "cli/file_report.h"
 
 // The files a per-file command (info, spectrum, peaks, render) works through and how: FILE…
 // and --files-from LIST name them; one FILE alone keeps the one-file form of the output,
 // several, a list or -H (--with-filename) ask for the many-files form; -j N (--jobs) shares
-// them among N worker processes, by default one per core.
+// them among N worker processes, by default one per core; --convert, --from and --channel
+// say how each file gives its wave.
 struct FileBatch {
     std::vector<std::string> files;
     bool many_files = false;
     unsigned workers = 1;
+    WaveSource source;
 };
 
 // A batch and the arguments it was taken from.

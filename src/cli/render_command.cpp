@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kCommand = "render";
 
-// DIR/<file name without .wav>-<N>-<P>.png for each file; a name an earlier file took
+// DIR/<file name without its extension>-<N>-<P>.png for each file; a name an earlier file took
 // gets -2, -3 … before .png, and a note saying so.
 std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentRequest& segment,
                                       const std::string& folder, std::vector<std::string>& notes) {

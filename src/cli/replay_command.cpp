@@ -2,7 +2,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "cli/arguments.h"
 #include "cli/cli_commands.h"
@@ -13,6 +15,7 @@
 #include "cli/text_input.h"
 #include "cli/window_pictures.h"
 #include "cli/window_state_json.h"
+#include "toolkit/WSexcerptPicker.h"
 
 // sefaro-cli replay [SCRIPT] [--shots DIR]: acts as the window's user, one action a line,
 // and records what the window shows after each, so that a bug report is a script anyone
@@ -21,86 +24,169 @@ namespace {
 
 constexpr const char* kCommand = "replay";
 
-// Does what the line says; false when the size box has no such item.
-bool perform(CliWindow& window, const ReplayAction& action) {
-    switch (action.verb) {
-        case ReplayVerb::load:
-            window.load(action.argument);
-            break;
-        case ReplayVerb::cancel:
-            window.cancelLoad();
-            break;
-        case ReplayVerb::size:
-            return window.chooseSize(action.argument);
-        case ReplayVerb::slide:
-            window.slide(action.numbers[0]);
-            break;
-        case ReplayVerb::release:
-            window.release();
-            break;
-        case ReplayVerb::back:
-            window.back();
-            break;
-        case ReplayVerb::forw:
-            window.forw();
-            break;
-        case ReplayVerb::key:
-            window.sliderKey(action.argument);
-            break;
-        case ReplayVerb::point:
-            window.point(action.numbers[0], action.numbers[1]);
-            break;
-        case ReplayVerb::click:
-            window.click(action.numbers[0], action.numbers[1]);
-            break;
-        case ReplayVerb::drag:
-            window.drag(action.numbers[0], action.numbers[1], action.numbers[2], action.numbers[3]);
-            break;
-        case ReplayVerb::leave:
-            window.leave();
-            break;
-    }
-    return true;
-}
+// One run of a script: the window, where the script stands and how many actions it did.
+class ReplayRun {
+  public:
+    ReplayRun(std::istream& script, const std::string* shots) : script_(script), shots_(shots) {}
 
-std::string shotName(long step) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%03ld.png", step);
-    return name;
-}
+    // Every action of the script, each followed by its record; the exit code.
+    int run() {
+        while (const auto action = nextAction()) {
+            if (!perform(*action)) return failure_;
+            // A pick that showed the picker has written its records already.
+            if (!std::exchange(recorded_, false) && !record(*action)) return failure_;
+        }
+        return failure_;
+    }
+
+  private:
+    // The next action, or nothing at the end of the script or after a malformed line.
+    std::optional<ReplayAction> nextAction() {
+        std::string line, error;
+        while (failure_ == kExitOk && std::getline(script_, line)) {
+            ++line_number_;
+            auto action = parseReplayLine(line, error);
+            if (!error.empty()) return fail(kExitUsage, error);
+            if (action) return action;
+        }
+        return std::nullopt;
+    }
+
+    std::nullopt_t fail(int exit_code, const std::string& why) {
+        failure_ =
+            commandError(kCommand, "line " + std::to_string(line_number_) + ": " + why, exit_code);
+        return std::nullopt;
+    }
+
+    // Does what the line says; false, with the failure set, when it cannot be done.
+    bool perform(const ReplayAction& action) {
+        switch (action.verb) {
+            case ReplayVerb::load:
+                window_.load(action.argument);
+                break;
+            case ReplayVerb::cancel:
+                window_.cancelLoad();
+                break;
+            case ReplayVerb::size:
+                if (window_.chooseSize(action.argument)) break;
+                fail(kExitUsage, "the size box has no item \"" + action.argument + "\" (" +
+                                     segmentSizesText() + ")");
+                return false;
+            case ReplayVerb::slide:
+                window_.slide(action.numbers[0]);
+                break;
+            case ReplayVerb::release:
+                window_.release();
+                break;
+            case ReplayVerb::back:
+                window_.back();
+                break;
+            case ReplayVerb::forw:
+                window_.forw();
+                break;
+            case ReplayVerb::key:
+                window_.sliderKey(action.argument);
+                break;
+            case ReplayVerb::point:
+                window_.point(action.numbers[0], action.numbers[1]);
+                break;
+            case ReplayVerb::click:
+                window_.click(action.numbers[0], action.numbers[1]);
+                break;
+            case ReplayVerb::drag:
+                window_.drag(action.numbers[0], action.numbers[1], action.numbers[2],
+                             action.numbers[3]);
+                break;
+            case ReplayVerb::leave:
+                window_.leave();
+                break;
+            case ReplayVerb::open_any:
+                window_.openAny(action.argument, WSexcerptChoice{action.seconds, action.channel});
+                break;
+            case ReplayVerb::pick:
+                return pick(action);
+            case ReplayVerb::picker_from:
+            case ReplayVerb::picker_channel:
+            case ReplayVerb::picker_ok:
+            case ReplayVerb::picker_cancel:
+                fail(kExitUsage, "no excerpt picker is shown (pick PATH shows it)");
+                return false;
+        }
+        return true;
+    }
+
+    // Shows the picker and acts in it, a record after each picker action, up to picker-ok
+    // or picker-cancel (the end of the script cancels), whose record follows the load.
+    bool pick(const ReplayAction& action) {
+        bool shown = false;
+        std::optional<ReplayAction> closing;
+        window_.pick(action.argument, [&](WSCexcerptPicker& picker) {
+            shown = true;
+            if (!record(action, &picker)) return false;
+            while (auto step = nextAction()) {
+                if (step->verb == ReplayVerb::picker_from) {
+                    picker.moveTo(step->seconds);
+                } else if (step->verb == ReplayVerb::picker_channel) {
+                    if (!picker.chooseChannel(step->channel)) {
+                        fail(kExitUsage,
+                             "the source has no channel " + std::to_string(step->channel));
+                        return false;
+                    }
+                } else if (step->verb == ReplayVerb::picker_ok ||
+                           step->verb == ReplayVerb::picker_cancel) {
+                    closing = std::move(step);
+                    return closing->verb == ReplayVerb::picker_ok;
+                } else {
+                    fail(kExitUsage, "the excerpt picker is shown: only picker actions");
+                    return false;
+                }
+                if (!record(*step, &picker)) return false;
+            }
+            return false;
+        });
+        if (failure_ != kExitOk) return false;
+        if (!shown) return true;  // a mono source that fits whole: recorded as the load
+        recorded_ = true;
+        return !closing || record(*closing);
+    }
+
+    // Writes the record of the action just done, and its shot; false when they cannot be
+    // written.
+    bool record(const ReplayAction& action, const WSCexcerptPicker* picker = nullptr) {
+        ++step_;
+        const std::string line = windowStateJson(step_, line_number_, action.text,
+                                                 window_.takeMessages(), window_.tooltip(), picker);
+        // Flushed, so that whoever drives the script sees each action's outcome at once.
+        if (!writeToStdout(line)) {
+            failure_ = commandError(kCommand, "cannot write to standard output", kExitFailed);
+            return false;
+        }
+        std::string error;
+        if (shots_ &&
+            !saveWindowPicture(window_, (std::filesystem::path(*shots_) / shotName(step_)).string(),
+                               error)) {
+            failure_ = commandError(kCommand, error, kExitFailed);
+            return false;
+        }
+        return true;
+    }
+
+    static std::string shotName(long step) {
+        char name[32];
+        std::snprintf(name, sizeof name, "%03ld.png", step);
+        return name;
+    }
+
+    std::istream& script_;
+    const std::string* shots_;
+    CliWindow window_;
+    long line_number_ = 0, step_ = 0;
+    int failure_ = kExitOk;
+    bool recorded_ = false;
+};
 
 int replay(std::istream& script, const std::string* shots) {
-    CliWindow window;
-    std::string line, error;
-    long line_number = 0, step = 0;
-    while (std::getline(script, line)) {
-        ++line_number;
-        const auto action = parseReplayLine(line, error);
-        if (!error.empty()) {
-            return commandError(kCommand, "line " + std::to_string(line_number) + ": " + error,
-                                kExitUsage);
-        }
-        if (!action) continue;
-        if (!perform(window, *action)) {
-            return commandError(kCommand,
-                                "line " + std::to_string(line_number) +
-                                    ": the size box has no item \"" + action->argument + "\" (" +
-                                    segmentSizesText() + ")",
-                                kExitUsage);
-        }
-        ++step;
-        const std::string record = windowStateJson(step, line_number, action->text,
-                                                   window.takeMessages(), window.tooltip());
-        // Flushed, so that whoever drives the script sees each action's outcome at once.
-        if (!writeToStdout(record))
-            return commandError(kCommand, "cannot write to standard output", kExitFailed);
-        if (shots &&
-            !saveWindowPicture(window, (std::filesystem::path(*shots) / shotName(step)).string(),
-                               error)) {
-            return commandError(kCommand, error, kExitFailed);
-        }
-    }
-    return kExitOk;
+    return ReplayRun(script, shots).run();
 }
 
 }  // namespace

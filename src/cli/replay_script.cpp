@@ -5,6 +5,7 @@
 #include <climits>
 #include <utility>
 
+#include "numbers/excerpt_choice.h"
 #include "numbers/whole_number.h"
 
 namespace {
@@ -17,7 +18,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-constexpr std::array<std::pair<std::string_view, ReplayVerb>, 12> kVerbs = {{
+constexpr std::array<std::pair<std::string_view, ReplayVerb>, 18> kVerbs = {{
     {"load", ReplayVerb::load},
     {"cancel", ReplayVerb::cancel},
     {"size", ReplayVerb::size},
@@ -30,6 +31,12 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 12> kVerbs = {{
     {"click", ReplayVerb::click},
     {"drag", ReplayVerb::drag},
     {"leave", ReplayVerb::leave},
+    {"open-any", ReplayVerb::open_any},
+    {"pick", ReplayVerb::pick},
+    {"picker-from", ReplayVerb::picker_from},
+    {"picker-channel", ReplayVerb::picker_channel},
+    {"picker-ok", ReplayVerb::picker_ok},
+    {"picker-cancel", ReplayVerb::picker_cancel},
 }};
 
 constexpr std::array<std::string_view, 6> kKeys = {"Left",     "Right", "PageUp",
@@ -55,6 +62,31 @@ std::optional<std::vector<int>> parseNumbers(std::string_view text, std::size_t 
     }
     if (numbers.size() != count) return std::nullopt;
     return numbers;
+}
+
+// The last word of text and what comes before it, blanks between them dropped.
+std::pair<std::string_view, std::string_view> splitLastWord(std::string_view text) {
+    const std::size_t blank = text.find_last_of(kBlanks);
+    if (blank == std::string_view::npos) return {{}, text};
+    return {trimmed(text.substr(0, blank)), text.substr(blank + 1)};
+}
+
+// "PATH [SECONDS [CHANNEL]]": the words at the end are taken as the start and the channel
+// when they read as such and a PATH stays before them.
+void takeExcerptChoice(std::string_view rest, ReplayAction& action) {
+    action.argument = std::string(rest);
+    const auto [before_last, last] = splitLastWord(rest);
+    const auto [before_both, second_last] = splitLastWord(before_last);
+    const auto channel = excerptChannel(last);
+    const auto seconds_then_channel = excerptStartSeconds(second_last);
+    if (channel && seconds_then_channel && !before_both.empty()) {
+        action.argument = std::string(before_both);
+        action.seconds = *seconds_then_channel;
+        action.channel = *channel;
+    } else if (const auto seconds = excerptStartSeconds(last); seconds && !before_last.empty()) {
+        action.argument = std::string(before_last);
+        action.seconds = *seconds;
+    }
 }
 
 }  // namespace
@@ -114,7 +146,29 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             action.numbers = std::move(*coordinates);
             break;
         }
+        case ReplayVerb::open_any:
+            if (rest.empty()) return malformed("open-any needs a PATH");
+            takeExcerptChoice(rest, action);
+            break;
+        case ReplayVerb::pick:
+            if (rest.empty()) return malformed("pick needs a PATH");
+            action.argument = std::string(rest);
+            break;
+        case ReplayVerb::picker_from: {
+            const auto seconds = excerptStartSeconds(rest);
+            if (!seconds) return malformed("picker-from needs a number of SECONDS from 0");
+            action.seconds = *seconds;
+            break;
+        }
+        case ReplayVerb::picker_channel: {
+            const auto channel = excerptChannel(rest);
+            if (!channel) return malformed("picker-channel needs mean or a channel from 1");
+            action.channel = *channel;
+            break;
+        }
         case ReplayVerb::cancel:
+        case ReplayVerb::picker_ok:
+        case ReplayVerb::picker_cancel:
         case ReplayVerb::leave:
         case ReplayVerb::release:
         case ReplayVerb::back:

@@ -17,6 +17,12 @@
 //   click X Y    the left button is pressed and let go there
 //   drag X1 Y1 X2 Y2   pressed at X1, Y1, moved to X2, Y2 and let go there
 //   leave        the pointer leaves the window
+//   open-any PATH [SECONDS [CHANNEL]]   Open any sound…: the file dialog confirms PATH, the
+//                excerpt picker (when it comes) OK with the start SECONDS (default 0) and
+//                CHANNEL, mean (the default) or 1, 2, …
+//   pick PATH    Open any sound…: the file dialog confirms PATH and the picker stays shown
+//                for the picker actions that follow:
+//   picker-from SECONDS, picker-channel CHANNEL, picker-ok, picker-cancel
 // Blank lines and lines starting with '#' are no actions. Blanks around a line do not
 // count, nor a carriage return at its end.
 enum class ReplayVerb {
@@ -31,13 +37,21 @@ enum class ReplayVerb {
     point,
     click,
     drag,
-    leave
+    leave,
+    open_any,
+    pick,
+    picker_from,
+    picker_channel,
+    picker_ok,
+    picker_cancel
 };
 
 struct ReplayAction {
     ReplayVerb verb = ReplayVerb::cancel;
     std::string argument;      // load: the path; size: the item's text; key: the key's name
     std::vector<int> numbers;  // slide: P; point, click: X Y; drag: X1 Y1 X2 Y2
+    double seconds = 0;        // open-any, picker-from: the excerpt's start
+    int channel = 0;           // open-any, picker-channel: 0 for the mean, or 1, 2, …
     std::string text;          // the line as recorded, without the blanks around it
 };
 

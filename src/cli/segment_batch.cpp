@@ -36,7 +36,7 @@ FileReport showBatchSegment(std::unique_ptr<CliWindow>& window, const SegmentBat
     if (!window) window = std::make_unique<CliWindow>();
     SegmentRequest request = batch.segment;
     request.file = batch.batch.files[index];
-    return showSegment(*window, request);
+    return showSegment(*window, request, batch.batch.source);
 }
 
 int printSpectra(const char* command, const SegmentBatch& batch, const SpectrumPrint& print) {

@@ -4,10 +4,10 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_window.h"
+#include "cli/command_wave.h"
 #include "wave/analysis_state.h"
-#include "wave/wave_refusal.h"
 
-FileReport showSegment(CliWindow& window, const SegmentRequest& request) {
+FileReport showSegment(CliWindow& window, const SegmentRequest& request, const WaveSource& source) {
     FileReport report;
     // The load reads the size box, and choosing it again would only redo the file shown
     // before; so it is chosen only when it shows another size.
@@ -17,18 +17,8 @@ FileReport showSegment(CliWindow& window, const SegmentRequest& request) {
         report.error = "size " + std::to_string(request.size) + " is not in the size box";
         return report;
     }
-    window.load(request.file);
-    // A refused file leaves the window as it was, maybe showing an earlier file; only its
-    // message tells, since an accepted one shows none but the length notice.
-    bool refused = false;
-    for (WSshownMessage& message : window.takeMessages()) {
-        refused = refused || message.text != kWaveLengthNotice;
-        report.messages.push_back(std::move(message.text));
-    }
-    if (refused) {
-        report.exit_code = kExitRefused;
-        return report;
-    }
+    report = loadCommandWave(window, request.file, source);
+    if (report.exit_code != kExitOk) return report;
     if (auto why = segmentRangeError(request, maxsize)) {
         report.exit_code = kExitUsage;
         report.error = std::move(*why);

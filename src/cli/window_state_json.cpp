@@ -4,6 +4,7 @@
 
 #include "cli/json_line.h"
 #include "names/window_names.h"
+#include "toolkit/WSexcerptPicker.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -23,7 +24,8 @@ std::map<std::string, std::string, std::less<>> shownProperties(WSCbase& widget)
 
 std::string windowStateJson(long step, long line, std::string_view action,
                             const std::vector<WSshownMessage>& messages,
-                            const std::optional<std::string>& tooltip) {
+                            const std::optional<std::string>& tooltip,
+                            const WSCexcerptPicker* picker) {
     JsonObject record;
     record["step"] = step;
     record["line"] = line;
@@ -41,6 +43,12 @@ std::string windowStateJson(long step, long line, std::string_view action,
         shown["properties"] = JsonObject::object();
         for (const auto& [name, value] : shownProperties(*widget))
             shown["properties"][name] = value;
+    }
+    if (picker) {
+        record["picker"] = {{"facts", picker->facts()},
+                            {"duration_s", picker->durationSeconds()},
+                            {"from_s", picker->fromSeconds()},
+                            {"channel", picker->channel()}};
     }
     return jsonLine(record);
 }

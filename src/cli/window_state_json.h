@@ -7,11 +7,15 @@
 
 #include "toolkit/WSscriptedUser.h"
 
+class WSCexcerptPicker;
+
 // One record of a replay, on one line: the action's number and script line, the action,
 // the messages it showed, the tooltip under the pointer (null when none), and every widget
 // of the main window (the window first, then its children in creation order) with its
 // property table as text. The slider's value, minimum, maximum and drag interval are always
-// present, as getProperty reads them.
+// present, as getProperty reads them. While the excerpt picker is shown, "picker" holds its
+// facts, the recording's length, the excerpt's start and its channel (0: the mean).
 std::string windowStateJson(long step, long line, std::string_view action,
                             const std::vector<WSshownMessage>& messages,
-                            const std::optional<std::string>& tooltip);
+                            const std::optional<std::string>& tooltip,
+                            const WSCexcerptPicker* picker = nullptr);

@@ -8,6 +8,7 @@ class WSCbase;
 class WSCpeer;
 class WSCfileSelect;
 class WSCmessageDialog;
+class WSCexcerptPicker;
 
 // What a windowing backend provides. Without one installed the core still keeps every
 // table, procedure and picture, and the dialogs answer "cancel".
@@ -23,6 +24,8 @@ class WSbackend {
     // Asks where to save, proposed_path first; the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> runSaveDialog(const std::string& proposed_path,
                                                      const std::string& filter) = 0;
+    // Shows the excerpt picker modally; true when the user confirmed a choice.
+    virtual bool runExcerptPicker(WSCexcerptPicker& picker) = 0;
 };
 
 // Answers the dialogs in place of the user (tests and the command-line tool).
@@ -32,6 +35,8 @@ class WSdialogResponder {
     virtual std::optional<std::string> chooseFile(WSCfileSelect& dialog) = 0;
     virtual void takeMessage(WSCmessageDialog& dialog) = 0;
     virtual std::optional<std::string> chooseSaveFile(const std::string& proposed_path) = 0;
+    // Chooses in the picker as the user would; true for OK.
+    virtual bool chooseExcerpt(WSCexcerptPicker& picker) = 0;
 };
 
 // Neither is owned; null uninstalls.

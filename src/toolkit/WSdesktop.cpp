@@ -5,6 +5,15 @@
 #include "toolkit/WSdialogs.h"
 #include "toolkit/WSevents.h"
 
+namespace {
+
+std::function<void(const std::string&)>& documentListener() {
+    static std::function<void(const std::string&)> listener;
+    return listener;
+}
+
+}  // namespace
+
 WSdesktop& WSGIdesktop() {
     static WSdesktop description;
     return description;
@@ -15,4 +24,18 @@ void WSopenFile(const std::string& path) {
     if (!widget) return;
     WSGIappFileSelect()->confirmNext(path);
     widget->execProcedure(WSEV_ACTIVATE);
+}
+
+void WSopenOutsideFile(const std::string& path) {
+    const WSdesktop& description = WSGIdesktop();
+    if (description.open_outside && description.open_outside(path)) return;
+    WSopenFile(path);
+}
+
+void WSshowDocumentName(const std::string& name) {
+    if (documentListener()) documentListener()(name);
+}
+
+void WSsetDocumentListener(std::function<void(const std::string& name)> listener) {
+    documentListener() = std::move(listener);
 }

@@ -36,6 +36,15 @@ struct WSdesktop {
     std::string main_window;  // instance name; files dropped on it are opened
     std::string open_widget;  // instance name; its activate lets the user choose a file
     std::string open_shortcut;
+    // A second way to open, first in the context menu: its entry, its shortcut, its action.
+    std::string open_any_label, open_any_shortcut;
+    std::function<void()> open_any = nullptr;
+    // Opens a file handed in from outside the program's own way; false leaves it to the
+    // open widget. Null: the open widget takes every such file.
+    std::function<bool(const std::string& path)> open_outside = nullptr;
+    // Opens an excerpt of a file, from a start in seconds, of one channel (0: the mean), as
+    // the command line's --from and --channel ask; null: those options are not offered.
+    std::function<void(const std::string& path, double from_s, int channel)> open_excerpt = nullptr;
     std::vector<std::string> close_shortcuts;
     std::string help_shortcut, help_title, help_text;
 
@@ -44,6 +53,9 @@ struct WSdesktop {
     std::vector<std::string> context_menu_widgets;
     // The file name (no folder) proposed for saving an export of this suffix.
     std::function<std::string(const std::string& suffix)> proposed_name;
+
+    // A one-line hint over this widget (an instance name) until a document is shown.
+    std::string empty_hint, empty_hint_widget;
 
     std::vector<std::string> tab_order;          // instance names, first to last
     std::vector<std::string> repeating_buttons;  // activate again and again while held
@@ -58,3 +70,10 @@ WSdesktop& WSGIdesktop();
 // chosen it at once in the file dialog of the open widget: the file dialog confirms path
 // without showing, then the open widget is activated.
 void WSopenFile(const std::string& path);
+// The same for a file the program may open its own way (open_outside) first.
+void WSopenOutsideFile(const std::string& path);
+
+// The program shows the document of that name (a file just loaded): the backend names it in
+// the window manager's title and takes the empty hint away. Null stops the listening.
+void WSshowDocumentName(const std::string& name);
+void WSsetDocumentListener(std::function<void(const std::string& name)> listener);

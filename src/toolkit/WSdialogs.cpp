@@ -6,6 +6,7 @@
 
 #include "toolkit/WSNames.h"
 #include "toolkit/WSbackend.h"
+#include "toolkit/WSexcerptPicker.h"
 
 WSCfileSelect::WSCfileSelect() : WSCbase(nullptr, "fileSelect", "WSCfileSelect") {}
 
@@ -18,10 +19,17 @@ long WSCfileSelect::popup() {
     } else if (WSbackend* backend = WSinstalledBackend()) {
         chosen = backend->runFileDialog(*this);
     }
+    title_.clear();
+    name_filters_.clear();
     if (!chosen || chosen->empty()) return 0;
     path_ = *chosen;
     setPropertyV(_WSNfileName(), std::filesystem::path(path_).filename().string().c_str());
     return 1;
+}
+
+void WSCfileSelect::offerNext(std::string title, std::vector<std::string> name_filters) {
+    title_ = std::move(title);
+    name_filters_ = std::move(name_filters);
 }
 
 void WSCfileSelect::keepFolder() {
@@ -61,6 +69,10 @@ WSCfileSelect* WSGIappFileSelect() {
 
 WSCmessageDialog* WSGIappMessageDialog() {
     return shared<WSCmessageDialog>();
+}
+
+WSCexcerptPicker* WSGIappExcerptPicker() {
+    return shared<WSCexcerptPicker>();
 }
 
 std::optional<std::string> WSGFchooseSaveFile(const std::string& proposed_path,

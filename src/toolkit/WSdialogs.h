@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "toolkit/WSCbase.h"
 #include "toolkit/WSCstring.h"
@@ -18,6 +19,11 @@ class WSCfileSelect : public WSCbase {
     // outside is chosen exactly as a user who picked it straight away.
     void confirmNext(std::string path) { next_answer_ = std::move(path); }
     WSCstring getFileName() const { return WSCstring(path_.c_str()); }
+    // The next popup, and that one only, has this title and these name filters ("Sound files
+    // (*.flac *.wav)"); otherwise the dialog offers WAVE files.
+    void offerNext(std::string title, std::vector<std::string> name_filters);
+    const std::string& title() const { return title_; }
+    const std::vector<std::string>& nameFilters() const { return name_filters_; }
 
     // The program accepted the last confirmed file: the next choice starts in its folder,
     // and the folder listener hears of it. A confirmed file that is refused does not count.
@@ -32,6 +38,8 @@ class WSCfileSelect : public WSCbase {
 
   private:
     std::string path_;
+    std::string title_;
+    std::vector<std::string> name_filters_;
     std::string last_directory_;
     std::optional<std::string> next_answer_;
     std::function<void(const std::string&)> folder_listener_;

@@ -4,6 +4,7 @@
 
 #include "toolkit/WSNames.h"
 #include "toolkit/WSdialogs.h"
+#include "toolkit/WSexcerptPicker.h"
 
 std::vector<WSshownMessage> WSscriptedUser::takeMessages() {
     return std::exchange(messages_, {});
@@ -38,4 +39,14 @@ std::optional<std::string> WSscriptedUser::nextAnswer() {
 void WSscriptedUser::takeMessage(WSCmessageDialog& dialog) {
     messages_.push_back({dialog.getProperty(_WSNlabelString()).text(),
                          dialog.getProperty(_WSNx()).text(), dialog.getProperty(_WSNy()).text()});
+}
+
+bool WSscriptedUser::chooseExcerpt(WSCexcerptPicker& picker) {
+    if (excerpt_driver_) return excerpt_driver_(picker);
+    if (excerpt_choices_.empty()) return false;
+    const std::optional<WSexcerptChoice> choice = excerpt_choices_.front();
+    excerpt_choices_.pop_front();
+    if (!choice) return false;
+    picker.moveTo(choice->from_s);
+    return picker.chooseChannel(choice->channel);
 }

@@ -156,6 +156,17 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
             "none.wav,refused,file not found,,,\n", ""},
     Run{{"info", "-H", "short.wav"}, 0, kInfoHeader + "short.wav,loaded,,44100,16,3000\n", ""},
     Run{{"info", "--files-from", "-"}, 0, kInfoHeader + "\"no,\"\"x\"\".wav\",refused,file not found,,,\n\"say \"\"hi\"\".wav\",refused,file not found,,,\n", "", "\nno,\"x\".wav\nsay \"hi\".wav\n"},
+    Run{{"info", "--convert", "stereo.wav", "--channel", "2"}, 0, "name: stereo.wav\nrate: 44100Hz\nbits: 16bitsPerSamp\npoints: 2500\nsource_format: wav\nsource_rate_hz: 44100\nsource_channels: 2\nsource_sample: pcm_16\nduration_s: 0.05668934240362812\nfrom_s: 0\nclipped: 0\n", ""},
+    Run{{"info", "--convert", "short.wav", "stereo.wav", "empty.wav", "--from", "0.06"}, 0, "file,outcome,message,rate_hz,bits,points,source_format,source_rate_hz,source_channels,source_sample,duration_s,from_s,clipped\n"
+            "short.wav,loaded,,44100,16,354,wav,44100,1,pcm_16,0.06802721088435375,0.06,0\n"
+            "stereo.wav,refused,--from 0.06 is past the end (0.06 s),,,,wav,44100,2,pcm_16,0.05668934240362812,,\n"
+            "empty.wav,refused,not a sound file that can be read,,,,,,,,,,\n", ""},
+    Run{{"info", "--convert", "short.wav", "--from", "1"}, 64, "", "sefaro-cli: short.wav: --from 1 is past the end (0.07 s)\n"},
+    Run{{"spectrum", "--convert", "empty.wav"}, 2, "", "sefaro-cli: empty.wav: not a sound file that can be read\n"},
+    Run{{"peaks", "--convert", "stereo.wav", "--channel", "3"}, 64, "", "sefaro-cli: stereo.wav: channel 3 is not one of its 2 channels\n"},
+    Run{{"render", "--convert", "short.wav", "--from", "-1", "-o", "x.png"}, 64, "", "sefaro-cli render: from \"-1\" is not a number of seconds from 0 (usage: "},
+    Run{{"peaks", "--convert", "short.wav", "--channel", "0"}, 64, "", "sefaro-cli peaks: channel \"0\" is not mean or a channel from 1 (usage: "},
+    Run{{"info", "--channel", "1", "short.wav"}, 64, "", "sefaro-cli info: --from and --channel need --convert (usage: "},
     Run{{"replay", "a", "b"}, 64, "", "give one SCRIPT only"},
     Run{{"replay", "no script"}, 1, "", "sefaro-cli replay: cannot read no script: No such file or directory\n"},
     Run{{"replay", "--shots", "short.wav"}, 1, "", "cannot write shots into short.wav: "},
@@ -169,7 +180,13 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay"}, 64, "", kLine + "1: \"key left\": key needs one of Left, Right, PageUp, PageDown, Home, End\n", "key left\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"back 2\": this action takes nothing after it\n", "back 2\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"click 10 y\": this action needs two whole numbers X Y\n", "click 10 y\n"},
-    Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"}));
+    Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"open-any\": open-any needs a PATH\n", "open-any\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"picker-from x\": picker-from needs a number of SECONDS from 0\n", "picker-from x\n"},
+    Run{{"replay"}, 64, "", kLine + "1: no excerpt picker is shown (pick PATH shows it)\n", "picker-ok\n"},
+    Run{{"replay"}, 0, R"("action":"open-any stereo.wav 0.01 2","messages":[])", "", "open-any stereo.wav 0.01 2\n"},
+    Run{{"replay"}, 64, R"("action":"pick stereo.wav","messages":[],"tooltip":null,)", kLine + "2: the excerpt picker is shown: only picker actions\n", "pick stereo.wav\nback\n"},
+    Run{{"replay"}, 64, R"("picker":{"facts":"stereo.wav: wav, 16 bits, 44100 Hz, 2 channels, 0:00.06","duration_s":0.05668934240362812,"from_s":0.0,"channel":0})", kLine + "2: the source has no channel 3\n", "pick stereo.wav\npicker-channel 3\n"}));
 // clang-format on
 
 // The runs of one command over many files, with the options every file shares.

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -96,22 +97,20 @@ bool dragAndDrop(QWidget* window, QMimeData* data) {
 }
 
 // The same file through the file dialog and from outside (the command line, a drop): the
-// same messages at the same place, the same labels, views and picture; a refused one changes
-// nothing either way.
+// same messages at the same place, the same labels, views and picture; a file refused for a
+// reason the converter cannot mend changes nothing either way.
 TEST_F(Desktop, AFileFromOutsideLoadsExactlyAsThroughTheFileDialog) {
     const std::string other = fileIn("b", "other.wav", 5000);
     const std::string long_one = fileIn("a", "long one.wav", 30000);
-    const std::string stereo = dir.write(
-        "stereo.wav",
-        riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(9000)))}));
+    const std::string no_data = dir.write("no data.wav", riff("WAVE", {fmtChunk()}));
     const std::pair<const char*, std::function<void(const std::string&)>> ways[] = {
-        {"command line", WSopenFile},
+        {"command line", WSopenOutsideFile},
         {"drop", [this](const std::string& path) {
              EXPECT_TRUE(
                  dragAndDrop(window(), urls({QUrl::fromLocalFile(QString::fromStdString(path))})));
          }}};
     for (const auto& [how, open] : ways) {
-        for (const std::string& path : {long_one, stereo}) {
+        for (const std::string& path : {long_one, no_data}) {
             load(other);
             user.takeMessages();
             load(path);
@@ -209,9 +208,9 @@ TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     EXPECT_FALSE(fs::exists(dir.path() / "missing"));
 }
 
-// Offered on each of the four plots: saves first, then copies; nothing to export of the
-// spectrum without an analysed segment. Before any file the picture is named after the
-// program, in the current folder.
+// Offered on each of the four plots: Open any sound, then saves, then copies; nothing to
+// export of the spectrum without an analysed segment. Before any file the picture is named
+// after the program, in the current folder.
 TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     user.queueAnswer(std::nullopt);
     press(QKeySequence("Ctrl+S"));
@@ -235,8 +234,9 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
                 entries.push_back(action->shortcut().toString().toStdString() +
                                   (action->isEnabled() ? "" : " off"));
             const std::string spectrum = segment ? "" : " off";
-            EXPECT_EQ(entries, (std::vector<std::string>{"Ctrl+S", "Ctrl+E" + spectrum, "Ctrl+C",
-                                                         "Ctrl+Shift+C" + spectrum}))
+            EXPECT_EQ(entries,
+                      (std::vector<std::string>{"Ctrl+Shift+O", "", "Ctrl+S", "Ctrl+E" + spectrum,
+                                                "Ctrl+C", "Ctrl+Shift+C" + spectrum}))
                 << area;
             menu->close();
         }
@@ -264,7 +264,8 @@ struct CloseCounter : QObject {
 
 TEST_F(Desktop, CtrlOOpensTheFileDialogCtrlQAndCtrlWCloseF1ShowsHelp) {
     press(QKeySequence("Ctrl+O"));
-    EXPECT_EQ(user.takeFileDialogPlaces(), (std::vector<std::string>{"120,120"}));
+    press(QKeySequence("Ctrl+Shift+O"));
+    EXPECT_EQ(user.takeFileDialogPlaces(), (std::vector<std::string>{"120,120", "120,120"}));
     CloseCounter closes;
     window()->installEventFilter(&closes);
     press(QKeySequence("Ctrl+Q"));
@@ -279,6 +280,9 @@ TEST_F(Desktop, CtrlOOpensTheFileDialogCtrlQAndCtrlWCloseF1ShowsHelp) {
     }
     ASSERT_NE(help, nullptr);
     EXPECT_THAT(help->text().toStdString(), HasSubstr("Sefaro " SEFARO_VERSION));
+    EXPECT_THAT(help->text().toStdString(), HasSubstr("\n  Ctrl+Shift+O  open any sound"));
+    for (const QString& line : help->text().split('\n'))
+        EXPECT_LE(line.size(), 80) << line.toStdString();
     help->close();
     session.settle();
     EXPECT_FALSE(QApplication::windowIcon().isNull());
@@ -378,12 +382,37 @@ TEST_F(Desktop, TheFolderOfTheLastFileLoadedIsRememberedAcrossRuns) {
     EXPECT_EQ(wsqt::startFolder(kept), QDir::homePath());
 }
 
+// Until a file is loaded the whole wave carries a hint over its picture; then the window
+// manager's title names the file, while the window's own title property stays.
+TEST_F(Desktop, TheTitleNamesTheLoadedFileAndTheHintLeavesTheEmptyView) {
+    const auto hints = [this] {
+        std::vector<std::string> texts;
+        for (const QLabel* hint : session.qtWidget(names::kWholeWaveArea)->findChildren<QLabel*>())
+            texts.push_back(hint->text().toStdString());
+        return texts;
+    };
+    EXPECT_EQ(hints(), std::vector<std::string>{
+                           "Open a sound: select WAVE, Ctrl+O, Ctrl+Shift+O, or drop a file here"});
+    EXPECT_EQ(window()->windowTitle().toStdString(), "Sefaro");
+    load(fileIn("a", "short.wav", 3000));
+    session.settle();
+    EXPECT_EQ(hints(), std::vector<std::string>{});
+    EXPECT_EQ(window()->windowTitle().toStdString(), "short.wav — Sefaro");
+    EXPECT_EQ(text(names::kMainWindow, _WSNtitleString()), "Sefaro");
+}
+
 TEST(SefaroCommandLine, OpensTheFirstFileAndSaysWhichOthersAreIgnored) {
     const wsqt::DesktopCommandLine read =
         wsqt::readCommandLine({"sefaro", "a.wav", "c d.wav", "e.wav"}, WSGIdesktop());
     EXPECT_FALSE(read.exit_code);
     EXPECT_EQ(read.file, "a.wav");
     EXPECT_EQ(read.err, "sefaro: only the first file is opened; ignored: c d.wav e.wav\n");
+    const wsqt::DesktopCommandLine excerpt = wsqt::readCommandLine(
+        {"sefaro", "--from", "1.5", "--channel", "2", "song.flac"}, WSGIdesktop());
+    EXPECT_EQ(excerpt.file, "song.flac");
+    ASSERT_TRUE(excerpt.excerpt);
+    EXPECT_EQ(excerpt.excerpt->from_s, 1.5);
+    EXPECT_EQ(excerpt.excerpt->channel, 2);
 }
 
 struct Answer {
@@ -422,6 +451,14 @@ INSTANTIATE_TEST_SUITE_P(
                     Answer{{"--nosuch", "a.wav"},
                            64,
                            "",
-                           "sefaro: Unknown option 'nosuch'. (see sefaro --help)\n"}));
+                           "sefaro: Unknown option 'nosuch'. (see sefaro --help)\n"},
+                    Answer{{"--from", "1e3", "a.flac"},
+                           64,
+                           "",
+                           "sefaro: --from 1e3 is not a number of seconds (see sefaro --help)\n"},
+                    Answer{{"--channel", "1"},
+                           64,
+                           "",
+                           "sefaro: --from and --channel need a FILE (see sefaro --help)\n"}));
 
 }  // namespace

@@ -42,6 +42,13 @@ class ScriptedScenario : public Scenario {
                 return session.drag(at[0], at[1], at[2], at[3]);
             case ReplayVerb::leave:
                 return session.leave();
+            case ReplayVerb::open_any:
+            case ReplayVerb::pick:
+            case ReplayVerb::picker_from:
+            case ReplayVerb::picker_channel:
+            case ReplayVerb::picker_ok:
+            case ReplayVerb::picker_cancel:
+                FAIL() << "the walks open no excerpt: " << line;
         }
     }
 };

@@ -13,6 +13,7 @@
 #include "toolkit/WSapplication.h"
 #include "toolkit/WSbackend.h"
 #include "toolkit/qt/headless_state.h"
+#include "toolkit/qt/qt_excerpt_picker.h"
 #include "toolkit/qt/qt_peer.h"
 #include "toolkit/qt/qt_window_picture.h"
 
@@ -124,6 +125,12 @@ namespace wsqt {
 
 std::string HeadlessSession::windowPng() {
     return pngBytes(grabWindow()).toStdString();
+}
+
+std::string HeadlessSession::excerptPickerPng(WSCexcerptPicker& picker) {
+    ExcerptPickerDialog dialog(picker, nullptr);
+    dialog.adjustSize();
+    return pngBytes(dialog.grab().toImage()).toStdString();
 }
 
 void HeadlessSession::quietQtMessages() {

@@ -15,6 +15,7 @@ class QtBackend : public WSbackend {
     void runMessageDialog(WSCmessageDialog& dialog) override;
     std::optional<std::string> runSaveDialog(const std::string& proposed_path,
                                              const std::string& filter) override;
+    bool runExcerptPicker(WSCexcerptPicker& picker) override;
 };
 
 // Where a file dialog starts: the kept folder; the current folder when none was kept yet;

@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QIcon>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -79,10 +80,28 @@ Desktop::Desktop(const WSdesktop& description)
     window_->setAcceptDrops(true);
     window_->installEventFilter(this);
 
+    // Over the view, not in its picture: what the view draws stays as it is.
+    if (QWidget* empty_view = qtWidgetNamed(description_.empty_hint_widget);
+        empty_view && !description_.empty_hint.empty()) {
+        hint_ = new QLabel(qt(description_.empty_hint), empty_view);
+        hint_->setAlignment(Qt::AlignCenter);
+        hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        hint_->setGeometry(empty_view->rect());
+        hint_->show();
+    }
+    // Only the window manager's title: the main window's title property stays as it is.
+    WSsetDocumentListener([this](const std::string& name) {
+        window_->setWindowTitle(qt(name) + QStringLiteral(" — ") +
+                                qt(description_.application_name));
+        delete hint_.data();
+    });
+
     addShortcut(description_.open_shortcut, [this] {
         if (WSCbase* open = WSGIappObjectList()->findInstance(description_.open_widget))
             open->execProcedure(WSEV_ACTIVATE);
     });
+    if (description_.open_any)
+        addShortcut(description_.open_any_shortcut, [this] { description_.open_any(); });
     for (const std::string& keys : description_.close_shortcuts)
         addShortcut(keys, [this] { window_->close(); });
     addShortcut(description_.help_shortcut, [this] { showHelp(); });
@@ -134,6 +153,8 @@ void Desktop::save(const WSdesktopExport& what) {
 
 Desktop::~Desktop() {
     WSGIappFileSelect()->setFolderListener(nullptr);
+    WSsetDocumentListener(nullptr);
+    delete hint_.data();
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         if (QWidget* shown = widgetOf(widget)) shown->removeEventFilter(this);
     }
@@ -169,6 +190,11 @@ void Desktop::showContextMenu(QWidget* area, const QPoint& place) {
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, run);
     };
+    if (description_.open_any) {
+        add(description_.open_any_label, description_.open_any_shortcut, true,
+            [this] { description_.open_any(); });
+        menu_->addSeparator();
+    }
     for (const WSdesktopExport& what : description_.exports) {
         add(what.save_label, what.save_shortcut, exportAvailable(what),
             [this, &what] { save(what); });
@@ -217,7 +243,7 @@ bool Desktop::dropFile(QEvent* event) {
         return true;
     }
     drop->acceptProposedAction();
-    WSopenFile(file->toStdString());
+    WSopenOutsideFile(file->toStdString());
     return true;
 }
 

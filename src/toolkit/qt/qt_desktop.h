@@ -8,6 +8,7 @@
 
 #include "toolkit/WSdesktop.h"
 
+class QLabel;
 class QMenu;
 class QMessageBox;
 class QShortcut;
@@ -21,9 +22,10 @@ namespace wsqt {
 void prepareApplication(const WSdesktop& description);
 
 // What the description offers, on the built main window: shortcuts, the context menu of its
-// widgets, drops of files, tooltips, the tab order, repeating buttons, the help window and
-// the folders of the last file loaded and of the last save, kept in the user's configuration
-// folder (QSettings) from one run to the next. Detaches when destroyed.
+// widgets, drops of files, tooltips, the tab order, repeating buttons, the help window, the
+// empty view's hint, the shown document's name in the title and the folders of the last file
+// loaded and of the last save, kept in the user's configuration folder (QSettings) from one
+// run to the next. Detaches when destroyed.
 class Desktop : public QObject {
   public:
     explicit Desktop(const WSdesktop& description);
@@ -44,6 +46,7 @@ class Desktop : public QObject {
     QPointer<QWidget> window_;
     QPointer<QMenu> menu_;
     QPointer<QMessageBox> help_;
+    QPointer<QLabel> hint_;
     std::vector<QPointer<QShortcut>> shortcuts_;
 };
 

@@ -27,12 +27,17 @@ QString startFolder(const std::string& kept_folder) {
 }
 
 std::optional<std::string> QtBackend::runFileDialog(WSCfileSelect& dialog) {
-    QFileDialog chooser(QApplication::activeWindow(), QStringLiteral("select WAVE"));
+    const QString title = dialog.title().empty() ? QStringLiteral("select WAVE")
+                                                 : QString::fromStdString(dialog.title());
+    QFileDialog chooser(QApplication::activeWindow(), title);
     // Qt's own dialog, so that it can be placed and driven the same way everywhere.
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setFileMode(QFileDialog::ExistingFile);
-    chooser.setNameFilters(
-        {QStringLiteral("WAVE files (*.wav *.WAV)"), QStringLiteral("All files (*)")});
+    QStringList filters;
+    for (const std::string& filter : dialog.nameFilters())
+        filters << QString::fromStdString(filter);
+    if (filters.isEmpty()) filters << QStringLiteral("WAVE files (*.wav *.WAV)");
+    chooser.setNameFilters(filters << QStringLiteral("All files (*)"));
     chooser.setDirectory(startFolder(dialog.lastDirectory()));
     chooser.move(placeOf(dialog));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
