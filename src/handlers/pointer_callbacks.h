@@ -7,7 +7,8 @@ class WSCbase;
 
 // Pointer moves over the power or the phase plot: both captions read out the bin there.
 void gra34move_ep(WSCbase* object);
-// The pointer leaves either spectrum plot: both captions read their own texts again.
+// The pointer leaves either spectrum plot: both captions read their own texts again, and
+// the plots show no reading as their tooltip.
 void gra34leave_ep(WSCbase* object);
 // Pointer moves over the whole wave: the sample there as the tooltip; with the left
 // button held since a press there and moved past a click, the segment follows.

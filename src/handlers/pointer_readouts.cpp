@@ -39,17 +39,23 @@ void readOutSegment(WSCvdrawingArea* area) {
 }
 
 // Both captions name the same bin, whichever plot the pointer is on: both lay their bins
-// out alike.
+// out alike. The plot's tooltip gives the long form.
 void readOutSpectrum(WSCvdrawingArea* area) {
-    const long bins = selsize / 2;
-    const auto bin =
-        seliii ? readoutBin(power, bins, widthOf(area), area->pointer().x) : std::nullopt;
-    if (!bin) {
+    // Without a segment the plots keep the tooltip that says why there is none.
+    if (!seliii) {
         showPlainCaptions();
         return;
     }
-    const BinReading reading = readBin(power, bins, *bin, selsize, sampleFreq);
-    showCaptions(powerCaption(reading, power[*bin]), phaseCaption(reading, phase[*bin]));
+    const long bins = selsize / 2;
+    const auto bin = readoutBin(power, bins, widthOf(area), area->pointer().x);
+    if (!bin) {
+        showPlainCaptions();
+        showSpectrumTooltips("");
+        return;
+    }
+    const BinReading reading = readBin({power, phase, bins, selsize, sampleFreq}, *bin);
+    showCaptions(powerCaption(reading), phaseCaption(reading));
+    showSpectrumTooltips(readingText(reading));
 }
 
 void followSegment() {

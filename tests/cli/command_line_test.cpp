@@ -259,8 +259,8 @@ TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
 INSTANTIATE_TEST_SUITE_P(Commands, CliManyFiles, testing::Values(
     ManyFiles{"spectrum_csv", {"spectrum", "--size", "512", "--position=100"}, "bin,frequency_hz,log_power,phase_rad"},
     ManyFiles{"spectrum_json", {"spectrum", "--format", "json", "--size=512", "--position", "100"}, ""},
-    ManyFiles{"peaks_csv", {"peaks", "--size", "512", "--position", "100", "--count", "3"}, "rank,bin,frequency_hz,log_power,phase_rad"},
-    ManyFiles{"peaks_json", {"peaks", "--format=json", "--size", "512", "--position=100"}, ""},
+    ManyFiles{"peaks_csv", {"peaks", "--size", "512", "--position", "100", "--count", "3"}, "rank,bin,frequency_hz,log_power,phase_rad,level_dbfs,amplitude,frequency_error_hz"},
+    ManyFiles{"peaks_json", {"peaks", "--format=json", "--all", "--size", "512", "--position=100"}, ""},
     ManyFiles{"render", {"render", "--size", "512", "--position", "100"}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

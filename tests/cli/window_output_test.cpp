@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -96,27 +97,48 @@ INSTANTIATE_TEST_SUITE_P(Segments, SpectrumMatchesTheWindow, testing::Values(
 
 class PeaksOfTheTwoTones : public CliAndWindow, public testing::WithParamInterface<long> {};
 
-// The sample of 440 Hz and a quieter 2500 Hz: both named, strongest first, within a fiftieth
-// of a bin; the JSON form holds the same peaks.
-TEST_P(PeaksOfTheTwoTones, NameBothTonesWithinAFiftiethOfABin) {
+// The sample of 440 Hz at 12000 and 2500 Hz at 5000: exactly these two tones, strongest
+// first, within a thousandth of a bin and 0.01 dB of 20·log10(A/32767); the JSON form holds
+// the same peaks. With --all, every bin of the window's log power larger than both
+// neighbours, strongest first.
+TEST_P(PeaksOfTheTwoTones, NameBothTonesAndNothingElse) {
     const long size = GetParam();
-    std::vector<std::string> args = {
-        "peaks", SAMPLES_DIR "/two-tones.wav", "--size", std::to_string(size), "--count", "2"};
+    const std::string header =
+        "rank,bin,frequency_hz,log_power,phase_rad,level_dbfs,amplitude,frequency_error_hz";
+    std::vector<std::string> args = {"peaks", SAMPLES_DIR "/two-tones.wav", "--size",
+                                     std::to_string(size)};
     const CliRun csv = cli(args);
     ASSERT_EQ(csv.exit_code, 0) << csv.err;
-    const std::vector<Numbers> rows = csvRows(csv.out, "rank,bin,frequency_hz,log_power,phase_rad");
+    const std::vector<Numbers> rows = csvRows(csv.out, header);
     ASSERT_EQ(rows.size(), 2u);
-    const double tones_hz[] = {440, 2500};
+    const double tones_hz[] = {440, 2500}, amplitudes[] = {12000, 5000};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i][0], double(i + 1));
-        EXPECT_NEAR((rows[i][2] - tones_hz[i]) * double(size) / 44100.0, 0, 0.02);
+        EXPECT_NEAR((rows[i][2] - tones_hz[i]) * double(size) / 44100.0, 0, 1e-3);
+        EXPECT_NEAR(rows[i][5], 20 * std::log10(amplitudes[i] / 32767), 0.01);
+        EXPECT_NEAR(rows[i][6], amplitudes[i], amplitudes[i] * 1e-3);
     }
-    args.insert(args.end(), {"--format", "json"});
+    std::vector<std::string> json_args = args;
+    json_args.insert(json_args.end(), {"--format", "json"});
     std::vector<Numbers> peaks;
-    const nlohmann::json json = nlohmann::json::parse(cli(args).out);
-    for (const nlohmann::json& p : json.at("peaks"))
-        peaks.push_back({p["rank"], p["bin"], p["frequency_hz"], p["log_power"], p["phase_rad"]});
+    const nlohmann::json json = nlohmann::json::parse(cli(json_args).out);
+    for (const nlohmann::json& p : json.at("peaks")) {
+        peaks.push_back({p["rank"], p["bin"], p["frequency_hz"], p["log_power"], p["phase_rad"],
+                         p["level_dbfs"], p["amplitude"], p["frequency_error_hz"]});
+    }
     EXPECT_EQ(peaks, rows);
+
+    args.insert(args.end(), {"--all", "--count", std::to_string(size / 2)});
+    const std::vector<Numbers> all = csvRows(cli(args).out, header);
+    choose(std::to_string(size).c_str());
+    load(SAMPLES_DIR "/two-tones.wav");
+    std::vector<std::pair<double, long>> maxima;
+    for (long k = 1; k + 1 < size / 2; ++k) {
+        if (power[k] > power[k - 1] && power[k] > power[k + 1]) maxima.push_back({-power[k], k});
+    }
+    std::sort(maxima.begin(), maxima.end());
+    ASSERT_EQ(all.size(), maxima.size());
+    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i][1], double(maxima[i].second));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PeaksOfTheTwoTones, testing::ValuesIn(names::kSegmentSizes));

@@ -192,8 +192,10 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{22050, "load w.wav\nslide 3500\nrelease\npoint 146 185", "3500", "3500 0 21026 420", 3500, -1, "power | phase | sample 3510   79.59 ms   -9711 | 120,149"},
     Walk{22050, "load w.wav\npoint 130 60", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
     Walk{22050, "load w.wav\npoint 780 185", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
-    // A pointer resting over a plot reads what it shows now, as if it had just come there.
-    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, "power   peak 6713.76 Hz   bin 156   ln(1+P) 12.68 | phase   peak 6713.76 Hz   bin 156   -0.226 rad | none | 277,306"},
+    // A pointer resting over a plot reads what it shows now, as if it had just come there;
+    // in noise the strongest bin in reach is no peak, and reads at its own frequency
+    // (156 · 44100/1024) and level (20·log10(√(e^12.68 − 1)/8839.73)).
+    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, "power   6718.36 Hz   -23.85 dBFS   bin 156 | phase   6718.36 Hz   -0.226 rad   bin 156 | bin 156 of 1024, 6718.36 Hz, -23.85 dBFS, ln(1+P) 12.68, phase -0.226 rad | 277,306"},
     Walk{22050, "load w.wav\npoint 420 185\nslide 3000\nrelease", "3000", "3000 0 21026 420", 3000, -1, "power | phase | sample 3456   78.37 ms   -28038 | 105,134"},
     // The captions read their own texts again when the pointer leaves, moves to another
     // widget or farther than three pixels from any bin, and when no segment fits.
