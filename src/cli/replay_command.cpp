@@ -45,7 +45,10 @@ bool perform(CliWindow& window, const ReplayAction& action) {
             window.forw();
             break;
         case ReplayVerb::key:
-            window.sliderKey(action.argument);
+            window.key(action.argument);
+            break;
+        case ReplayVerb::focus:
+            window.focus(action.argument);
             break;
         case ReplayVerb::point:
             window.point(action.numbers[0], action.numbers[1]);

@@ -1,5 +1,6 @@
 #include "handlers/bin_readout.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <complex>
@@ -95,6 +96,25 @@ std::string readingText(const BinReading& reading) {
     return formatted("bin %ld of %ld, %s, %.2f dBFS, ln(1+P) %.2f, phase %.3f rad", reading.bin,
                      reading.size, frequency.c_str(), reading.level_dbfs, reading.log_power,
                      reading.phase_rad);
+}
+
+std::optional<long> keyedBin(const std::string& key, std::optional<long> bin, long bins,
+                             const std::vector<long>& peaks) {
+    // Without a reading, a key to the right starts left of the first bin, and the other way.
+    const long right_from = bin.value_or(-1), left_from = bin.value_or(bins);
+    if (key == "Left") return std::max(left_from - 1, 0L);
+    if (key == "Right") return std::min(right_from + 1, bins - 1);
+    if (key == "Home") return 0;
+    if (key == "End") return bins - 1;
+    if (key == "Shift+Right") {
+        const auto next = std::upper_bound(peaks.begin(), peaks.end(), right_from);
+        return next != peaks.end() ? std::optional(*next) : bin;
+    }
+    if (key == "Shift+Left") {
+        const auto next = std::lower_bound(peaks.begin(), peaks.end(), left_from);
+        return next != peaks.begin() ? std::optional(*std::prev(next)) : bin;
+    }
+    return std::nullopt;
 }
 
 std::vector<BinReading> strongestPeaks(const PlottedSpectrum& spectrum, long count,

@@ -53,6 +53,13 @@ std::string phaseCaption(const BinReading& reading);
 // 1.234 rad", without "peak" and "±" off a peak.
 std::string readingText(const BinReading& reading);
 
+// The bin that a key moves a reading at bin (none: no reading yet) to, among bins, peaks
+// being sorted from the lowest bin: Left/Right one bin, Shift+Left/Shift+Right the
+// previous/next peak, Home/End the first/last bin. A reading begins at the edge the key
+// moves away from; a key with nowhere to go keeps the bin. Nothing for any other key.
+std::optional<long> keyedBin(const std::string& key, std::optional<long> bin, long bins,
+                             const std::vector<long>& peaks);
+
 // Up to count peaks, strongest first: the tones, or with every_maximum each local maximum.
 std::vector<BinReading> strongestPeaks(const PlottedSpectrum& spectrum, long count,
                                        bool every_maximum);

@@ -26,6 +26,13 @@ struct WSdesktopExport {
     std::function<std::string()> text = nullptr;
 };
 
+// A line of text the user can copy, from the context menu's first group or by its
+// shortcut; the entry is disabled, and the shortcut does nothing, while the text is empty.
+struct WSdesktopCopy {
+    std::string label, shortcut;
+    std::function<std::string()> text;
+};
+
 struct WSdesktop {
     std::string application_name;  // the window class and where settings are kept
     std::string desktop_id;        // the desktop entry's name without ".desktop"
@@ -39,7 +46,9 @@ struct WSdesktop {
     std::vector<std::string> close_shortcuts;
     std::string help_shortcut, help_title, help_text;
 
-    // Offered in the context menu of these widgets; their shortcuts work anywhere in the window.
+    // Offered in the context menu of these widgets, the copies first, then the exports' save
+    // and their copy entries; their shortcuts work anywhere in the window.
+    std::vector<WSdesktopCopy> copies;
     std::vector<WSdesktopExport> exports;
     std::vector<std::string> context_menu_widgets;
     // The file name (no folder) proposed for saving an export of this suffix.

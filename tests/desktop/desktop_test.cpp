@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -200,8 +201,8 @@ TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     EXPECT_FALSE(fs::exists(dir.path() / "missing"));
 }
 
-// Offered on each of the four plots: saves first, then copies; nothing to export of the
-// spectrum without an analysed segment.
+// Offered on each of the four plots: the reading's copy, then saves, then copies; nothing
+// to export of the spectrum without an analysed segment, no reading but over a spectrum.
 TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     load(fileIn("a", "short.wav", 1000));
     for (const char* size : {"1024", "512"}) {  // 1024 is longer than the wave: no segment
@@ -210,6 +211,9 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
         for (const char* area :
              {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea, names::kPhaseArea}) {
             QWidget* plot = session.qtWidget(area);
+            const QPoint inside = plot->mapTo(window(), QPoint(40, 40));
+            session.point(inside.x(), inside.y());
+            const bool reading = segment && plot->y() > 200;
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
                                     plot->mapToGlobal(QPoint(20, 20)));
             QApplication::sendEvent(plot, &event);
@@ -220,8 +224,9 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
                 entries.push_back(action->shortcut().toString().toStdString() +
                                   (action->isEnabled() ? "" : " off"));
             const std::string spectrum = segment ? "" : " off";
-            EXPECT_EQ(entries, (std::vector<std::string>{"Ctrl+S", "Ctrl+E" + spectrum, "Ctrl+C",
-                                                         "Ctrl+Shift+C" + spectrum}))
+            EXPECT_EQ(entries, (std::vector<std::string>{
+                                   "Ctrl+Alt+C" + std::string(reading ? "" : " off"), "", "Ctrl+S",
+                                   "Ctrl+E" + spectrum, "Ctrl+C", "Ctrl+Shift+C" + spectrum}))
                 << area;
             menu->close();
         }
@@ -233,6 +238,25 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     press(QKeySequence("Ctrl+Shift+C"));
     EXPECT_TRUE(user.takeSaveProposals().empty());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
+}
+
+// Ctrl+Alt+C copies the reading's long form with the file, size and position; the pointer
+// on the 440 Hz peak of the two-tone sample at 2048 points, bin 20.
+TEST_F(Desktop, CopyReadingPutsTheLongFormAndWhereItIsFromOnTheClipboard) {
+    show(SAMPLES_DIR "/two-tones.wav", "2048", 3000);
+    QGuiApplication::clipboard()->clear();
+    press(QKeySequence("Ctrl+Alt+C"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "") << "no reading, nothing copied";
+    session.point(10 + 11 + 20 * 366 / 1024, 425);
+    press(QKeySequence("Ctrl+Alt+C"));
+    const std::string copied = QGuiApplication::clipboard()->text().toStdString();
+    // 440 Hz within a thousandth of a bin, 20·log10(12000/32767) = -8.73 dBFS.
+    double frequency_hz = 0;
+    ASSERT_EQ(std::sscanf(copied.c_str(), "bin 20 of 2048, peak %lf", &frequency_hz), 1) << copied;
+    EXPECT_THAT(copied, HasSubstr(" Hz, -8.73 dBFS, ln(1+P) "));
+    EXPECT_NEAR(frequency_hz, 440, 0.022);
+    EXPECT_THAT(copied, testing::EndsWith(" rad   two-tones.wav, N 2048, position 3000"));
+    EXPECT_EQ(copied.find('\n'), std::string::npos);
 }
 
 // Asked to close, the window closes and the program ends; here the requests are counted and
@@ -316,14 +340,15 @@ TEST_F(Desktop, ClicksLeaveTheKeysWithTheSliderAndTabFollowsTheControls) {
 
     session.qtWidget(names::kSelectButton)->setFocus();
     std::vector<QWidget*> order;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 7; ++i) {
         order.push_back(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (std::vector<QWidget*>{session.qtWidget(names::kSelectButton),
-                                            session.qtWidget(names::kSizeBox),
-                                            session.qtWidget(names::kBackButton),
-                                            session.qtWidget(names::kForwButton), slider()}));
+    EXPECT_EQ(order, (std::vector<QWidget*>{
+                         session.qtWidget(names::kSelectButton), session.qtWidget(names::kSizeBox),
+                         session.qtWidget(names::kBackButton), session.qtWidget(names::kForwButton),
+                         slider(), session.qtWidget(names::kPowerArea),
+                         session.qtWidget(names::kPhaseArea)}));
 }
 
 // After a file of 30000 samples (22050 kept) with the segment at sample 3000.

@@ -80,6 +80,7 @@ struct ColumnCase {
 };
 
 constexpr unsigned short kWaveWidth = 670;
+const std::vector<long> kPeaks = {2, 5, 7};
 
 // 512 samples over 630 columns: sample i at column 20 + ⌊i · 630/512⌋, so column 25 falls
 // between samples 4 (24.9) and 5 (26.2).
@@ -92,6 +93,19 @@ const ColumnCase kColumnCases[] = {
     {"DragBeyondThreePixels", withinClick(100, 50, 104, 50), false},
     {"BandTintsWhite", bandPixel(0xffffffffu), 0xffcfebfa},
     {"BandTintsBlack", bandPixel(0xff000000u), 0xff0f2c3a},
+    // The keys over ten bins with peaks at 2, 5 and 7; -1: the key moves nothing.
+    {"RightBeginsAtTheFirstBin", keyedBin("Right", {}, 10, kPeaks).value_or(-1), 0},
+    {"LeftBeginsAtTheLastBin", keyedBin("Left", {}, 10, kPeaks).value_or(-1), 9},
+    {"RightStopsAtTheLastBin", keyedBin("Right", 9, 10, kPeaks).value_or(-1), 9},
+    {"LeftStopsAtTheFirstBin", keyedBin("Left", 0, 10, kPeaks).value_or(-1), 0},
+    {"EndGoesToTheLastBin", keyedBin("End", 3, 10, kPeaks).value_or(-1), 9},
+    {"HomeGoesToTheFirstBin", keyedBin("Home", 3, 10, kPeaks).value_or(-1), 0},
+    {"ShiftRightBeginsAtTheFirstPeak", keyedBin("Shift+Right", {}, 10, kPeaks).value_or(-1), 2},
+    {"ShiftLeftBeginsAtTheLastPeak", keyedBin("Shift+Left", {}, 10, kPeaks).value_or(-1), 7},
+    {"ShiftRightFromAPeakGoesToTheNext", keyedBin("Shift+Right", 2, 10, kPeaks).value_or(-1), 5},
+    {"ShiftLeftFromBetweenGoesToTheLower", keyedBin("Shift+Left", 6, 10, kPeaks).value_or(-1), 5},
+    {"ShiftRightPastTheLastPeakStays", keyedBin("Shift+Right", 8, 10, kPeaks).value_or(-1), 8},
+    {"OtherKeysMoveNothing", keyedBin("Up", 4, 10, kPeaks).value_or(-1), -1},
 };
 
 class ReadoutColumn : public testing::TestWithParam<ColumnCase> {};

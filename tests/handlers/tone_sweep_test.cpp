@@ -1,7 +1,9 @@
 // Tones of known frequency and amplitude, with or without noise, at every size, loaded into
 // the window: its tones are exactly the generated ones, each at its true frequency and level
-// (20·log10(A/32767)); noise alone has none. A few are also pointed at on the power plot (at
-// (10, 260), 388 x 330), whose caption rounds the same reading.
+// (20·log10(A/32767)); noise alone has none; the two-tone sample holds its 440 Hz at 12000
+// and 2500 Hz at 5000. A few are also read on the power plot (at (10, 260), 388 x 330), by
+// the pointer and by the keys, whose captions round the same reading.
+#include <QImage>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -29,7 +31,8 @@ struct Signal {
     bool dither = false;      // ±1 at random instead of the tones
     double tolerance_bins = 1e-4;
     double tolerance_db = 0.01;
-    bool pointed = false;  // also read through the power caption
+    bool pointed = false;        // also read through the power caption, by the pointer and the keys
+    const char* file = nullptr;  // a sample sound instead of the generated one
 };
 void PrintTo(const Signal& signal, std::ostream* out) {
     *out << signal.name;
@@ -87,6 +90,16 @@ std::vector<Signal> testSignals() {
                         false,
                         0.05,
                         0.5});
+        rows.push_back(
+            {at + "TwoTonesSample",
+             size,
+             {{440.0 * double(size) / 44100, 12000}, {2500.0 * double(size) / 44100, 5000}},
+             0,
+             false,
+             1e-3,
+             0.01,
+             true,
+             SAMPLES_DIR "/two-tones.wav"});
         rows.push_back({at + "Dither", size, {}, 0, true});
         rows.push_back({at + "Silence", size, {}});
     }
@@ -98,7 +111,7 @@ class ToneSweep : public Scenario, public testing::WithParamInterface<Signal> {}
 TEST_P(ToneSweep, ItsTonesAreTheGeneratedOnesAtTheirFrequencyAndLevel) {
     const Signal& signal = GetParam();
     choose(std::to_string(signal.size).c_str());
-    load(file("tone.wav", samplesOf(signal, 7)));
+    load(signal.file ? std::string(signal.file) : file("tone.wav", samplesOf(signal, 7)));
     ASSERT_NE(seliii, nullptr);
     const long bins = signal.size / 2;
     const std::vector<BinReading> peaks =
@@ -112,20 +125,55 @@ TEST_P(ToneSweep, ItsTonesAreTheGeneratedOnesAtTheirFrequencyAndLevel) {
                     signal.tolerance_db);
     }
     if (!signal.pointed) return;
+    // The captions round the reading: a thousandth of a Hz, a hundredth of a dB.
+    const auto expectCaptionReads = [&](const Tone& tone) {
+        double frequency_hz = 0, level_dbfs = 0;
+        long shown_bin = 0;
+        ASSERT_EQ(std::sscanf(label(names::kPowerCaption).c_str(),
+                              "power   peak %lf Hz   %lf dBFS   bin %ld", &frequency_hz,
+                              &level_dbfs, &shown_bin),
+                  3)
+            << label(names::kPowerCaption);
+        EXPECT_EQ(shown_bin, std::lround(tone.bin));
+        EXPECT_NEAR(frequency_hz * double(signal.size) / 44100, tone.bin,
+                    signal.tolerance_bins + 5e-4);
+        EXPECT_NEAR(level_dbfs, 20 * std::log10(tone.amplitude / 32767),
+                    signal.tolerance_db + 0.005);
+        EXPECT_EQ(label(names::kPhaseCaption).rfind("phase   peak ", 0), 0u);
+    };
     const Snapshot before = snapshot();
+    const QImage picture = session.grabWindow();
     const long bin = std::lround(signal.tones[0].bin);
     session.point(10 + pointColumn(plotColumns(388, bins), bin), 425);
     EXPECT_EQ(snapshot(), before) << "the readout changes no state and no picture";
-    double frequency_hz = 0, level_dbfs = 0;
-    long shown_bin = 0;
-    ASSERT_EQ(
-        std::sscanf(label(names::kPowerCaption).c_str(), "power   peak %lf Hz   %lf dBFS   bin %ld",
-                    &frequency_hz, &level_dbfs, &shown_bin),
-        3)
-        << label(names::kPowerCaption);
-    EXPECT_EQ(shown_bin, bin);
-    EXPECT_NEAR(frequency_hz * double(signal.size) / 44100, signal.tones[0].bin, 1e-4 + 5e-4);
-    EXPECT_NEAR(level_dbfs, 20 * std::log10(signal.tones[0].amplitude / 32767), 0.01 + 0.005);
+    expectCaptionReads(signal.tones[0]);
+    const std::string pointed = label(names::kPowerCaption);
+
+    // The keys walk the peaks from the lowest, and stay on the last; Escape ends their
+    // reading.
+    session.leave();
+    session.focus(names::kPowerArea);
+    std::vector<Tone> by_bin = signal.tones;
+    std::sort(by_bin.begin(), by_bin.end(), [](auto& a, auto& b) { return a.bin < b.bin; });
+    for (const Tone& tone : by_bin) {
+        session.key(names::kPowerArea, "Shift+Right");
+        expectCaptionReads(tone);
+    }
+    session.key(names::kPowerArea, "Shift+Right");
+    expectCaptionReads(by_bin.back());
+    if (by_bin.size() > 1) {
+        session.key(names::kPowerArea, "Shift+Left");
+        expectCaptionReads(by_bin[by_bin.size() - 2]);
+    } else {
+        EXPECT_EQ(label(names::kPowerCaption), pointed);
+    }
+    // A picture of the window leaves the reading and the focus frame out, and gives them back.
+    const std::string reading = label(names::kPowerCaption);
+    EXPECT_EQ(session.grabWindow(), picture);
+    EXPECT_EQ(label(names::kPowerCaption), reading);
+    session.key(names::kPowerArea, "Escape");
+    EXPECT_EQ(label(names::kPowerCaption), "power");
+    EXPECT_EQ(snapshot(), before) << "the keys' reading changes no state and no picture";
 }
 
 INSTANTIATE_TEST_SUITE_P(Fit, ToneSweep, testing::ValuesIn(testSignals()),

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QIcon>
@@ -51,6 +52,11 @@ std::optional<QString> droppedFile(const QMimeData* data) {
     return first.toLocalFile();
 }
 
+// One line on the clipboard; nothing for an empty one.
+void copyText(const std::string& text) {
+    if (!text.empty()) QGuiApplication::clipboard()->setText(qt(text));
+}
+
 }  // namespace
 
 void prepareApplication(const WSdesktop& description) {
@@ -84,6 +90,8 @@ Desktop::Desktop(const WSdesktop& description)
     for (const std::string& keys : description_.close_shortcuts)
         addShortcut(keys, [this] { window_->close(); });
     addShortcut(description_.help_shortcut, [this] { showHelp(); });
+    for (const WSdesktopCopy& copy : description_.copies)
+        addShortcut(copy.shortcut, [&copy] { copyText(copy.text()); });
     for (const WSdesktopExport& what : description_.exports) {
         addShortcut(what.save_shortcut, [this, &what] { saveExport(description_, what, window_); });
         addShortcut(what.copy_shortcut, [this, &what] { copyExport(what, window_); });
@@ -100,6 +108,9 @@ Desktop::Desktop(const WSdesktop& description)
     QWidget* previous = nullptr;
     for (const std::string& name : description_.tab_order) {
         QWidget* next = qtWidgetNamed(name);
+        // A widget in the tab order takes the focus by Tab at least (a drawing area: only so,
+        // a click on it leaves the keys where they are).
+        if (next && next->focusPolicy() == Qt::NoFocus) next->setFocusPolicy(Qt::TabFocus);
         if (previous && next) QWidget::setTabOrder(previous, next);
         if (next) previous = next;
     }
@@ -157,6 +168,12 @@ void Desktop::showContextMenu(QWidget* area, const QPoint& place) {
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, run);
     };
+    // What a copy holds is taken as the menu opens: the pointer leaves the plot for the menu.
+    for (const WSdesktopCopy& copy : description_.copies) {
+        const std::string text = copy.text();
+        add(copy.label, copy.shortcut, !text.empty(), [text] { copyText(text); });
+    }
+    if (!description_.copies.empty()) menu_->addSeparator();
     for (const WSdesktopExport& what : description_.exports) {
         add(what.save_label, what.save_shortcut, exportAvailable(what),
             [this, &what] { saveExport(description_, what, window_); });
