@@ -160,6 +160,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay"}, 64, "", kLine + "1: \"slide 3000000000\": slide needs a whole number P\n", "slide 3000000000\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"key left\": key needs one of Left, Right, PageUp, PageDown, Home, End, Shift+Left, Shift+Right, Escape\n", "key left\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"back 2\": this action takes nothing after it\n", "back 2\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"focus wave\": focus needs one of power, phase, slider\n", "focus wave\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"click 10 y\": this action needs two whole numbers X Y\n", "click 10 y\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"}));
 // clang-format on
