@@ -94,6 +94,10 @@ struct DesktopDescription {
         d.tab_order = {names::kSelectButton, names::kSizeBox,        names::kBackButton,
                        names::kForwButton,   names::kPositionSlider, names::kPowerArea,
                        names::kPhaseArea};
+        d.accessible_names = {
+            {names::kWholeWaveArea, "whole wave"}, {names::kSegmentArea, "segment"},
+            {names::kPowerArea, "power spectrum"}, {names::kPhaseArea, "phase spectrum"},
+            {names::kPositionSlider, "position"},  {names::kSizeBox, "segment size"}};
         d.repeating_buttons = {names::kBackButton, names::kForwButton};
         d.tool_tip = toolTipOf;
     }

@@ -1,6 +1,7 @@
 #include "dsp/spectrum_peaks.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "dsp/hamming_kernel.h"
@@ -62,13 +63,15 @@ double binPower(double log_power) {
 double localFloorLogPower(const double* log_power, long bins, long k) {
     const long first = std::clamp(k - kFloorBins / 2, 0L, std::max(bins - kFloorBins - 1, 0L));
     const long end = std::min(first + kFloorBins + 1, bins);
-    std::vector<double> around;
+    // On the stack: the readout asks for this on every pointer move over a local maximum.
+    std::array<double, kFloorBins + 1> around;
+    std::size_t count = 0;
     for (long j = first; j < end; ++j) {
-        if (j != k) around.push_back(log_power[j]);
+        if (j != k) around[count++] = log_power[j];
     }
-    if (around.empty()) return 0;
-    const auto middle = around.begin() + static_cast<std::ptrdiff_t>(around.size() / 2);
-    std::nth_element(around.begin(), middle, around.end());
+    if (count == 0) return 0;
+    const auto middle = around.begin() + static_cast<std::ptrdiff_t>(count / 2);
+    std::nth_element(around.begin(), middle, around.begin() + static_cast<std::ptrdiff_t>(count));
     return *middle;
 }
 

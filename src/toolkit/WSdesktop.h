@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class WSCbase;
@@ -54,7 +55,10 @@ struct WSdesktop {
     // The file name (no folder) proposed for saving an export of this suffix.
     std::function<std::string(const std::string& suffix)> proposed_name;
 
-    std::vector<std::string> tab_order;          // instance names, first to last
+    std::vector<std::string> tab_order;  // instance names, first to last
+    // What a screen reader calls a widget that shows no text of its own: instance name and
+    // accessible name.
+    std::vector<std::pair<std::string, std::string>> accessible_names;
     std::vector<std::string> repeating_buttons;  // activate again and again while held
     // What a widget is, for its tooltip, given its present state; empty for none.
     std::function<std::string(const WSCbase& widget)> tool_tip;

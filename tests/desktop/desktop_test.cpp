@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -257,6 +259,28 @@ TEST_F(Desktop, CopyReadingPutsTheLongFormAndWhereItIsFromOnTheClipboard) {
     EXPECT_NEAR(frequency_hz, 440, 0.022);
     EXPECT_THAT(copied, testing::EndsWith(" rad   two-tones.wav, N 2048, position 3000"));
     EXPECT_EQ(copied.find('\n'), std::string::npos);
+}
+
+// A screen reader calls each plot by its name and reads the reading as its description; the
+// controls and labels are described by their tooltips. (Qt hands the change events to a
+// screen reader only where one is running, which the offscreen platform has not.)
+TEST_F(Desktop, ScreenReadersHearThePlotsNamesAndTheReading) {
+    show(SAMPLES_DIR "/two-tones.wav", "2048", 3000);
+    QWidget* power_plot = session.qtWidget(names::kPowerArea);
+    session.point(10 + 11 + 20 * 366 / 1024, 425);
+    const auto text = [](QWidget* widget, QAccessible::Text which) {
+        return QAccessible::queryAccessibleInterface(widget)->text(which).toStdString();
+    };
+    EXPECT_EQ(text(power_plot, QAccessible::Name), "power spectrum");
+    EXPECT_EQ(text(session.qtWidget(names::kWholeWaveArea), QAccessible::Name), "whole wave");
+    EXPECT_THAT(text(power_plot, QAccessible::Description),
+                testing::StartsWith("bin 20 of 2048, peak 4"));
+    EXPECT_THAT(text(power_plot, QAccessible::Description), HasSubstr(", -8.73 dBFS, "));
+    EXPECT_EQ(text(session.qtWidget(names::kBackButton), QAccessible::Description),
+              "One sample back; hold to repeat");
+    EXPECT_EQ(text(session.qtWidget(names::kRateLabel), QAccessible::Description),
+              "44100 samples per second");
+    EXPECT_EQ(text(slider(), QAccessible::Name), "position");
 }
 
 // Asked to close, the window closes and the program ends; here the requests are counted and

@@ -115,6 +115,10 @@ Desktop::Desktop(const WSdesktop& description)
         if (next) previous = next;
     }
 
+    for (const auto& [name, accessible_name] : description_.accessible_names) {
+        if (QWidget* widget = qtWidgetNamed(name)) widget->setAccessibleName(qt(accessible_name));
+    }
+
     for (const std::string& name : description_.repeating_buttons) {
         if (auto* button = qobject_cast<QAbstractButton*>(qtWidgetNamed(name))) {
             button->setAutoRepeat(true);

@@ -10,8 +10,9 @@ class WSCbase;
 
 namespace wsqt {
 
-// Shows one widget's table as a Qt widget: position, size and visibility here; what is
-// particular to a class in the subclasses. Changes made here never raise events.
+// Shows one widget's table as a Qt widget: position, size, visibility and the accessible
+// description here; what is particular to a class in the subclasses. Changes made here
+// never raise the program's events.
 class Peer : public WSCpeer {
   public:
     Peer(WSCbase& owner, QWidget* widget);
@@ -28,6 +29,8 @@ class Peer : public WSCpeer {
     // The size a widget takes when its table sets none.
     virtual QSize defaultSize() const;
     void applyGeometry();
+    // The accessible description follows the tooltip a user would read.
+    void describeForScreenReaders();
 
   private:
     WSCbase& owner_;
