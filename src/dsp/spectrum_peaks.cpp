@@ -39,6 +39,18 @@ double sidelobePower(const double* log_power, long m, long k, long n) {
     return bound * bound;
 }
 
+// The local maxima that keep accepts, strongest first (the lower bin first on a tie).
+template <class Keep>
+std::vector<long> strongestMaxima(const double* log_power, long bins, Keep keep) {
+    std::vector<long> maxima;
+    for (long k = 1; k + 1 < bins; ++k) {
+        if (isLocalMaximum(log_power, bins, k) && keep(k)) maxima.push_back(k);
+    }
+    std::stable_sort(maxima.begin(), maxima.end(),
+                     [log_power](long a, long b) { return log_power[a] > log_power[b]; });
+    return maxima;
+}
+
 // Of these maxima, strongest first, the tones.
 std::vector<long> tonesAmong(const std::vector<long>& maxima, const double* log_power, long bins,
                              long n) {
@@ -76,13 +88,7 @@ double localFloorLogPower(const double* log_power, long bins, long k) {
 }
 
 std::vector<long> localMaxima(const double* log_power, long bins) {
-    std::vector<long> maxima;
-    for (long k = 1; k + 1 < bins; ++k) {
-        if (isLocalMaximum(log_power, bins, k)) maxima.push_back(k);
-    }
-    std::stable_sort(maxima.begin(), maxima.end(),
-                     [log_power](long a, long b) { return log_power[a] > log_power[b]; });
-    return maxima;
+    return strongestMaxima(log_power, bins, [](long) { return true; });
 }
 
 std::vector<long> tonePeaks(const double* log_power, long bins, long n) {
@@ -92,14 +98,9 @@ std::vector<long> tonePeaks(const double* log_power, long bins, long n) {
 bool isTonePeak(const double* log_power, long bins, long n, long k) {
     // Most bins the pointer names are noise: they fail here, before any other bin is read.
     if (!isLocalMaximum(log_power, bins, k) || !aboveLocalFloor(log_power, bins, k)) return false;
-    std::vector<long> stronger;
-    for (long m = 1; m + 1 < bins; ++m) {
-        const bool before_k =
-            log_power[m] > log_power[k] || (log_power[m] == log_power[k] && m < k);
-        if (before_k && isLocalMaximum(log_power, bins, m)) stronger.push_back(m);
-    }
-    std::stable_sort(stronger.begin(), stronger.end(),
-                     [log_power](long a, long b) { return log_power[a] > log_power[b]; });
+    std::vector<long> stronger = strongestMaxima(log_power, bins, [log_power, k](long m) {
+        return log_power[m] > log_power[k] || (log_power[m] == log_power[k] && m < k);
+    });
     stronger.push_back(k);
     const std::vector<long> tones = tonesAmong(stronger, log_power, bins, n);
     return !tones.empty() && tones.back() == k;
