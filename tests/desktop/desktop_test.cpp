@@ -281,6 +281,8 @@ TEST_F(Desktop, ScreenReadersHearThePlotsNamesAndTheReading) {
     EXPECT_EQ(text(session.qtWidget(names::kRateLabel), QAccessible::Description),
               "44100 samples per second");
     EXPECT_EQ(text(slider(), QAccessible::Name), "position");
+    EXPECT_THAT(text(slider(), QAccessible::Description),
+                testing::StartsWith("Where the segment starts"));
 }
 
 // Asked to close, the window closes and the program ends; here the requests are counted and

@@ -4,6 +4,7 @@
 // and 2500 Hz at 5000. A few are also read on the power plot (at (10, 260), 388 x 330), by
 // the pointer and by the keys, whose captions round the same reading.
 #include <QImage>
+#include <QLabel>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -79,6 +80,8 @@ std::vector<Signal> testSignals() {
                             0,
                             false,
                             1e-3});
+            // The widest captions: five digits of Hz, a negative phase.
+            rows.back().pointed = bin == last - 3.6;
         }
         rows.push_back({at + "ToneInNoise", size, {{last / 3 + 0.3, 10000, 0.5}}, 3, false, 1e-3});
         // The weak tone lies in the strong one's sidelobes (0.6 of its magnitude of 27 at
@@ -140,6 +143,11 @@ TEST_P(ToneSweep, ItsTonesAreTheGeneratedOnesAtTheirFrequencyAndLevel) {
         EXPECT_NEAR(level_dbfs, 20 * std::log10(tone.amplitude / 32767),
                     signal.tolerance_db + 0.005);
         EXPECT_EQ(label(names::kPhaseCaption).rfind("phase   peak ", 0), 0u);
+        // Each caption fits its plot's width: the label shows it whole.
+        for (const char* caption : {names::kPowerCaption, names::kPhaseCaption}) {
+            EXPECT_EQ(qobject_cast<QLabel*>(session.qtWidget(caption))->text().toStdString(),
+                      label(caption));
+        }
     };
     const Snapshot before = snapshot();
     const QImage picture = session.grabWindow();

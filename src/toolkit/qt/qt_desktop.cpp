@@ -131,6 +131,7 @@ Desktop::Desktop(const WSdesktop& description)
         for (WSCbase* widget : WSGIappObjectList()->all()) {
             if (QWidget* shown = widgetOf(widget); shown && shown != window_)
                 shown->installEventFilter(this);
+            if (auto* peer = dynamic_cast<Peer*>(widget->peer())) peer->describeForScreenReaders();
         }
     }
 }

@@ -68,9 +68,8 @@ void Peer::propertyChanged(std::string_view name) {
         // A tooltip already shown follows the pointer's readout instead of going stale.
         if (QToolTip::isVisible() && widget_->underMouse())
             QToolTip::showText(QCursor::pos(), text, widget_);
+        describeForScreenReaders();
     }
-    // What the tooltip says follows the widget's tooltip or text, never its other properties.
-    if (name == _WSNtoolTip() || name == _WSNlabelString()) describeForScreenReaders();
 }
 
 void Peer::describeForScreenReaders() {

@@ -22,6 +22,10 @@ class Peer : public WSCpeer {
     void visibilityChanged(bool visible) override;
     void pictureChanged() override {}
 
+    // The accessible description follows the tooltip a user would read: called when the
+    // widget's tooltip or, for a text widget, its text changes, and by the desktop at its
+    // start.
+    void describeForScreenReaders();
     QWidget* widget() const { return widget_; }
     WSCbase& owner() const { return owner_; }
 
@@ -29,8 +33,6 @@ class Peer : public WSCpeer {
     // The size a widget takes when its table sets none.
     virtual QSize defaultSize() const;
     void applyGeometry();
-    // The accessible description follows the tooltip a user would read.
-    void describeForScreenReaders();
 
   private:
     WSCbase& owner_;
