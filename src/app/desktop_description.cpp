@@ -2,10 +2,13 @@
 
 #include "app/export_file_name.h"
 #include "app/tool_tips.h"
+#include "handlers/position_controls.h"
 #include "handlers/sound_opening.h"
+#include "handlers/spectrum_reading.h"
 #include "names/window_names.h"
 #include "report/segment_report.h"
 #include "toolkit/WSdesktop.h"
+#include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
 namespace {
@@ -25,7 +28,8 @@ constexpr char kHelpText[] =
     "    the blue band marks where the segment lies\n"
     "  pointer over a plot: the readout names the sample, or the bin and\n"
     "    its peak, under it\n"
-    "  right-click a plot: open any sound, save or copy the picture or the spectrum\n"
+    "  right-click a plot: open any sound, copy the reading, save or copy the\n"
+    "    picture or the spectrum\n"
     "\n"
     "Keyboard\n"
     "  Ctrl+O  open a WAVE file\n"
@@ -36,14 +40,29 @@ constexpr char kHelpText[] =
     "  Ctrl+E  export spectrum (CSV)\n"
     "  Ctrl+C  copy picture\n"
     "  Ctrl+Shift+C  copy spectrum\n"
+    "  Ctrl+Alt+C  copy reading: the power or phase plot's reading as one line\n"
     "  Tab  next control; on the slider Left/Right one sample,\n"
-    "       PageUp/PageDown a fiftieth, Home/End either end\n"
+    "       PageUp/PageDown a fiftieth, Home/End either end;\n"
+    "       on from the slider to the power and the phase plot\n"
+    "  On the power or phase plot: Left/Right one bin, Shift+Left/Shift+Right\n"
+    "       the previous/next peak, Home/End the first/last bin,\n"
+    "       Escape ends the reading\n"
     "  F1  this help\n"
     "  Ctrl+Q, Ctrl+W  quit";
 
 // The spectrum as sefaro-cli spectrum prints it, once a segment is analysed.
 std::string spectrumText() {
     return spectrumCsv(currentSpectrumReport());
+}
+
+// The reading shown now, in its long form, with the file, size and position it is of;
+// empty when nothing is read.
+std::string readingLine() {
+    const std::string reading = currentSpectrumReading();
+    const WSCbase* name = WSGIappObjectList()->getInstance("WSCvlabel", names::kNameLabel);
+    if (reading.empty() || !name) return "";
+    return reading + "   " + name->getProperty(_WSNlabelString()).text() + ", N " +
+           std::to_string(selsize) + ", position " + std::to_string(sliderPosition());
 }
 
 // Filled during static initialisation, before the window is built; the toolkit's backend
@@ -69,6 +88,7 @@ struct DesktopDescription {
         d.help_title = "Sefaro help";
         d.help_text = kHelpText;
 
+        d.copies = {{.label = "Copy reading", .shortcut = "Ctrl+Alt+C", .text = readingLine}};
         d.exports = {{.content = WSdesktopExport::Content::windowPicture,
                       .save_label = "Save window as picture…",
                       .save_shortcut = "Ctrl+S",
@@ -90,8 +110,13 @@ struct DesktopDescription {
         d.proposed_name = exportFileName;
         d.empty_hint = "Open a sound: select WAVE, Ctrl+O, Ctrl+Shift+O, or drop a file here";
         d.empty_hint_widget = names::kWholeWaveArea;
-        d.tab_order = {names::kSelectButton, names::kSizeBox, names::kBackButton,
-                       names::kForwButton, names::kPositionSlider};
+        d.tab_order = {names::kSelectButton, names::kSizeBox,        names::kBackButton,
+                       names::kForwButton,   names::kPositionSlider, names::kPowerArea,
+                       names::kPhaseArea};
+        d.accessible_names = {
+            {names::kWholeWaveArea, "whole wave"}, {names::kSegmentArea, "segment"},
+            {names::kPowerArea, "power spectrum"}, {names::kPhaseArea, "phase spectrum"},
+            {names::kPositionSlider, "position"},  {names::kSizeBox, "segment size"}};
         d.repeating_buttons = {names::kBackButton, names::kForwButton};
         d.tool_tip = toolTipOf;
     }

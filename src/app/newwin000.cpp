@@ -145,12 +145,18 @@ void _create_win_newwin000() {
     bind(newvdra_000, "expose_ep", WSEV_EXPOSE, gra3expose_ep, "gra3expose_ep");
     bind(newvdra_000, "move_ep", WSEV_POINTER_MOVE, gra34move_ep, "gra34move_ep");
     bind(newvdra_000, "leave_ep", WSEV_POINTER_LEAVE, gra34leave_ep, "gra34leave_ep");
+    bind(newvdra_000, "key_ep", WSEV_KEY_PRESS, gra34key_ep, "gra34key_ep");
+    bind(newvdra_000, "focusIn_ep", WSEV_FOCUS_IN, gra34focusIn_ep, "gra34focusIn_ep");
+    bind(newvdra_000, "focusOut_ep", WSEV_FOCUS_OUT, gra34focusOut_ep, "gra34focusOut_ep");
 
     newvdra_003 = makeArea<WSCvdrawingArea>(names::kPhaseArea, 402, 260, 388, 330);
     bind(newvdra_003, "init_ep", WSEV_INITIALIZE, gra4init_ep, "gra4init_ep");
     bind(newvdra_003, "expose_ep", WSEV_EXPOSE, gra4expose_ep, "gra4expose_ep");
     bind(newvdra_003, "move_ep", WSEV_POINTER_MOVE, gra34move_ep, "gra34move_ep");
     bind(newvdra_003, "leave_ep", WSEV_POINTER_LEAVE, gra34leave_ep, "gra34leave_ep");
+    bind(newvdra_003, "key_ep", WSEV_KEY_PRESS, gra34key_ep, "gra34key_ep");
+    bind(newvdra_003, "focusIn_ep", WSEV_FOCUS_IN, gra34focusIn_ep, "gra34focusIn_ep");
+    bind(newvdra_003, "focusOut_ep", WSEV_FOCUS_OUT, gra34focusOut_ep, "gra34focusOut_ep");
 
     newvlab_002 = makeSizedTextWidget<WSCvlabel>(names::kPowerCaption, names::kPowerCaptionText, 10,
                                                  240, 388, 18);

@@ -10,9 +10,10 @@ const CliCommand kCliCommands[] = {
      "print the power and phase spectra the window plots for that segment (N = 512, 1024,\n"
      "      2048 or 4096, default 1024; P from 0, the default, to points - N)",
      runSpectrum},
-    {"peaks", "FILE... [--size N] [--position P] [--count K] [--format csv|json]",
-     "print the K strongest peaks of that spectrum (K from 1 to N/2, default 5), strongest\n"
-     "      first, each at its frequency interpolated between bins",
+    {"peaks", "FILE... [--size N] [--position P] [--count K] [--all] [--format csv|json]",
+     "print the K strongest tones of that spectrum (K from 1 to N/2, default 5), strongest\n"
+     "      first, each fitted between bins, with its level in dBFS (--all: every local\n"
+     "      maximum, noise too)",
      runPeaks},
     {"render", "FILE [--size N] [--position P] -o OUT.png | FILE... -o DIR",
      "save the whole window, as it shows that segment, as an 800 x 600 PNG (into DIR:\n"

@@ -6,7 +6,8 @@
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 
-CliWindow::CliWindow() : user_(std::make_unique<WSscriptedUser>()) {
+CliWindow::CliWindow()
+    : user_(std::make_unique<WSscriptedUser>()), focused_(names::kPositionSlider) {
     wsqt::HeadlessSession::quietQtMessages();
     WSinstallDialogResponder(user_.get());
     session_ = std::make_unique<wsqt::HeadlessSession>();
@@ -70,8 +71,12 @@ void CliWindow::back() {
 void CliWindow::forw() {
     session_->click(names::kForwButton);
 }
-void CliWindow::sliderKey(const std::string& key_name) {
-    session_->key(names::kPositionSlider, key_name.c_str());
+void CliWindow::focus(const std::string& instance_name) {
+    focused_ = instance_name;
+    session_->focus(focused_.c_str());
+}
+void CliWindow::key(const std::string& key_name) {
+    session_->key(focused_.c_str(), key_name.c_str());
 }
 
 void CliWindow::point(int x, int y) {

@@ -43,8 +43,11 @@ class CliWindow {
     void release();
     void back();
     void forw();
-    // A key on the slider, which takes the focus, by its name (Left, PageUp …).
-    void sliderKey(const std::string& key_name);
+    // The keyboard focus moves to the widget of that instance name, as by Tab.
+    void focus(const std::string& instance_name);
+    // A key on the focused widget (the slider until focus() chooses another), by its name
+    // (Left, PageUp, Shift+Right …).
+    void key(const std::string& key_name);
 
     // The pointer, in the window's coordinates: moved there with no button, pressed and let
     // go there, pressed at one point, moved to another and let go there, out of the window.
@@ -65,4 +68,5 @@ class CliWindow {
     std::unique_ptr<WSscriptedUser> user_;
     WSCexcerptPicker* shown_picker_ = nullptr;
     std::unique_ptr<wsqt::HeadlessSession> session_;
+    std::string focused_;
 };

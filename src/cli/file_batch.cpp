@@ -18,19 +18,24 @@ unsigned coreCount() {
     return cores > 0 ? static_cast<unsigned>(cores) : 1u;
 }
 
-// A command's own options with those that choose the files, the workers and the source.
-CommandSyntax fileBatchSyntax(std::vector<std::string_view> own_options) {
+// A command's own options and flags with those that choose the files, the workers and the
+// source.
+CommandSyntax fileBatchSyntax(std::vector<std::string_view> own_options,
+                              std::vector<std::string_view> own_flags) {
     own_options.insert(own_options.end(), {"files-from", "j|jobs", kFromOption, kChannelOption});
-    return {.options = std::move(own_options), .flags = {"H|with-filename", kWaveSourceFlag}};
+    own_flags.insert(own_flags.end(), {"H|with-filename", kWaveSourceFlag});
+    return {.options = std::move(own_options), .flags = std::move(own_flags)};
 }
 
 }  // namespace
 
 std::optional<ArgumentsAndFiles> fileBatch(const char* command, int argc, char** argv,
                                            std::vector<std::string_view> own_options,
-                                           int& exit_code) {
+                                           int& exit_code,
+                                           std::vector<std::string_view> own_flags) {
     std::string error;
-    auto arguments = splitArguments(argc, argv, fileBatchSyntax(std::move(own_options)), error);
+    auto arguments = splitArguments(
+        argc, argv, fileBatchSyntax(std::move(own_options), std::move(own_flags)), error);
     if (!arguments) {
         exit_code = commandUsageError(command, error);
         return std::nullopt;

@@ -29,13 +29,14 @@ struct ArgumentsAndFiles {
     FileBatch batch;
 };
 
-// The batch from a command's arguments (own_options besides those that choose the files and
-// the workers). Nothing when no file is named, the list cannot be read, N is no whole number
-// of at least 1 or the arguments are wrong otherwise: the error has then been printed, and
+// The batch from a command's arguments (own_options and own_flags besides those that choose
+// the files and the workers). Nothing when no file is named, the list cannot be read, N is no whole
+// number of at least 1 or the arguments are wrong otherwise: the error has then been printed, and
 // exit_code is the command's exit code (kExitUsage or kExitFailed).
 std::optional<ArgumentsAndFiles> fileBatch(const char* command, int argc, char** argv,
                                            std::vector<std::string_view> own_options,
-                                           int& exit_code);
+                                           int& exit_code,
+                                           std::vector<std::string_view> own_flags = {});
 
 // Runs work on every file of the batch and writes each report, in the order the files were
 // given, in the batch's form; header (with its newline) comes first in the many-files

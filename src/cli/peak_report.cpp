@@ -1,49 +1,48 @@
 #include "cli/peak_report.h"
 
 #include "cli/json_line.h"
-#include "handlers/bin_readout.h"
 #include "report/csv_field.h"
 #include "report/number_text.h"
 
-std::vector<SpectrumPeak> strongestSpectrumPeaks(const SpectrumReport& report, long count) {
-    const double* log_power = report.log_power.data();
-    const long bins = static_cast<long>(report.log_power.size());
-    std::vector<SpectrumPeak> peaks;
-    for (const long bin : strongestPeaks(log_power, bins, count)) {
-        const BinReading reading = readBin(log_power, bins, bin, report.size, report.rate_hz);
-        peaks.push_back({bin, reading.frequency_hz, report.log_power[static_cast<std::size_t>(bin)],
-                         report.phase_rad[static_cast<std::size_t>(bin)]});
-    }
-    return peaks;
+std::vector<BinReading> strongestSpectrumPeaks(const SpectrumReport& report, long count,
+                                               bool every_maximum) {
+    const PlottedSpectrum spectrum = {report.log_power.data(), report.phase_rad.data(),
+                                      static_cast<long>(report.log_power.size()), report.size,
+                                      report.rate_hz};
+    return strongestPeaks(spectrum, count, every_maximum);
 }
 
 std::string peaksCsvHeader() {
-    return "rank,bin,frequency_hz,log_power,phase_rad\n";
+    return "rank,bin,frequency_hz,log_power,phase_rad,level_dbfs,amplitude,frequency_error_hz\n";
 }
 
-std::string peaksCsvRows(const std::vector<SpectrumPeak>& peaks, const std::string* file) {
+std::string peaksCsvRows(const std::vector<BinReading>& peaks, const std::string* file) {
     const std::string lead = file ? csvField(*file) + ',' : "";
     std::string out;
     long rank = 0;
-    for (const SpectrumPeak& peak : peaks) {
+    for (const BinReading& peak : peaks) {
         out += lead + std::to_string(++rank) + ',' + std::to_string(peak.bin) + ',' +
                roundTripText(peak.frequency_hz) + ',' + roundTripText(peak.log_power) + ',' +
-               roundTripText(peak.phase_rad) + '\n';
+               roundTripText(peak.phase_rad) + ',' + roundTripText(peak.level_dbfs) + ',' +
+               roundTripText(peak.amplitude) + ',' + roundTripText(peak.frequency_error_hz) + '\n';
     }
     return out;
 }
 
-std::string peaksJson(const SpectrumReport& report, const std::vector<SpectrumPeak>& peaks,
+std::string peaksJson(const SpectrumReport& report, const std::vector<BinReading>& peaks,
                       const std::string* file) {
     JsonObject json = segmentJson(report, file);
     json["peaks"] = JsonObject::array();
     long rank = 0;
-    for (const SpectrumPeak& peak : peaks) {
+    for (const BinReading& peak : peaks) {
         json["peaks"].push_back({{"rank", ++rank},
                                  {"bin", peak.bin},
                                  {"frequency_hz", peak.frequency_hz},
                                  {"log_power", peak.log_power},
-                                 {"phase_rad", peak.phase_rad}});
+                                 {"phase_rad", peak.phase_rad},
+                                 {"level_dbfs", peak.level_dbfs},
+                                 {"amplitude", peak.amplitude},
+                                 {"frequency_error_hz", peak.frequency_error_hz}});
     }
     return jsonLine(json);
 }

@@ -5,14 +5,14 @@
 #include "cli/segment_batch.h"
 #include "numbers/whole_number.h"
 
-// sefaro-cli peaks FILE… [--size N] [--position P] [--count K] [--format csv|json]: the K
-// strongest peaks of the spectrum the window plots for that segment, each at the frequency
-// the window's readout names, in full precision.
+// sefaro-cli peaks FILE… [--size N] [--position P] [--count K] [--all] [--format csv|json]:
+// the K strongest tones of the spectrum the window plots for that segment (with --all, local
+// maxima, noise or not), each fitted as the window's readout fits it, in full precision.
 int runPeaks(int argc, char** argv) {
     constexpr const char* kCommand = "peaks";
     constexpr long kDefaultCount = 5;
     int exit_code = kExitOk;
-    const auto batch = segmentBatch(kCommand, argc, argv, {"count", "format"}, exit_code);
+    const auto batch = segmentBatch(kCommand, argc, argv, {"count", "format"}, exit_code, {"all"});
     if (!batch) return exit_code;
     const long bins = batch->segment.size / 2;
     long count = kDefaultCount;
@@ -25,8 +25,9 @@ int runPeaks(int argc, char** argv) {
         }
         count = *parsed;
     }
-    const auto peaksOf = [count](const SpectrumReport& spectrum) {
-        return strongestSpectrumPeaks(spectrum, count);
+    const bool every_maximum = batch->arguments.flag("all");
+    const auto peaksOf = [count, every_maximum](const SpectrumReport& spectrum) {
+        return strongestSpectrumPeaks(spectrum, count, every_maximum);
     };
     return printSpectra(kCommand, *batch,
                         {peaksCsvHeader,

@@ -85,7 +85,10 @@ class ReplayRun {
                 window_.forw();
                 break;
             case ReplayVerb::key:
-                window_.sliderKey(action.argument);
+                window_.key(action.argument);
+                break;
+            case ReplayVerb::focus:
+                window_.focus(action.argument);
                 break;
             case ReplayVerb::point:
                 window_.point(action.numbers[0], action.numbers[1]);

@@ -5,6 +5,7 @@
 #include <climits>
 #include <utility>
 
+#include "names/window_names.h"
 #include "numbers/excerpt_choice.h"
 #include "numbers/whole_number.h"
 
@@ -18,7 +19,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-constexpr std::array<std::pair<std::string_view, ReplayVerb>, 18> kVerbs = {{
+constexpr std::array<std::pair<std::string_view, ReplayVerb>, 19> kVerbs = {{
     {"load", ReplayVerb::load},
     {"cancel", ReplayVerb::cancel},
     {"size", ReplayVerb::size},
@@ -27,6 +28,7 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 18> kVerbs = {{
     {"back", ReplayVerb::back},
     {"forw", ReplayVerb::forw},
     {"key", ReplayVerb::key},
+    {"focus", ReplayVerb::focus},
     {"point", ReplayVerb::point},
     {"click", ReplayVerb::click},
     {"drag", ReplayVerb::drag},
@@ -39,8 +41,14 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 18> kVerbs = {{
     {"picker-cancel", ReplayVerb::picker_cancel},
 }};
 
-constexpr std::array<std::string_view, 6> kKeys = {"Left",     "Right", "PageUp",
-                                                   "PageDown", "Home",  "End"};
+constexpr std::array<std::string_view, 9> kKeys = {
+    "Left", "Right", "PageUp", "PageDown", "Home", "End", "Shift+Left", "Shift+Right", "Escape"};
+
+constexpr std::array<std::pair<std::string_view, const char*>, 3> kFocusTargets = {{
+    {"power", names::kPowerArea},
+    {"phase", names::kPhaseArea},
+    {"slider", names::kPositionSlider},
+}};
 
 template <typename T, std::size_t n>
 const T* lookUp(const std::array<std::pair<std::string_view, T>, n>& table, std::string_view name) {
@@ -129,9 +137,17 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
         }
         case ReplayVerb::key: {
             if (std::find(kKeys.begin(), kKeys.end(), rest) == kKeys.end()) {
-                return malformed("key needs one of Left, Right, PageUp, PageDown, Home, End");
+                return malformed(
+                    "key needs one of Left, Right, PageUp, PageDown, Home, End, Shift+Left, "
+                    "Shift+Right, Escape");
             }
             action.argument = std::string(rest);
+            break;
+        }
+        case ReplayVerb::focus: {
+            const char* const* target = lookUp(kFocusTargets, rest);
+            if (!target) return malformed("focus needs one of power, phase, slider");
+            action.argument = *target;
             break;
         }
         case ReplayVerb::point:

@@ -12,7 +12,9 @@
 //   slide P      the slider's handle is dragged to P, not let go
 //   release      the handle is let go
 //   back, forw   a click on the step button
-//   key K        key K on the slider: Left, Right, PageUp, PageDown, Home or End
+//   key K        key K on the focused widget (the slider until a focus action): Left, Right,
+//                PageUp, PageDown, Home, End, Shift+Left, Shift+Right or Escape
+//   focus W      the keyboard focus moves to W, as by Tab: power, phase or slider
 //   point X Y    the pointer moves to X, Y in the window's coordinates, no button held
 //   click X Y    the left button is pressed and let go there
 //   drag X1 Y1 X2 Y2   pressed at X1, Y1, moved to X2, Y2 and let go there
@@ -34,6 +36,7 @@ enum class ReplayVerb {
     back,
     forw,
     key,
+    focus,
     point,
     click,
     drag,
@@ -48,7 +51,9 @@ enum class ReplayVerb {
 
 struct ReplayAction {
     ReplayVerb verb = ReplayVerb::cancel;
-    std::string argument;      // load: the path; size: the item's text; key: the key's name
+    // load: the path; size: the item's text; key: the key's name; focus: the widget's
+    // instance name
+    std::string argument;
     std::vector<int> numbers;  // slide: P; point, click: X Y; drag: X1 Y1 X2 Y2
     double seconds = 0;        // open-any, picker-from: the excerpt's start
     int channel = 0;           // open-any, picker-channel: 0 for the mean, or 1, 2, …

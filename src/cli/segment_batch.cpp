@@ -17,10 +17,11 @@ std::optional<bool> jsonFormat(const CommandArguments& arguments, std::string& e
 }  // namespace
 
 std::optional<SegmentBatch> segmentBatch(const char* command, int argc, char** argv,
-                                         std::vector<std::string_view> own_options,
-                                         int& exit_code) {
+                                         std::vector<std::string_view> own_options, int& exit_code,
+                                         std::vector<std::string_view> own_flags) {
     own_options.insert(own_options.begin(), {"size", "position"});
-    auto files = fileBatch(command, argc, argv, std::move(own_options), exit_code);
+    auto files =
+        fileBatch(command, argc, argv, std::move(own_options), exit_code, std::move(own_flags));
     if (!files) return std::nullopt;
     std::string error;
     auto segment = segmentRequest(files->arguments, error);

@@ -24,10 +24,11 @@ struct SegmentBatch {
 };
 
 // The batch from a command's arguments (own_options besides --size and --position, which
-// every such command takes). Nothing when they are wrong or the file list cannot be read:
-// the error has then been printed, and exit_code is the command's exit code.
+// every such command takes, and own_flags). Nothing when they are wrong or the file list cannot be
+// read: the error has then been printed, and exit_code is the command's exit code.
 std::optional<SegmentBatch> segmentBatch(const char* command, int argc, char** argv,
-                                         std::vector<std::string_view> own_options, int& exit_code);
+                                         std::vector<std::string_view> own_options, int& exit_code,
+                                         std::vector<std::string_view> own_flags = {});
 
 // Shows the batch's segment of file number index in this process's window, made at first
 // use, so that one window serves every file the process is given.

@@ -15,25 +15,51 @@ inline constexpr int kReadoutReachPixels = 3;
 // tie); nothing when no bin is drawn that near.
 std::optional<long> readoutBin(const double* log_power, long bins, unsigned short width, int x);
 
-// Whether bin k has two neighbours among the bins and is larger than both.
-bool isPeak(const double* log_power, long bins, long k);
+// The plotted spectrum of one segment: ln(1 + P) and phase of bins 0 … bins − 1 of an
+// n-point transform at rate_hz.
+struct PlottedSpectrum {
+    const double* log_power;
+    const double* phase_rad;
+    long bins;
+    long size;
+    long rate_hz;
+};
 
-// Where the parabola through (−1, a), (0, b), (1, c) has its vertex: ½(a − c)/(a − 2b + c).
-double peakOffset(double a, double b, double c);
-
-// The frequency the readout gives bin k: the interpolated peak when k is a peak, else the
-// bin's own frequency k · rate / size.
+// What is read at one bin. On a peak, the frequency, level and amplitude are the fitted
+// tone's; elsewhere the frequency and level are the bin's own.
 struct BinReading {
     long bin = 0;
-    double frequency_hz = 0;
+    long size = 0;  // N
     bool peak = false;
+    double frequency_hz = 0;
+    double frequency_error_hz = 0;  // the fit's standard error from the local noise floor
+    double level_dbfs = 0;
+    double amplitude = 0;  // the fitted tone's, in sample units
+    double log_power = 0;  // the bin's ln(1 + P)
+    double phase_rad = 0;  // the bin's own phase
 };
-BinReading readBin(const double* log_power, long bins, long k, long size, long rate_hz);
 
-// "power   1238.16 Hz   bin 115   ln(1+P) 12.34", with "peak " before a peak's frequency.
-std::string powerCaption(const BinReading& reading, double log_power);
-// "phase   1238.16 Hz   bin 115   -1.234 rad", likewise.
-std::string phaseCaption(const BinReading& reading, double phase_rad);
+// Bin k, fitted as a peak when it is one of the spectrum's tones.
+BinReading readBin(const PlottedSpectrum& spectrum, long k);
+// Bin k, a local maximum, fitted as a peak whatever the noise rule says of it.
+BinReading readPeak(const PlottedSpectrum& spectrum, long k);
 
-// Up to count peaks, strongest first (the lower bin first on a tie).
-std::vector<long> strongestPeaks(const double* log_power, long bins, long count);
+// "power   peak 440.013 Hz   -6.02 dBFS   bin 41", or "power   1238.16 Hz   -43.10 dBFS   bin
+// 115" off a peak.
+std::string powerCaption(const BinReading& reading);
+// "phase   peak 440.013 Hz   1.234 rad   bin 41", likewise; the phase is the bin's own.
+std::string phaseCaption(const BinReading& reading);
+// The long form: "bin 41 of 2048, peak 440.013 ± 0.001 Hz, -6.02 dBFS, ln(1+P) 12.34, phase
+// 1.234 rad", without "peak" and "±" off a peak.
+std::string readingText(const BinReading& reading);
+
+// The bin that a key moves a reading at bin (none: no reading yet) to, among bins, peaks
+// being sorted from the lowest bin: Left/Right one bin, Shift+Left/Shift+Right the
+// previous/next peak, Home/End the first/last bin. A reading begins at the edge the key
+// moves away from; a key with nowhere to go keeps the bin. Nothing for any other key.
+std::optional<long> keyedBin(const std::string& key, std::optional<long> bin, long bins,
+                             const std::vector<long>& peaks);
+
+// Up to count peaks, strongest first: the tones, or with every_maximum each local maximum.
+std::vector<BinReading> strongestPeaks(const PlottedSpectrum& spectrum, long count,
+                                       bool every_maximum);

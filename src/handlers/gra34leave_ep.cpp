@@ -1,9 +1,14 @@
+#include <optional>
+
+#include "handlers/keyboard_reading.h"
 #include "handlers/pointer_callbacks.h"
-#include "handlers/pointer_display.h"
+#include "handlers/spectrum_reading.h"
 #include "toolkit/toolkit.h"
 
 void gra34leave_ep(WSCbase*) {
-    showPlainCaptions();
+    showSpectrumReading(std::nullopt);
+    // A reading the keys hold on a focused plot is shown again.
+    followKeyboardReading();
 }
 
 static WSCfunctionRegister op("gra34leave_ep", (void*)gra34leave_ep);

@@ -7,8 +7,16 @@ class WSCbase;
 
 // Pointer moves over the power or the phase plot: both captions read out the bin there.
 void gra34move_ep(WSCbase* object);
-// The pointer leaves either spectrum plot: both captions read their own texts again.
+// The pointer leaves either spectrum plot: both captions read their own texts again, and
+// the plots show no reading as their tooltip, unless the keys hold one on a focused plot.
 void gra34leave_ep(WSCbase* object);
+// A key on the power or the phase plot, which has the focus: the keys' reading moves over
+// the bins and peaks, or ends (Escape).
+void gra34key_ep(WSCbase* object);
+// The power or the phase plot took the focus: the keys' reading is shown again.
+void gra34focusIn_ep(WSCbase* object);
+// It lost the focus: the captions read their own texts until it comes back.
+void gra34focusOut_ep(WSCbase* object);
 // Pointer moves over the whole wave: the sample there as the tooltip; with the left
 // button held since a press there and moved past a click, the segment follows.
 void gra1move_ep(WSCbase* object);

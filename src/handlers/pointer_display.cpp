@@ -32,6 +32,11 @@ void showAreaTooltip(const char* area_name, const std::string& text) {
     setText("WSCvdrawingArea", area_name, _WSNtoolTip(), text.c_str());
 }
 
+void showSpectrumTooltips(const std::string& text) {
+    showAreaTooltip(names::kPowerArea, text);
+    showAreaTooltip(names::kPhaseArea, text);
+}
+
 void showSegmentBand() {
     WSCbase* area = WSGIappObjectList()->getInstance("WSCvdrawingArea", names::kWholeWaveArea);
     if (!area) return;

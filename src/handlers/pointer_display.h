@@ -11,6 +11,8 @@ void showPlainCaptions();
 
 // The drawing area's tooltip; an empty text shows none.
 void showAreaTooltip(const char* area_name, const std::string& text);
+// Both spectrum plots' tooltips.
+void showSpectrumTooltips(const std::string& text);
 
 // The band on the whole wave over the segment's columns, or no band without a segment.
 void showSegmentBand();

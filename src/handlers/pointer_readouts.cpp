@@ -1,8 +1,10 @@
 #include "handlers/pointer_readouts.h"
 
 #include "handlers/bin_readout.h"
+#include "handlers/keyboard_reading.h"
 #include "handlers/pointer_display.h"
 #include "handlers/position_controls.h"
+#include "handlers/spectrum_reading.h"
 #include "handlers/wave_readout.h"
 #include "names/window_names.h"
 #include "plot/off_screen_view.h"
@@ -39,17 +41,11 @@ void readOutSegment(WSCvdrawingArea* area) {
 }
 
 // Both captions name the same bin, whichever plot the pointer is on: both lay their bins
-// out alike.
+// out alike. The pointer takes the reading over from the keys.
 void readOutSpectrum(WSCvdrawingArea* area) {
-    const long bins = selsize / 2;
-    const auto bin =
-        seliii ? readoutBin(power, bins, widthOf(area), area->pointer().x) : std::nullopt;
-    if (!bin) {
-        showPlainCaptions();
-        return;
-    }
-    const BinReading reading = readBin(power, bins, *bin, selsize, sampleFreq);
-    showCaptions(powerCaption(reading, power[*bin]), phaseCaption(reading, phase[*bin]));
+    endKeyboardReading();
+    showSpectrumReading(seliii ? readoutBin(power, selsize / 2, widthOf(area), area->pointer().x)
+                               : std::nullopt);
 }
 
 void followSegment() {
@@ -67,4 +63,5 @@ void followSegment() {
         WSCvdrawingArea* area = findArea(readout.name);
         if (area && area->pointer().inside) readout.read_out(area);
     }
+    followKeyboardReading();
 }

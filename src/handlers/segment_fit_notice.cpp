@@ -1,6 +1,7 @@
 #include "handlers/segment_fit_notice.h"
 
 #include "handlers/pointer_display.h"
+#include "handlers/spectrum_reading.h"
 #include "handlers/wave_readout.h"
 #include "names/window_names.h"
 #include "plot/view_update.h"
@@ -11,7 +12,7 @@ void showSegmentFitNotice(bool has_segment) {
     if (!has_segment) {
         for (const PlotView view : {PlotView::segment, PlotView::power, PlotView::phase})
             updateView(view, {});
-        showPlainCaptions();
+        showSpectrumReading(std::nullopt);
     }
     for (const char* area : {names::kSegmentArea, names::kPowerArea, names::kPhaseArea})
         showAreaTooltip(area, reason);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class WSCbase;
@@ -26,6 +27,13 @@ struct WSdesktopExport {
     std::function<std::string()> text = nullptr;
 };
 
+// A line of text the user can copy, from the context menu's first group or by its
+// shortcut; the entry is disabled, and the shortcut does nothing, while the text is empty.
+struct WSdesktopCopy {
+    std::string label, shortcut;
+    std::function<std::string()> text;
+};
+
 struct WSdesktop {
     std::string application_name;  // the window class and where settings are kept
     std::string desktop_id;        // the desktop entry's name without ".desktop"
@@ -48,7 +56,9 @@ struct WSdesktop {
     std::vector<std::string> close_shortcuts;
     std::string help_shortcut, help_title, help_text;
 
-    // Offered in the context menu of these widgets; their shortcuts work anywhere in the window.
+    // Offered in the context menu of these widgets, the copies first, then the exports' save
+    // and their copy entries; their shortcuts work anywhere in the window.
+    std::vector<WSdesktopCopy> copies;
     std::vector<WSdesktopExport> exports;
     std::vector<std::string> context_menu_widgets;
     // The file name (no folder) proposed for saving an export of this suffix.
@@ -57,7 +67,10 @@ struct WSdesktop {
     // A one-line hint over this widget (an instance name) until a document is shown.
     std::string empty_hint, empty_hint_widget;
 
-    std::vector<std::string> tab_order;          // instance names, first to last
+    std::vector<std::string> tab_order;  // instance names, first to last
+    // What a screen reader calls a widget that shows no text of its own: instance name and
+    // accessible name.
+    std::vector<std::pair<std::string, std::string>> accessible_names;
     std::vector<std::string> repeating_buttons;  // activate again and again while held
     // What a widget is, for its tooltip, given its present state; empty for none.
     std::function<std::string(const WSCbase& widget)> tool_tip;

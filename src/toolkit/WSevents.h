@@ -11,4 +11,8 @@ enum WSevent : long {
     WSEV_POINTER_LEAVE = 21,    // left the area
     WSEV_POINTER_PRESS = 22,    // left button pressed over the area
     WSEV_POINTER_RELEASE = 23,  // left button let go after a press on the area
+    // A drawing area that takes the keyboard focus; which key: WSCvdrawingArea::key().
+    WSEV_KEY_PRESS = 24,  // a key pressed while the area has the focus
+    WSEV_FOCUS_IN = 25,   // the area took the keyboard focus
+    WSEV_FOCUS_OUT = 26,  // the area lost it
 };

@@ -34,3 +34,8 @@ void WSCvdrawingArea::raisePointerEvent(long event, int x, int y) {
     }
     execProcedure(event);
 }
+
+void WSCvdrawingArea::raiseKeyEvent(const std::string& key) {
+    key_ = key;
+    execProcedure(WSEV_KEY_PRESS);
+}

@@ -63,6 +63,12 @@ class WSCvdrawingArea : public WSCbase {
     void raisePointerEvent(long event, int x, int y);
     const WSpointer& pointer() const { return pointer_; }
 
+    // Called by the backend: records the key, named as "Left", "Shift+Right", "Escape" …,
+    // then runs the key press procedures.
+    void raiseKeyEvent(const std::string& key);
+    const std::string& key() const { return key_; }
+
   private:
     WSpointer pointer_;
+    std::string key_;
 };

@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"spectrum", "stereo.wav"}, 2, "", kStereo},
     Run{{"peaks", "short.wav", "--count", "0"}, 64, "", "count \"0\" is not a whole number from 1 to 512"},
     Run{{"peaks", "short.wav", "--size", "512", "--count", "257"}, 64, "", "count \"257\" is not a whole number from 1 to 256"},
-    Run{{"peaks", "short.wav", "--size", "512", "--count", "256"}, 0, "rank,bin,frequency_hz,log_power,phase_rad\n1,", ""},
+    Run{{"peaks", "short.wav", "--size", "512", "--count", "256", "--all"}, 0, "frequency_error_hz\n1,", ""},
     Run{{"render", "short.wav"}, 64, "", "-o OUT.png is missing"},
     Run{{"render", "short.wav", "tiny.wav"}, 64, "", "-o DIR is missing"},
     Run{{"render", "-H", "short.wav", "-o", "short.wav"}, 1, "", "sefaro-cli render: cannot write pictures into short.wav: Not a directory\n"},
@@ -177,8 +177,9 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay"}, 64, "", kLine + "1: \"size big\": size needs a number N\n", "size big\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"slide ten\": slide needs a whole number P\n", "slide ten\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"slide 3000000000\": slide needs a whole number P\n", "slide 3000000000\n"},
-    Run{{"replay"}, 64, "", kLine + "1: \"key left\": key needs one of Left, Right, PageUp, PageDown, Home, End\n", "key left\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"key left\": key needs one of Left, Right, PageUp, PageDown, Home, End, Shift+Left, Shift+Right, Escape\n", "key left\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"back 2\": this action takes nothing after it\n", "back 2\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"focus wave\": focus needs one of power, phase, slider\n", "focus wave\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"click 10 y\": this action needs two whole numbers X Y\n", "click 10 y\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"open-any\": open-any needs a PATH\n", "open-any\n"},
@@ -284,8 +285,8 @@ TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
 INSTANTIATE_TEST_SUITE_P(Commands, CliManyFiles, testing::Values(
     ManyFiles{"spectrum_csv", {"spectrum", "--size", "512", "--position=100"}, "bin,frequency_hz,log_power,phase_rad"},
     ManyFiles{"spectrum_json", {"spectrum", "--format", "json", "--size=512", "--position", "100"}, ""},
-    ManyFiles{"peaks_csv", {"peaks", "--size", "512", "--position", "100", "--count", "3"}, "rank,bin,frequency_hz,log_power,phase_rad"},
-    ManyFiles{"peaks_json", {"peaks", "--format=json", "--size", "512", "--position=100"}, ""},
+    ManyFiles{"peaks_csv", {"peaks", "--size", "512", "--position", "100", "--count", "3"}, "rank,bin,frequency_hz,log_power,phase_rad,level_dbfs,amplitude,frequency_error_hz"},
+    ManyFiles{"peaks_json", {"peaks", "--format=json", "--all", "--size", "512", "--position=100"}, ""},
     ManyFiles{"render", {"render", "--size", "512", "--position", "100"}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on

@@ -71,8 +71,8 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
         {"load stereo.wav", "Sorry, this program is for single-channel only", "40", "null",
          "power"},
         {"cancel", "", "40", "null", "power"},
-        {"point 300 400", "", "40", "null", "power   "},
-        {"forw", "", "41", "null", "power   "},  // the shot taken before left the readout
+        {"point 300 400", "", "40", "bin ", "power   "},
+        {"forw", "", "41", "bin ", "power   "},  // the shot taken before left the readout
         {"leave", "", "41", "null", "power"},
         {"click 240 60", "", "3500", "sample 3500   79.37 ms   ", "power"},
         {"drag 240 60 400 60", "", "9100", "sample 9100   206.35 ms   ", "power"},

@@ -115,38 +115,58 @@ INSTANTIATE_TEST_SUITE_P(Segments, SpectrumMatchesFftw, testing::Values(
 
 class PeaksOfTheTwoTones : public CliAndWindow, public testing::WithParamInterface<long> {};
 
-// The sample of 440 Hz and a quieter 2500 Hz: both named, strongest first, within a fiftieth
-// of a bin, each at a bin that stands above both neighbours in FFTW's transform, with that
-// bin's log power and phase; the JSON form names the same.
-TEST_P(PeaksOfTheTwoTones, NameBothTonesWithinAFiftiethOfABin) {
+// The sample of 440 Hz at 12000 and 2500 Hz at 5000: exactly these two tones, strongest
+// first, within a thousandth of a bin and 0.01 dB of 20·log10(A/32767), each at a bin that
+// stands above both neighbours in FFTW's transform, with that bin's log power and phase; the
+// JSON form names the same. With --all, every bin of FFTW's log power larger than both
+// neighbours, strongest first.
+TEST_P(PeaksOfTheTwoTones, NameBothTonesAndNothingElse) {
     const long size = GetParam();
     const std::string wave = SAMPLES_DIR "/two-tones.wav";
-    std::vector<std::string> args = {"peaks", wave, "--size", std::to_string(size), "--count", "2"};
+    const std::string header =
+        "rank,bin,frequency_hz,log_power,phase_rad,level_dbfs,amplitude,frequency_error_hz";
+    std::vector<std::string> args = {"peaks", wave, "--size", std::to_string(size)};
     const CliRun csv = cli(args);
     ASSERT_EQ(csv.exit_code, 0) << csv.err;
-    args.insert(args.end(), {"--format", "json"});
-    const nlohmann::json json = nlohmann::json::parse(cli(args).out);
+    std::vector<std::string> json_args = args;
+    json_args.insert(json_args.end(), {"--format", "json"});
     std::vector<Numbers> from_json;
-    for (const nlohmann::json& p : json.at("peaks"))
-        from_json.push_back(
-            {p["rank"], p["bin"], p["frequency_hz"], p["log_power"], p["phase_rad"]});
+    const nlohmann::json json = nlohmann::json::parse(cli(json_args).out);
+    for (const nlohmann::json& p : json.at("peaks")) {
+        from_json.push_back({p["rank"], p["bin"], p["frequency_hz"], p["log_power"], p["phase_rad"],
+                             p["level_dbfs"], p["amplitude"], p["frequency_error_hz"]});
+    }
 
     const auto bins = hammingSpectrum(sampleFile(wave).data(), size);
-    const double tones_hz[] = {440, 2500};
-    for (const auto& rows :
-         {csvRows(csv.out, "rank,bin,frequency_hz,log_power,phase_rad"), from_json}) {
+    const double tones_hz[] = {440, 2500}, amplitudes[] = {12000, 5000};
+    for (const auto& rows : {csvRows(csv.out, header), from_json}) {
         ASSERT_EQ(rows.size(), 2u);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             SCOPED_TRACE(i);
             EXPECT_EQ(rows[i][0], double(i + 1));
             const auto k = std::size_t(rows[i][1]);
-            EXPECT_NEAR((rows[i][2] - tones_hz[i]) * double(size) / 44100.0, 0, 0.02);
+            EXPECT_NEAR((rows[i][2] - tones_hz[i]) * double(size) / 44100.0, 0, 1e-3);
             EXPECT_GT(std::norm(bins[k]), std::norm(bins[k - 1]));
             EXPECT_GT(std::norm(bins[k]), std::norm(bins[k + 1]));
-            EXPECT_LT(std::abs(rows[i][2] * double(size) / 44100.0 - double(k)), 0.5);
             expectBin(rows[i][3], rows[i][4], bins[k]);
+            EXPECT_NEAR(rows[i][5], 20 * std::log10(amplitudes[i] / 32767), 0.01);
+            EXPECT_NEAR(rows[i][6], amplitudes[i], amplitudes[i] * 1e-3);
+            EXPECT_GT(rows[i][7], 0);
+            EXPECT_LT(rows[i][7], 44100.0 / double(size));
         }
     }
+
+    args.insert(args.end(), {"--all", "--count", std::to_string(size / 2)});
+    const std::vector<Numbers> all = csvRows(cli(args).out, header);
+    std::vector<std::pair<double, long>> maxima;
+    for (long k = 1; k + 1 < size / 2; ++k) {
+        const double p = std::norm(bins[std::size_t(k)]);
+        if (p > std::norm(bins[std::size_t(k - 1)]) && p > std::norm(bins[std::size_t(k + 1)]))
+            maxima.push_back({-p, k});
+    }
+    std::sort(maxima.begin(), maxima.end());
+    ASSERT_EQ(all.size(), maxima.size());
+    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i][1], double(maxima[i].second));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PeaksOfTheTwoTones, testing::ValuesIn(names::kSegmentSizes));

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -15,6 +16,8 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -208,9 +211,9 @@ TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     EXPECT_FALSE(fs::exists(dir.path() / "missing"));
 }
 
-// Offered on each of the four plots: Open any sound, then saves, then copies; nothing to
-// export of the spectrum without an analysed segment. Before any file the picture is named
-// after the program, in the current folder.
+// Offered on each of the four plots: Open any sound, the reading's copy, then saves, then
+// copies; nothing to export of the spectrum without an analysed segment, no reading but over
+// a spectrum. Before any file the picture is named after the program, in the current folder.
 TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     user.queueAnswer(std::nullopt);
     press(QKeySequence("Ctrl+S"));
@@ -224,6 +227,9 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
         for (const char* area :
              {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea, names::kPhaseArea}) {
             QWidget* plot = session.qtWidget(area);
+            const QPoint inside = plot->mapTo(window(), QPoint(40, 40));
+            session.point(inside.x(), inside.y());
+            const bool reading = segment && plot->y() > 200;
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
                                     plot->mapToGlobal(QPoint(20, 20)));
             QApplication::sendEvent(plot, &event);
@@ -235,8 +241,9 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
                                   (action->isEnabled() ? "" : " off"));
             const std::string spectrum = segment ? "" : " off";
             EXPECT_EQ(entries,
-                      (std::vector<std::string>{"Ctrl+Shift+O", "", "Ctrl+S", "Ctrl+E" + spectrum,
-                                                "Ctrl+C", "Ctrl+Shift+C" + spectrum}))
+                      (std::vector<std::string>{
+                          "Ctrl+Shift+O", "", "Ctrl+Alt+C" + std::string(reading ? "" : " off"), "",
+                          "Ctrl+S", "Ctrl+E" + spectrum, "Ctrl+C", "Ctrl+Shift+C" + spectrum}))
                 << area;
             menu->close();
         }
@@ -248,6 +255,49 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     press(QKeySequence("Ctrl+Shift+C"));
     EXPECT_TRUE(user.takeSaveProposals().empty());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
+}
+
+// Ctrl+Alt+C copies the reading's long form with the file, size and position; the pointer
+// on the 440 Hz peak of the two-tone sample at 2048 points, bin 20.
+TEST_F(Desktop, CopyReadingPutsTheLongFormAndWhereItIsFromOnTheClipboard) {
+    show(SAMPLES_DIR "/two-tones.wav", "2048", 3000);
+    QGuiApplication::clipboard()->clear();
+    press(QKeySequence("Ctrl+Alt+C"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "") << "no reading, nothing copied";
+    session.point(10 + 11 + 20 * 366 / 1024, 425);
+    press(QKeySequence("Ctrl+Alt+C"));
+    const std::string copied = QGuiApplication::clipboard()->text().toStdString();
+    // 440 Hz within a thousandth of a bin, 20·log10(12000/32767) = -8.73 dBFS.
+    double frequency_hz = 0;
+    ASSERT_EQ(std::sscanf(copied.c_str(), "bin 20 of 2048, peak %lf", &frequency_hz), 1) << copied;
+    EXPECT_THAT(copied, HasSubstr(" Hz, -8.73 dBFS, ln(1+P) "));
+    EXPECT_NEAR(frequency_hz, 440, 0.022);
+    EXPECT_THAT(copied, testing::EndsWith(" rad   two-tones.wav, N 2048, position 3000"));
+    EXPECT_EQ(copied.find('\n'), std::string::npos);
+}
+
+// A screen reader calls each plot by its name and reads the reading as its description; the
+// controls and labels are described by their tooltips. (Qt hands the change events to a
+// screen reader only where one is running, which the offscreen platform has not.)
+TEST_F(Desktop, ScreenReadersHearThePlotsNamesAndTheReading) {
+    show(SAMPLES_DIR "/two-tones.wav", "2048", 3000);
+    QWidget* power_plot = session.qtWidget(names::kPowerArea);
+    session.point(10 + 11 + 20 * 366 / 1024, 425);
+    const auto text = [](QWidget* widget, QAccessible::Text which) {
+        return QAccessible::queryAccessibleInterface(widget)->text(which).toStdString();
+    };
+    EXPECT_EQ(text(power_plot, QAccessible::Name), "power spectrum");
+    EXPECT_EQ(text(session.qtWidget(names::kWholeWaveArea), QAccessible::Name), "whole wave");
+    EXPECT_THAT(text(power_plot, QAccessible::Description),
+                testing::StartsWith("bin 20 of 2048, peak 4"));
+    EXPECT_THAT(text(power_plot, QAccessible::Description), HasSubstr(", -8.73 dBFS, "));
+    EXPECT_EQ(text(session.qtWidget(names::kBackButton), QAccessible::Description),
+              "One sample back; hold to repeat");
+    EXPECT_EQ(text(session.qtWidget(names::kRateLabel), QAccessible::Description),
+              "44100 samples per second");
+    EXPECT_EQ(text(slider(), QAccessible::Name), "position");
+    EXPECT_THAT(text(slider(), QAccessible::Description),
+                testing::StartsWith("Where the segment starts"));
 }
 
 // Asked to close, the window closes and the program ends; here the requests are counted and
@@ -338,14 +388,15 @@ TEST_F(Desktop, ClicksLeaveTheKeysWithTheSliderAndTabFollowsTheControls) {
 
     session.qtWidget(names::kSelectButton)->setFocus();
     std::vector<QWidget*> order;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 7; ++i) {
         order.push_back(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (std::vector<QWidget*>{session.qtWidget(names::kSelectButton),
-                                            session.qtWidget(names::kSizeBox),
-                                            session.qtWidget(names::kBackButton),
-                                            session.qtWidget(names::kForwButton), slider()}));
+    EXPECT_EQ(order, (std::vector<QWidget*>{
+                         session.qtWidget(names::kSelectButton), session.qtWidget(names::kSizeBox),
+                         session.qtWidget(names::kBackButton), session.qtWidget(names::kForwButton),
+                         slider(), session.qtWidget(names::kPowerArea),
+                         session.qtWidget(names::kPhaseArea)}));
 }
 
 // After a file of 30000 samples (22050 kept) with the segment at sample 3000.

@@ -3,11 +3,15 @@
 // (mx = 20, span = 630) and 22050 samples, column c starts with sample 35·(c − 20).
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "dsp/dbfs_level.h"
+#include "dsp/spectrum_peaks.h"
 #include "handlers/bin_readout.h"
 #include "handlers/wave_readout.h"
 #include "toolkit/WSband.h"
@@ -25,35 +29,45 @@ struct BinCase {
     int x;
     std::optional<long> bin;
     bool peak;
-    double offset;  // of the named frequency from the bin, in bins
 };
 
+// A bin is a tone when P ≥ 10^1.5 · (e − 1), the floor's P: ln(1 + P) ≥ 4.0135. A tone of
+// ln(1 + P) 20 (|X| = e^10) lies within half a bin of bin 100 with at least 0.8 of its
+// magnitude there; its sidelobes at 9.5 bins reach at most 0.0519/9.5 of that, 161 (6 dB
+// more: ln(1 + P) 11.6), and at 199.5 bins (with the mirror's and the periodic images') at
+// most 18 (6 dB more: ln(1 + P) 7.1).
 const BinCase kBinCases[] = {
-    {"PeakThreePixelsRightIsCaught", {{99, 3}, {100, 5}, {101, 2}}, 108, 100, true, -0.1},
-    {"PeakFourPixelsAwayIsNot", {{99, 3}, {100, 5}, {101, 2}}, 107, 99, false, 0},
-    {"EqualNeighboursPutTheVertexOnTheBin", {{49, 2}, {50, 4}, {51, 2}}, 61, 50, true, 0},
-    {"OffCentreVertex", {{199, 0}, {200, 4}, {201, 2}}, 211, 200, true, 1.0 / 6},
-    {"TwoEqualStrongestGiveTheLowerAndNoPeak", {{50, 4}, {51, 4}}, 61, 50, false, 0},
-    {"FlatRunGivesTheLowestBinInReach", {}, 61, 47, false, 0},
-    {"FirstBinHasNoLeftNeighbour", {{0, 9}, {1, 2}}, 11, 0, false, 0},
-    {"LastBinHasNoRightNeighbour", {{364, 2}, {365, 9}}, 376, 365, false, 0},
-    {"LeftMarginWithinReach", {{0, 9}}, 8, 0, false, 0},
-    {"LeftMarginOutOfReach", {{0, 9}}, 7, std::nullopt, false, 0},
-    {"RightOfTheLastBinOutOfReach", {{365, 9}}, 380, std::nullopt, false, 0},
+    {"PeakThreePixelsRightIsCaught", {{99, 3}, {100, 5}, {101, 2}}, 108, 100, true},
+    {"PeakFourPixelsAwayIsNot", {{99, 3}, {100, 5}, {101, 2}}, 107, 99, false},
+    {"JustFifteenDecibelsAboveTheFloorIsATone", {{50, 4.02}}, 61, 50, true},
+    {"JustUnderFifteenDecibelsIsNoise", {{50, 4.0}}, 61, 50, false},
+    {"FarBelowTheStrongerTonesSidelobesIsOne", {{100, 20}, {110, 10}}, 121, 110, false},
+    {"ClearOfTheStrongerTonesSidelobesIsATone", {{100, 20}, {110, 13}}, 121, 110, true},
+    {"FarFromTheStrongerToneAWeakerOneIsATone", {{100, 20}, {300, 8}}, 311, 300, true},
+    {"TwoEqualStrongestGiveTheLowerAndNoPeak", {{50, 9}, {51, 9}}, 61, 50, false},
+    {"FlatRunGivesTheLowestBinInReach", {}, 61, 47, false},
+    {"FirstBinHasNoLeftNeighbour", {{0, 9}, {1, 2}}, 11, 0, false},
+    {"LastBinHasNoRightNeighbour", {{364, 2}, {365, 9}}, 376, 365, false},
+    {"LeftMarginWithinReach", {{0, 9}}, 8, 0, false},
+    {"LeftMarginOutOfReach", {{0, 9}}, 7, std::nullopt, false},
+    {"RightOfTheLastBinOutOfReach", {{365, 9}}, 380, std::nullopt, false},
 };
 
 class ReadoutBin : public testing::TestWithParam<BinCase> {};
 
-TEST_P(ReadoutBin, NamesTheStrongestBinNearThePointerAndItsPeakFrequency) {
+TEST_P(ReadoutBin, NamesTheStrongestBinNearThePointerAndWhetherItIsATone) {
     const BinCase& c = GetParam();
     std::vector<double> log_power(kBins, 1.0);
+    const std::vector<double> phase(kBins, 0.0);
     for (const auto& [bin, value] : c.raised) log_power[static_cast<std::size_t>(bin)] = value;
     const std::optional<long> bin = readoutBin(log_power.data(), kBins, kSpectrumWidth, c.x);
     ASSERT_EQ(bin, c.bin);
     if (!bin) return;
-    const BinReading reading = readBin(log_power.data(), kBins, *bin, kSize, kRate);
+    const BinReading reading = readBin({log_power.data(), phase.data(), kBins, kSize, kRate}, *bin);
     EXPECT_EQ(reading.peak, c.peak);
-    EXPECT_NEAR(reading.frequency_hz * kSize / kRate - double(*bin), c.offset, 1e-12);
+    if (!c.peak) {
+        EXPECT_DOUBLE_EQ(reading.frequency_hz, double(*bin) * kRate / kSize);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Readout, ReadoutBin, testing::ValuesIn(kBinCases),
@@ -66,6 +80,7 @@ struct ColumnCase {
 };
 
 constexpr unsigned short kWaveWidth = 670;
+const std::vector<long> kPeaks = {2, 5, 7};
 
 // 512 samples over 630 columns: sample i at column 20 + ⌊i · 630/512⌋, so column 25 falls
 // between samples 4 (24.9) and 5 (26.2).
@@ -78,6 +93,19 @@ const ColumnCase kColumnCases[] = {
     {"DragBeyondThreePixels", withinClick(100, 50, 104, 50), false},
     {"BandTintsWhite", bandPixel(0xffffffffu), 0xffcfebfa},
     {"BandTintsBlack", bandPixel(0xff000000u), 0xff0f2c3a},
+    // The keys over ten bins with peaks at 2, 5 and 7; -1: the key moves nothing.
+    {"RightBeginsAtTheFirstBin", keyedBin("Right", {}, 10, kPeaks).value_or(-1), 0},
+    {"LeftBeginsAtTheLastBin", keyedBin("Left", {}, 10, kPeaks).value_or(-1), 9},
+    {"RightStopsAtTheLastBin", keyedBin("Right", 9, 10, kPeaks).value_or(-1), 9},
+    {"LeftStopsAtTheFirstBin", keyedBin("Left", 0, 10, kPeaks).value_or(-1), 0},
+    {"EndGoesToTheLastBin", keyedBin("End", 3, 10, kPeaks).value_or(-1), 9},
+    {"HomeGoesToTheFirstBin", keyedBin("Home", 3, 10, kPeaks).value_or(-1), 0},
+    {"ShiftRightBeginsAtTheFirstPeak", keyedBin("Shift+Right", {}, 10, kPeaks).value_or(-1), 2},
+    {"ShiftLeftBeginsAtTheLastPeak", keyedBin("Shift+Left", {}, 10, kPeaks).value_or(-1), 7},
+    {"ShiftRightFromAPeakGoesToTheNext", keyedBin("Shift+Right", 2, 10, kPeaks).value_or(-1), 5},
+    {"ShiftLeftFromBetweenGoesToTheLower", keyedBin("Shift+Left", 6, 10, kPeaks).value_or(-1), 5},
+    {"ShiftRightPastTheLastPeakStays", keyedBin("Shift+Right", 8, 10, kPeaks).value_or(-1), 8},
+    {"OtherKeysMoveNothing", keyedBin("Up", 4, 10, kPeaks).value_or(-1), -1},
 };
 
 class ReadoutColumn : public testing::TestWithParam<ColumnCase> {};
@@ -89,10 +117,37 @@ TEST_P(ReadoutColumn, MatchesTheHandWorkedValue) {
 INSTANTIATE_TEST_SUITE_P(Readout, ReadoutColumn, testing::ValuesIn(kColumnCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReadoutPeaks, StrongestFirstLowerBinOnATieEdgesNeverPeaks) {
+struct LevelCase {
+    const char* name;
+    double got_dbfs;
+    double expected_dbfs;
+};
+
+const LevelCase kLevelCases[] = {
+    // At 1024 points Σw = 552.5: a full-scale sine centred on a bin leaves 32767 · 552.5/2048
+    // there, 8839.73; P = 8839.73² is 0 dBFS, a tenth of it -10 dBFS.
+    {"FullScaleBinIsZeroDbfs", binLevelDbfs(8839.730224609375 * 8839.730224609375, 1024), 0},
+    {"TenthOfItsPowerIsMinusTen", binLevelDbfs(7814083.044387251, 1024), -10},
+    {"HalfScaleToneIsMinusSixDbfs", toneLevelDbfs(32767.0 / 2), -6.020599913279624},
+    {"SilentBinIsMinusInfinity", binLevelDbfs(0, 1024), -std::numeric_limits<double>::infinity()},
+};
+
+class ReadoutLevel : public testing::TestWithParam<LevelCase> {};
+
+TEST_P(ReadoutLevel, MatchesTheHandWorkedValue) {
+    if (std::isinf(GetParam().expected_dbfs)) {
+        EXPECT_EQ(GetParam().got_dbfs, GetParam().expected_dbfs);
+    } else {
+        EXPECT_NEAR(GetParam().got_dbfs, GetParam().expected_dbfs, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Readout, ReadoutLevel, testing::ValuesIn(kLevelCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadoutPeaks, EveryLocalMaximumStrongestFirstLowerBinOnATieEdgesNever) {
     const std::vector<double> log_power = {4, 5, 0, 7, 0, 7, 0, 2, 3};
-    EXPECT_EQ(strongestPeaks(log_power.data(), 9, 5), (std::vector<long>{3, 5, 1}));
-    EXPECT_EQ(strongestPeaks(log_power.data(), 9, 2), (std::vector<long>{3, 5}));
+    EXPECT_EQ(localMaxima(log_power.data(), 9), (std::vector<long>{3, 5, 1}));
 }
 
 }  // namespace

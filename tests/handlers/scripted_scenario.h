@@ -33,7 +33,10 @@ class ScriptedScenario : public Scenario {
             case ReplayVerb::forw:
                 return forw();
             case ReplayVerb::key:
-                return session.key(names::kPositionSlider, action->argument.c_str());
+                return session.key(focused.c_str(), action->argument.c_str());
+            case ReplayVerb::focus:
+                focused = action->argument;
+                return session.focus(focused.c_str());
             case ReplayVerb::point:
                 return session.point(at[0], at[1]);
             case ReplayVerb::click:
@@ -51,4 +54,6 @@ class ScriptedScenario : public Scenario {
                 FAIL() << "the walks open no excerpt: " << line;
         }
     }
+
+    std::string focused = names::kPositionSlider;  // where the keys go
 };

@@ -167,8 +167,10 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{22050, "load w.wav\nslide 3500\nrelease\npoint 146 185", "3500", "3500 0 21026 420", 3500, -1, "power | phase | sample 3510   79.59 ms   -9711 | 120,149"},
     Walk{22050, "load w.wav\npoint 130 60", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
     Walk{22050, "load w.wav\npoint 780 185", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
-    // A pointer resting over a plot reads what it shows now, as if it had just come there.
-    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, "power   peak 6713.76 Hz   bin 156   ln(1+P) 12.68 | phase   peak 6713.76 Hz   bin 156   -0.226 rad | none | 277,306"},
+    // A pointer resting over a plot reads what it shows now, as if it had just come there;
+    // in noise the strongest bin in reach is no peak, and reads at its own frequency
+    // (156 · 44100/1024) and level (20·log10(√(e^12.68 − 1)/8839.73)).
+    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, "power   6718.36 Hz   -23.85 dBFS   bin 156 | phase   6718.36 Hz   -0.226 rad   bin 156 | bin 156 of 1024, 6718.36 Hz, -23.85 dBFS, ln(1+P) 12.68, phase -0.226 rad | 277,306"},
     Walk{22050, "load w.wav\npoint 420 185\nslide 3000\nrelease", "3000", "3000 0 21026 420", 3000, -1, "power | phase | sample 3456   78.37 ms   -28038 | 105,134"},
     // Every kind of move, under the pointer resting on either spectrum or the segment.
     Walk{22050, "load w.wav\npoint 520 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, kAsIfJustPointed},
@@ -178,6 +180,13 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{22050, "load w.wav\nslide 50\nrelease\npoint 130 360\nback", "49", "49 0 21026 420", 49, -1, kAsIfJustPointed},
     Walk{22050, "load w.wav\npoint 600 300\nsize 2048", "0", "0 0 20002 400", 0, -1, kAsIfJustPointed},
     Walk{22050, "load w.wav\npoint 420 185\nkey Right", "1", "1 0 21026 420", 1, -1, kAsIfJustPointed},
+    // The keys read the focused spectrum plot: bin 0 of the segment at 3500 holds the
+    // windowed mean 56.21 (hand-summed), -43.93 dBFS at phase 0; their reading is left out
+    // while the slider has the keys, which move it again.
+    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Home", "3500", "3500 0 21026 420", 3500, -1,
+         "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
+    Walk{22050, "load w.wav\nfocus power\nkey Right\nfocus slider\nkey End", "21026", "21026 0 21026 420", 21026, -1,
+         "power | phase | none | 620,649"},
     // The captions read their own texts again when the pointer leaves, moves to another
     // widget or farther than three pixels from any bin, and when no segment fits.
     Walk{3000, "load w.wav\npoint 502 425\nleave", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},

@@ -94,24 +94,32 @@ void HeadlessSession::release(const char* instance_name) {
     settle();
 }
 
-void HeadlessSession::key(const char* instance_name, int qt_key) {
+void HeadlessSession::focus(const char* instance_name) {
     QWidget* widget = qtWidget(instance_name);
     if (!widget) return;
-    widget->setFocus();
-    QKeyEvent press(QEvent::KeyPress, qt_key, Qt::NoModifier);
+    widget->setFocus(Qt::TabFocusReason);
+    settle();
+}
+
+void HeadlessSession::key(const char* instance_name, int qt_key, Qt::KeyboardModifiers modifiers) {
+    QWidget* widget = qtWidget(instance_name);
+    if (!widget) return;
+    if (!widget->hasFocus()) widget->setFocus();
+    QKeyEvent press(QEvent::KeyPress, qt_key, modifiers);
     QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, qt_key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, qt_key, modifiers);
     QApplication::sendEvent(widget, &release);
     settle();
 }
 
 void HeadlessSession::key(const char* instance_name, const char* key_name) {
-    // Qt spells the page keys PgUp and PgDown.
+    // Qt spells the page keys PgUp and PgDown, and Escape Esc.
     QString name = QString::fromUtf8(key_name);
     name.replace(QLatin1String("Page"), QLatin1String("Pg"));
+    name.replace(QLatin1String("Escape"), QLatin1String("Esc"));
     const QKeySequence sequence = QKeySequence::fromString(name);
     if (sequence.isEmpty()) return;
-    key(instance_name, sequence[0].key());
+    key(instance_name, sequence[0].key(), sequence[0].keyboardModifiers());
 }
 
 QImage HeadlessSession::grabWindow() {

@@ -37,9 +37,11 @@ class HeadlessSession {
     void slide(const char* instance_name, int value);
     // The end of the slider gesture: the handle is let go.
     void release(const char* instance_name);
-    // A key pressed on a widget that has the keyboard focus (Qt::Key).
-    void key(const char* instance_name, int qt_key);
-    // The same, the key given by its name: "Left", "PageUp", "End" …
+    // The keyboard focus moves to the widget, as by Tab.
+    void focus(const char* instance_name);
+    // A key pressed on a widget, which takes the keyboard focus (Qt::Key).
+    void key(const char* instance_name, int qt_key, Qt::KeyboardModifiers modifiers = {});
+    // The same, the key given by its name: "Left", "PageUp", "Shift+Right", "Escape" …
     void key(const char* instance_name, const char* key_name);
 
     // The pointer, in the main window's coordinates, as a user moves it: each event goes

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -52,6 +53,11 @@ std::optional<QString> droppedFile(const QMimeData* data) {
     const QUrl& first = data->urls().constFirst();
     if (!first.isLocalFile()) return std::nullopt;
     return first.toLocalFile();
+}
+
+// One line on the clipboard; nothing for an empty one.
+void copyText(const std::string& text) {
+    if (!text.empty()) QGuiApplication::clipboard()->setText(qt(text));
 }
 
 }  // namespace
@@ -105,6 +111,8 @@ Desktop::Desktop(const WSdesktop& description)
     for (const std::string& keys : description_.close_shortcuts)
         addShortcut(keys, [this] { window_->close(); });
     addShortcut(description_.help_shortcut, [this] { showHelp(); });
+    for (const WSdesktopCopy& copy : description_.copies)
+        addShortcut(copy.shortcut, [&copy] { copyText(copy.text()); });
     for (const WSdesktopExport& what : description_.exports) {
         addShortcut(what.save_shortcut, [this, &what] { save(what); });
         addShortcut(what.copy_shortcut, [this, &what] { copyExport(what, window_); });
@@ -121,8 +129,15 @@ Desktop::Desktop(const WSdesktop& description)
     QWidget* previous = nullptr;
     for (const std::string& name : description_.tab_order) {
         QWidget* next = qtWidgetNamed(name);
+        // A widget in the tab order takes the focus by Tab at least (a drawing area: only so,
+        // a click on it leaves the keys where they are).
+        if (next && next->focusPolicy() == Qt::NoFocus) next->setFocusPolicy(Qt::TabFocus);
         if (previous && next) QWidget::setTabOrder(previous, next);
         if (next) previous = next;
+    }
+
+    for (const auto& [name, accessible_name] : description_.accessible_names) {
+        if (QWidget* widget = qtWidgetNamed(name)) widget->setAccessibleName(qt(accessible_name));
     }
 
     for (const std::string& name : description_.repeating_buttons) {
@@ -137,6 +152,7 @@ Desktop::Desktop(const WSdesktop& description)
         for (WSCbase* widget : WSGIappObjectList()->all()) {
             if (QWidget* shown = widgetOf(widget); shown && shown != window_)
                 shown->installEventFilter(this);
+            if (auto* peer = dynamic_cast<Peer*>(widget->peer())) peer->describeForScreenReaders();
         }
     }
 }
@@ -195,6 +211,12 @@ void Desktop::showContextMenu(QWidget* area, const QPoint& place) {
             [this] { description_.open_any(); });
         menu_->addSeparator();
     }
+    // What a copy holds is taken as the menu opens: the pointer leaves the plot for the menu.
+    for (const WSdesktopCopy& copy : description_.copies) {
+        const std::string text = copy.text();
+        add(copy.label, copy.shortcut, !text.empty(), [text] { copyText(text); });
+    }
+    if (!description_.copies.empty()) menu_->addSeparator();
     for (const WSdesktopExport& what : description_.exports) {
         add(what.save_label, what.save_shortcut, exportAvailable(what),
             [this, &what] { save(what); });

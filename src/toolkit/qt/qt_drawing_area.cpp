@@ -1,5 +1,7 @@
 #include "toolkit/qt/qt_drawing_area.h"
 
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -27,6 +29,14 @@ void paintBand(QPainter& painter, const QImage& picture, const WSband& band) {
     }
     painter.drawImage(first, 0, strip);
 }
+
+// A key as the program names it: "Left", "Shift+Right", "Escape" …
+std::string keyName(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Escape) return "Escape";
+    return QKeySequence(event.keyCombination()).toString(QKeySequence::PortableText).toStdString();
+}
+
+constexpr int kFocusFrameWidth = 2;
 
 class AreaWidget : public QWidget {
   public:
@@ -57,6 +67,23 @@ class AreaWidget : public QWidget {
         if (const auto band = parseBand(owner_.getProperty(_WSNoverlayBand()).text())) {
             paintBand(painter, picture, *band);
         }
+        if (hasFocus()) {
+            // The focus frame, inside the area's edge; the picture under it is unchanged.
+            painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+            painter.drawRect(rect().adjusted(1, 1, -1, -1));
+        }
+    }
+
+    void keyPressEvent(QKeyEvent* event) override { owner_.raiseKeyEvent(keyName(*event)); }
+
+    void focusInEvent(QFocusEvent*) override {
+        update();
+        owner_.execProcedure(WSEV_FOCUS_IN);
+    }
+
+    void focusOutEvent(QFocusEvent*) override {
+        update();
+        owner_.execProcedure(WSEV_FOCUS_OUT);
     }
 
     void mouseMoveEvent(QMouseEvent* event) override {

@@ -9,7 +9,9 @@ namespace wsqt {
 // copy made while painting requests no further paint, so painting never loops. A paint
 // that follows the program's own expose shows the picture it copied without a second copy.
 // The pointer over the area raises move, leave, press and release (left button only), and
-// the area tints the columns its band property names over the picture it shows.
+// the area tints the columns its band property names over the picture it shows. With the
+// keyboard focus it raises key press, and focus in and out, and shows a focus frame over its
+// picture.
 Peer* makeDrawingAreaPeer(WSCbase& owner, QWidget* parent);
 
 }  // namespace wsqt

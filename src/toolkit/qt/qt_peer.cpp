@@ -1,5 +1,6 @@
 #include "toolkit/qt/qt_peer.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QToolTip>
 
@@ -14,6 +15,20 @@ namespace wsqt {
 std::optional<int> intProperty(const WSCbase& widget, const char* name) {
     return wholeInt(widget.getProperty(name).text());
 }
+
+namespace {
+
+// What the desktop description says of owner, else its widget's own tooltip.
+QString toolTipOf(const WSCbase& owner, const QWidget& widget) {
+    const WSdesktop& description = WSGIdesktop();
+    if (description.tool_tip) {
+        const std::string text = description.tool_tip(owner);
+        if (!text.empty()) return QString::fromStdString(text);
+    }
+    return widget.toolTip();
+}
+
+}  // namespace
 
 Peer::Peer(WSCbase& owner, QWidget* widget) : owner_(owner), widget_(widget) {}
 
@@ -53,7 +68,17 @@ void Peer::propertyChanged(std::string_view name) {
         // A tooltip already shown follows the pointer's readout instead of going stale.
         if (QToolTip::isVisible() && widget_->underMouse())
             QToolTip::showText(QCursor::pos(), text, widget_);
+        describeForScreenReaders();
     }
+}
+
+void Peer::describeForScreenReaders() {
+    // A screen reader reads what the tooltip says, and hears of each change.
+    const QString description = toolTipOf(owner_, *widget_);
+    if (description == widget_->accessibleDescription()) return;
+    widget_->setAccessibleDescription(description);
+    QAccessibleEvent changed(widget_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Peer::visibilityChanged(bool visible) {
@@ -66,16 +91,11 @@ QWidget* widgetOf(const WSCbase* object) {
 }
 
 QString shownToolTip(const QWidget* widget) {
-    const WSdesktop& description = WSGIdesktop();
-    if (widget && description.tool_tip) {
-        for (const WSCbase* owner : WSGIappObjectList()->all()) {
-            if (widgetOf(owner) != widget) continue;
-            const std::string text = description.tool_tip(*owner);
-            if (!text.empty()) return QString::fromStdString(text);
-            break;
-        }
+    if (!widget) return {};
+    for (const WSCbase* owner : WSGIappObjectList()->all()) {
+        if (widgetOf(owner) == widget) return toolTipOf(*owner, *widget);
     }
-    return widget ? widget->toolTip() : QString();
+    return widget->toolTip();
 }
 
 }  // namespace wsqt

@@ -10,8 +10,9 @@ class WSCbase;
 
 namespace wsqt {
 
-// Shows one widget's table as a Qt widget: position, size and visibility here; what is
-// particular to a class in the subclasses. Changes made here never raise events.
+// Shows one widget's table as a Qt widget: position, size, visibility and the accessible
+// description here; what is particular to a class in the subclasses. Changes made here
+// never raise the program's events.
 class Peer : public WSCpeer {
   public:
     Peer(WSCbase& owner, QWidget* widget);
@@ -21,6 +22,10 @@ class Peer : public WSCpeer {
     void visibilityChanged(bool visible) override;
     void pictureChanged() override {}
 
+    // The accessible description follows the tooltip a user would read: called when the
+    // widget's tooltip or, for a text widget, its text changes, and by the desktop at its
+    // start.
+    void describeForScreenReaders();
     QWidget* widget() const { return widget_; }
     WSCbase& owner() const { return owner_; }
 

@@ -78,6 +78,7 @@ void TextPeer::showText() {
     const bool fits = w->fontMetrics().horizontalAdvance(text) <= room;
     setShownText(w, fits ? text : w->fontMetrics().elidedText(text, Qt::ElideMiddle, room));
     w->setToolTip(fits ? QString() : text);
+    describeForScreenReaders();
 }
 
 TextPeer* makeButtonPeer(WSCbase& owner, QWidget* parent) {

@@ -1,0 +1,13 @@
+#pragma once
+
+// Levels in dB relative to full scale, for the pipeline's spectrum of n points.
+
+// The largest sample value: a full-scale sine has this amplitude.
+inline constexpr double kFullScaleAmplitude = 32767;
+
+// A bin's level: its magnitude √P against what a full-scale sine centred on a bin gives
+// there (without its mirror), 32767·Σw/(2n) with Σw = 0.54·n − 0.46; -inf for P = 0.
+double binLevelDbfs(double power, long n);
+
+// A tone's level: its amplitude against 32767.
+double toneLevelDbfs(double amplitude);
