@@ -15,8 +15,9 @@ const CliCommand kCliCommands[] = {
      "      first, each at its frequency interpolated between bins",
      runPeaks},
     {"render", "FILE [--size N] [--position P] -o OUT.png | FILE... -o DIR",
-     "save the whole window, as it shows that segment, as an 800 x 600 PNG (into DIR:\n"
-     "      one NAME-N-P.png per FILE, NAME being the file's name without .wav)",
+     "save the whole window, as it shows that segment, as an 800 x 600 picture in the format\n"
+     "      OUT's extension names (into DIR: one NAME-N-P.png per FILE, NAME being the file's\n"
+     "      name without .wav)",
      runRender},
     {"replay", "[SCRIPT] [--shots DIR]",
      "act as the window's user, one action a line from SCRIPT or standard input, and print\n"
@@ -36,8 +37,8 @@ void printCliUsage(std::FILE* out) {
     std::fputs(
         "info, spectrum, peaks and render take several FILEs, or --files-from LIST (one path a\n"
         "  line, - for standard input); then each output row or object names its file (-H does\n"
-        "  so for one FILE too), and -j N shares the files among N processes (default: one per\n"
-        "  core)\n",
+        "  so for one FILE too), and -j N shares the files among N workers (default: one per\n"
+        "  core, once there are enough files to gain)\n",
         out);
     std::fputs(
         "replay actions: load PATH, cancel, size N, slide P, release, back, forw,\n"

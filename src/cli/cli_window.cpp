@@ -3,6 +3,7 @@
 #include "names/window_names.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
+#include "toolkit/qt/qt_window_picture.h"
 #include "toolkit/toolkit.h"
 
 CliWindow::CliWindow() : user_(std::make_unique<WSscriptedUser>()) {
@@ -70,6 +71,6 @@ std::vector<WSshownMessage> CliWindow::takeMessages() {
     return user_->takeMessages();
 }
 
-std::string CliWindow::windowPng() {
-    return session_->windowPng();
+std::string CliWindow::windowPicture(const std::string& format) {
+    return wsqt::encodedPicture(session_->grabWindow(), format.c_str()).toStdString();
 }

@@ -48,8 +48,9 @@ class CliWindow {
 
     // The messages shown since the last call.
     std::vector<WSshownMessage> takeMessages();
-    // The whole window as the user sees it, as PNG bytes; empty if it cannot be encoded.
-    std::string windowPng();
+    // The whole window as the user sees it, as the bytes of a picture file of that format
+    // (one of writablePictureFormats()); empty if it cannot be encoded.
+    std::string windowPicture(const std::string& format);
 
   private:
     std::unique_ptr<WSscriptedUser> user_;

@@ -52,7 +52,8 @@ int runInfo(int argc, char** argv) {
     const auto files = fileBatch(kCommand, argc, argv, {}, exit_code);
     if (!files) return exit_code;
     const FileBatch& batch = files->batch;
-    return runFileBatch(kCommand, batch, kInfoCsvHeader, [&](std::size_t index) {
-        return infoOf(batch.files[index], batch.many_files);
-    });
+    return runFileBatch(
+        kCommand, batch, kInfoCsvHeader,
+        [&](std::size_t index) { return infoOf(batch.files[index], batch.many_files); },
+        Workers::threads);
 }

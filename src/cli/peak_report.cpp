@@ -26,9 +26,15 @@ std::string peaksCsvRows(const std::vector<SpectrumPeak>& peaks, const std::stri
     std::string out;
     long rank = 0;
     for (const SpectrumPeak& peak : peaks) {
-        out += lead + std::to_string(++rank) + ',' + std::to_string(peak.bin) + ',' +
-               roundTripText(peak.frequency_hz) + ',' + roundTripText(peak.log_power) + ',' +
-               roundTripText(peak.phase_rad) + '\n';
+        out += lead;
+        appendWhole(out, ++rank);
+        out += ',';
+        appendWhole(out, peak.bin);
+        for (const double value : {peak.frequency_hz, peak.log_power, peak.phase_rad}) {
+            out += ',';
+            appendRoundTrip(out, value);
+        }
+        out += '\n';
     }
     return out;
 }

@@ -2,14 +2,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_window.h"
 #include "cli/multi_file_output.h"
 #include "cli/replay_script.h"
-#include "cli/segment_request.h"
 #include "cli/text_input.h"
 #include "cli/window_pictures.h"
 #include "cli/window_state_json.h"
@@ -21,8 +23,8 @@ namespace {
 
 constexpr const char* kCommand = "replay";
 
-// Does what the line says; false when the size box has no such item.
-bool perform(CliWindow& window, const ReplayAction& action) {
+// Does what the line says.
+void perform(CliWindow& window, const ReplayAction& action) {
     switch (action.verb) {
         case ReplayVerb::load:
             window.load(action.argument);
@@ -31,7 +33,8 @@ bool perform(CliWindow& window, const ReplayAction& action) {
             window.cancelLoad();
             break;
         case ReplayVerb::size:
-            return window.chooseSize(action.argument);
+            window.chooseSize(action.argument);
+            break;
         case ReplayVerb::slide:
             window.slide(action.numbers[0]);
             break;
@@ -60,7 +63,6 @@ bool perform(CliWindow& window, const ReplayAction& action) {
             window.leave();
             break;
     }
-    return true;
 }
 
 std::string shotName(long step) {
@@ -69,34 +71,43 @@ std::string shotName(long step) {
     return name;
 }
 
-int replay(std::istream& script, const std::string* shots) {
-    CliWindow window;
+// A script's actions, each with the number of its line.
+using Script = std::vector<std::pair<long, ReplayAction>>;
+
+// Every line of the script checked before any is run, so that a slip in line 20 does not
+// leave a window driven half way; nothing, and the error printed, at the first bad line.
+std::optional<Script> readScript(std::istream& input) {
+    Script script;
     std::string line, error;
-    long line_number = 0, step = 0;
-    while (std::getline(script, line)) {
-        ++line_number;
-        const auto action = parseReplayLine(line, error);
+    for (long line_number = 1; std::getline(input, line); ++line_number) {
+        auto action = parseReplayLine(line, error);
         if (!error.empty()) {
-            return commandError(kCommand, "line " + std::to_string(line_number) + ": " + error,
-                                kExitUsage);
+            commandError(kCommand, "line " + std::to_string(line_number) + ": " + error,
+                         kExitUsage);
+            return std::nullopt;
         }
-        if (!action) continue;
-        if (!perform(window, *action)) {
-            return commandError(kCommand,
-                                "line " + std::to_string(line_number) +
-                                    ": the size box has no item \"" + action->argument + "\" (" +
-                                    segmentSizesText() + ")",
-                                kExitUsage);
-        }
+        if (action) script.emplace_back(line_number, std::move(*action));
+    }
+    return script;
+}
+
+int replay(std::istream& input, const std::string* shots) {
+    const std::optional<Script> script = readScript(input);
+    if (!script) return kExitUsage;
+    CliWindow window;
+    std::string error;
+    long step = 0;
+    for (const auto& [line_number, action] : *script) {
+        perform(window, action);
         ++step;
-        const std::string record = windowStateJson(step, line_number, action->text,
+        const std::string record = windowStateJson(step, line_number, action.text,
                                                    window.takeMessages(), window.tooltip());
         // Flushed, so that whoever drives the script sees each action's outcome at once.
         if (!writeToStdout(record))
             return commandError(kCommand, "cannot write to standard output", kExitFailed);
         if (shots &&
             !saveWindowPicture(window, (std::filesystem::path(*shots) / shotName(step)).string(),
-                               error)) {
+                               "png", error)) {
             return commandError(kCommand, error, kExitFailed);
         }
     }

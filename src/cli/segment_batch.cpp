@@ -1,6 +1,7 @@
 #include "cli/segment_batch.h"
 
 #include "cli/cli_commands.h"
+#include "cli/segment_computation.h"
 #include "cli/segment_display.h"
 
 namespace {
@@ -12,6 +13,19 @@ std::optional<bool> jsonFormat(const CommandArguments& arguments, std::string& e
     if (*format == "json") return true;
     error = "format \"" + *format + "\" is not csv or json";
     return std::nullopt;
+}
+
+// The report of a computation, as showSegment reports the same file in the window.
+FileReport reportOf(SegmentComputation& computation) {
+    FileReport report;
+    if (computation.message) report.messages.emplace_back(computation.message);
+    if (computation.read == WaveReadOutcome::refused) {
+        report.exit_code = kExitRefused;
+    } else if (computation.range_error) {
+        report.exit_code = kExitUsage;
+        report.error = std::move(*computation.range_error);
+    }
+    return report;
 }
 
 }  // namespace
@@ -43,11 +57,13 @@ int printSpectra(const char* command, const SegmentBatch& batch, const SpectrumP
     std::string error;
     const std::optional<bool> json = jsonFormat(batch.arguments, error);
     if (!json) return commandUsageError(command, error);
-    std::unique_ptr<CliWindow> window;
     const auto work = [&](std::size_t index) {
-        FileReport report = showBatchSegment(window, batch, index);
+        SegmentRequest request = batch.segment;
+        request.file = batch.batch.files[index];
+        SegmentComputation computation = computeSegment(request);
+        FileReport report = reportOf(computation);
         if (report.exit_code != kExitOk) return report;
-        const SpectrumReport spectrum = currentSpectrumReport();
+        const SpectrumReport& spectrum = computation.spectrum;
         const std::string* file = batch.batch.many_files ? &batch.batch.files[index] : nullptr;
         if (*json) {
             report.output = print.json(spectrum, file);
@@ -56,5 +72,6 @@ int printSpectra(const char* command, const SegmentBatch& batch, const SpectrumP
         }
         return report;
     };
-    return runFileBatch(command, batch.batch, *json ? "" : "file," + print.csv_header(), work);
+    return runFileBatch(command, batch.batch, *json ? "" : "file," + print.csv_header(), work,
+                        Workers::threads);
 }

@@ -2,6 +2,12 @@
 
 #include <string>
 
-// A double as the shortest decimal text that reads back to the same double, so a printed
-// spectrum can be compared to the last bit.
-std::string roundTripText(double value);
+// Numbers appended to a text in place, with no allocation of their own: a spectrum's rows
+// are written by the thousand.
+
+// The shortest decimal text that reads back to the same double, so a printed spectrum can
+// be compared to the last bit.
+void appendRoundTrip(std::string& out, double value);
+
+// A whole number in decimal.
+void appendWhole(std::string& out, long value);

@@ -123,7 +123,7 @@ QImage HeadlessSession::grabWindow() {
 namespace wsqt {
 
 std::string HeadlessSession::windowPng() {
-    return pngBytes(grabWindow()).toStdString();
+    return encodedPicture(grabWindow()).toStdString();
 }
 
 void HeadlessSession::quietQtMessages() {
