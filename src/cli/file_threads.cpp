@@ -1,11 +1,18 @@
 #include "cli/file_threads.h"
 
-#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <thread>
 #include <vector>
+
+namespace {
+
+// Reports a worker may hold beyond the next one to deliver, per worker: so that one slow
+// file (a stalled disk) does not let the others pile up the outputs of a whole corpus.
+constexpr std::size_t kFilesAheadPerWorker = 16;
+
+}  // namespace
 
 void runInThreads(std::size_t count, unsigned workers,
                   const std::function<FileReport(std::size_t)>& work,
@@ -16,16 +23,23 @@ void runInThreads(std::size_t count, unsigned workers,
         }
         return;
     }
+    const std::size_t ahead = kFilesAheadPerWorker * workers;
     std::vector<std::optional<FileReport>> reports(count);
-    std::atomic<std::size_t> next_file{0};
-    std::atomic<bool> stopped{false};
-    std::mutex done;
-    std::condition_variable report_in;
+    // All under the lock: the next file to take, the next to deliver, and whether to stop.
+    std::mutex lock;
+    std::condition_variable report_in, room;
+    std::size_t next_file = 0, next_delivery = 0;
+    bool stopped = false;
 
     const auto worker = [&] {
-        for (std::size_t index; !stopped && (index = next_file++) < count;) {
+        std::unique_lock held(lock);
+        while (true) {
+            room.wait(held, [&] { return stopped || next_file < next_delivery + ahead; });
+            if (stopped || next_file >= count) return;
+            const std::size_t index = next_file++;
+            held.unlock();
             FileReport report = work(index);
-            const std::lock_guard lock(done);
+            held.lock();
             reports[index] = std::move(report);
             report_in.notify_one();
         }
@@ -33,15 +47,16 @@ void runInThreads(std::size_t count, unsigned workers,
     std::vector<std::jthread> pool;
     for (unsigned n = 0; n < workers; ++n) pool.emplace_back(worker);
 
-    for (std::size_t index = 0; index < count; ++index) {
-        std::unique_lock lock(done);
-        report_in.wait(lock, [&] { return reports[index].has_value(); });
+    for (std::size_t index = 0; index < count && !stopped; ++index) {
+        std::unique_lock held(lock);
+        report_in.wait(held, [&] { return reports[index].has_value(); });
         const FileReport report = std::move(*reports[index]);
         reports[index].reset();
-        lock.unlock();
-        if (!deliver(index, report)) {
-            stopped = true;
-            return;
-        }
+        held.unlock();
+        const bool delivered = deliver(index, report);
+        held.lock();
+        next_delivery = index + 1;
+        stopped = !delivered;
+        room.notify_all();
     }
 }
