@@ -38,7 +38,7 @@ void printCliUsage(std::FILE* out) {
         "info, spectrum, peaks and render take several FILEs, or --files-from LIST (one path a\n"
         "  line, - for standard input); then each output row or object names its file (-H does\n"
         "  so for one FILE too), and -j N shares the files among N workers (default: one per\n"
-        "  core, once there are enough files to gain)\n",
+        "  idle core, once there are enough files to gain)\n",
         out);
     std::fputs(
         "replay actions: load PATH, cancel, size N, slide P, release, back, forw,\n"

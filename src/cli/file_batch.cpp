@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "cli/cli_commands.h"
 #include "cli/file_list.h"
@@ -14,14 +16,19 @@
 
 namespace {
 
-// Without -j, a worker for every this many files, up to one per core: a short run is over
-// before a second worker would pay for itself.
+// Without -j, a worker for every this many files, up to one per idle core: a short run is
+// over before a second worker would pay for itself, and where other programs keep the cores
+// busy a second worker only takes turns with the first.
 constexpr std::size_t kFilesPerDefaultWorker = 32;
 
 unsigned defaultWorkers(std::size_t files) {
-    const long cores = ::sysconf(_SC_NPROCESSORS_ONLN);
+    const long cores = std::max(::sysconf(_SC_NPROCESSORS_ONLN), 1L);
+    double load = 0;  // runnable processes over the last minute
+    const bool known = ::getloadavg(&load, 1) == 1 && std::isfinite(load) && load >= 0;
+    const long busy = known ? static_cast<long>(std::min(load, static_cast<double>(cores))) : 0;
+    const auto idle = static_cast<std::size_t>(std::max(cores - busy, 1L));
     const std::size_t useful = std::max<std::size_t>(files / kFilesPerDefaultWorker, 1);
-    return static_cast<unsigned>(std::min<std::size_t>(useful, cores > 0 ? cores : 1));
+    return static_cast<unsigned>(std::min(useful, idle));
 }
 
 // A command's own options with those that choose the files and the workers.

@@ -13,7 +13,7 @@
 // The files a per-file command (info, spectrum, peaks, render) works through and how: FILE…
 // and --files-from LIST name them; one FILE alone keeps the one-file form of the output,
 // several, a list or -H (--with-filename) ask for the many-files form; -j N (--jobs) shares
-// them among N workers, by default one per core once there are enough files to gain.
+// them among N workers, by default one per idle core once there are enough files to gain.
 struct FileBatch {
     std::vector<std::string> files;
     bool many_files = false;

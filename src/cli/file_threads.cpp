@@ -8,9 +8,10 @@
 
 namespace {
 
-// Reports a worker may hold beyond the next one to deliver, per worker: so that one slow
-// file (a stalled disk) does not let the others pile up the outputs of a whole corpus.
-constexpr std::size_t kFilesAheadPerWorker = 16;
+// Reports a worker may hold beyond the next one to deliver, per worker: enough that the
+// workers never wait for a busy machine to schedule the writer, few enough that one slow
+// file (a stalled disk) does not let them pile up the outputs of a whole corpus.
+constexpr std::size_t kFilesAheadPerWorker = 256;
 
 }  // namespace
 
@@ -41,7 +42,8 @@ void runInThreads(std::size_t count, unsigned workers,
             FileReport report = work(index);
             held.lock();
             reports[index] = std::move(report);
-            report_in.notify_one();
+            // The writer waits for no other.
+            if (index == next_delivery) report_in.notify_one();
         }
     };
     std::vector<std::jthread> pool;
