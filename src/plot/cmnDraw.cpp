@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "plot/plot_columns.h"
 #include "toolkit/WSDdev.h"
@@ -114,6 +115,14 @@ Real unitsPerPixel(Real range, int pixels) {
     return std::isfinite(k) ? k : 0;
 }
 
+// |value| in 16 bits, saturated: −32768 counts as 32767, so a full-scale negative sample
+// scales the plot like a positive one instead of vanishing from it.
+short saturatedMagnitude(short value) {
+    return value == std::numeric_limits<short>::min() ? std::numeric_limits<short>::max()
+           : value < 0                                ? static_cast<short>(-value)
+                                                      : value;
+}
+
 enum class Baseline {
     centre,  // 0 on the centre line, ±maximum on the margins
     bottom,  // 0 on the bottom axis, maximum on the top margin
@@ -130,10 +139,13 @@ void drawCurve(WSCvdrawingArea* area, WSDmwindowDev* device, const Value* values
     const bool centred = baseline == Baseline::centre;
     const Real k = unitsPerPixel(centred ? 2 * maximum : maximum, frame.height - 2 * frame.my);
     const Real origin = centred ? frame.height * Real(0.5) : Real(frame.height - frame.my);
+    // A value beyond the scale (−32768 against a maximum of 32767) stops at the frame's
+    // edge, so a clipped sample shows where it clips; a non-finite one stays unplaceable.
+    const Real top = frame.my, bottom = frame.height - frame.my;
     if (values && k != 0) {
         drawSegments(device, frame, count, [&](long i) -> double {
             const Real y = origin - values[i] / k;
-            return y;
+            return std::isfinite(y) ? std::clamp(y, top, bottom) : y;
         });
     }
     device->endDraw();
@@ -188,8 +200,7 @@ void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* va
 short findMax(const short* values, long count) {
     short largest = -1;
     for (long i = 0; values && i < count; ++i) {
-        // 16-bit negation: −32768 stays −32768 and so never becomes the maximum.
-        const short magnitude = values[i] < 0 ? static_cast<short>(-values[i]) : values[i];
+        const short magnitude = saturatedMagnitude(values[i]);
         if (magnitude > largest) largest = magnitude;
     }
     return largest;

@@ -13,8 +13,9 @@ class WSDmwindowDev;
 // the picture holds, in the device's drawing colour.
 //
 // A curve skips every segment it cannot place: a count below 2, a maximum of 0, a NaN or
-// infinite value or maximum, or an end point beyond the 16-bit coordinate range draws
-// nothing for the segments concerned. Null pointers draw nothing.
+// infinite value or maximum draws nothing for the segments concerned. A finite value
+// beyond ±maximum is drawn at the frame's edge (y = my or H − my). Null pointers draw
+// nothing.
 
 // A frame with its vertical axis at x = mx and a centre line at y = H/2.
 void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device);
@@ -37,7 +38,7 @@ void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values
 void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
                   double maximum);
 
-// The largest magnitude, −1 for a count of 0 or less. The magnitude of −32768 does not fit
-// 16 bits and stays negative, so that sample never wins; NaN values are passed over.
+// The largest magnitude, −1 for a count of 0 or less. The magnitude of −32768 saturates to
+// 32767, the largest that fits 16 bits; NaN values are passed over.
 short findMax(const short* values, long count);
 double findMax(const double* values, long count);

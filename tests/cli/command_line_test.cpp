@@ -21,12 +21,14 @@ using namespace wave_builder;
 
 // Without a display, as scripts/run uses it over ssh, the command picks its platform itself;
 // a stdout that cannot take the output is a failure, not a silent loss, while a reader that
-// stops reading ends the run silently by SIGPIPE, as it ends any filter.
+// stops reading ends the run silently by SIGPIPE, as it ends any filter; on a terminal, the
+// progress line is drawn over itself and cleared at the end.
 TEST(CliShell, RunsWithoutADisplayAndReportsAFullStdout) {
     struct Case {
         const char* shell;  // "$1" is sefaro-cli, in the folder with w.wav
         int exit_code;
         const char* err;
+        const char* out = "";  // a part of it
     };
     for (const Case& c : {
              Case{"env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \"$1\" render w.wav -o "
@@ -50,6 +52,10 @@ TEST(CliShell, RunsWithoutADisplayAndReportsAFullStdout) {
                   "grep -c '^sefaro-cli: f[0-9]*\\.wav: the worker process died of signal 9' err "
                   ">&2",
                   0, "exit 1 119\n1\n"},
+             Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "",
+                  "\r1/3 files, "},
+             Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "",
+                  " s left\x1b[K\r\x1b[K"},
          }) {
         SCOPED_TRACE(c.shell);
         TempDir dir;
@@ -57,6 +63,7 @@ TEST(CliShell, RunsWithoutADisplayAndReportsAFullStdout) {
         const CliRun r = runProgram("/bin/sh", {"-c", c.shell, "sh", SEFARO_CLI}, dir.path());
         EXPECT_EQ(r.exit_code, c.exit_code);
         EXPECT_EQ(r.err, c.err);
+        EXPECT_THAT(r.out, HasSubstr(c.out));
     }
 }
 
@@ -159,6 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"spectrum", "stereo.wav"}, 2, "", "sefaro-cli: stereo.wav: " + kStereo},
     Run{{"peaks", "short.wav", "--count", "0"}, 64, "", "count \"0\" is not a whole number from 1 to 512"},
     Run{{"peaks", "short.wav", "--size", "512", "--count", "257"}, 64, "", "count \"257\" is not a whole number from 1 to 256"},
+    Run{{"peaks", "short.wav", "--size", "512", "--count", "256"}, 0, "rank,bin,frequency_hz,log_power,phase_rad\n1,", ""},
     Run{{"render", "short.wav"}, 64, "", "-o OUT.png is missing"},
     Run{{"render", "short.wav", "tiny.wav"}, 64, "", "-o DIR is missing"},
     Run{{"render", "-H", "short.wav", "-o", "short.wav"}, 1, "", "sefaro-cli render: cannot write pictures into short.wav: Not a directory\n"},
@@ -179,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
             "stereo.wav,refused,\"Sorry, this program is for single-channel only\",,,\n"
             "none.wav,refused,file not found,,,\n", ""},
     Run{{"info", "-H", "short.wav"}, 0, kInfoHeader + "short.wav,loaded,,44100,16,3000\n", ""},
-    Run{{"info", "--files-from", "-"}, 0, kInfoHeader + "\"no,\"\"x\"\".wav\",refused,file not found,,,\n", "", "\nno,\"x\".wav\n"},
+    Run{{"info", "--files-from", "-"}, 0, kInfoHeader + "\"no,\"\"x\"\".wav\",refused,file not found,,,\n\"say \"\"hi\"\".wav\",refused,file not found,,,\n", "", "\nno,\"x\".wav\nsay \"hi\".wav\n"},
     Run{{"replay", "a", "b"}, 64, "", "give one SCRIPT only"},
     Run{{"replay", "no script"}, 1, "", "sefaro-cli replay: cannot read no script: No such file or directory\n"},
     Run{{"replay", "--shots", "short.wav"}, 1, "", "cannot write shots into short.wav: "},

@@ -126,7 +126,8 @@ TEST_F(Desktop, AFileFromOutsideLoadsExactlyAsThroughTheFileDialog) {
             EXPECT_EQ(user.takeMessages(), dialog_messages) << how << " " << path;
             EXPECT_EQ(snapshot(), through_dialog) << how << " " << path;
             EXPECT_EQ(session.windowPng(), dialog_picture) << how << " " << path;
-            EXPECT_EQ(user.takeFileDialogPlaces().size(), 3u) << "only the dialog's loads show it";
+            EXPECT_EQ(user.takeFileDialogPlaces(), std::vector<std::string>(3, "120,120"))
+                << "only the dialog's loads show it";
         }
     }
     EXPECT_EQ(label(names::kNameLabel), "other.wav");
@@ -145,6 +146,7 @@ TEST_F(Desktop, ADropTakesItsFirstLocalFileAndRefusesAnythingElse) {
 }
 
 struct Export {
+    const char* file;
     const char* save_keys;
     const char* copy_keys;
     const char* command;  // of sefaro-cli: render writes a file, spectrum prints
@@ -156,22 +158,24 @@ void PrintTo(const Export& e, std::ostream* out) {
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
 
-// Proposed in the folder of the file, named after it, and written whole; the copy puts the
-// same on the clipboard.
+// Proposed in the folder of the file, named after it, and written whole, the export's
+// extension added to a name given without one; the copy puts the same on the clipboard, and
+// the next save is proposed where this one went.
 TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
-    const std::string wave = fileIn("sounds", "tones.wav", 9000);
+    const std::string wave = fileIn("sounds", GetParam().file, 9000);
     show(wave, "2048", 300);
-    const fs::path saved = dir.path() / "saved";
-    user.queueAnswer(saved.string());
+    user.queueAnswer((dir.path() / "saved").string());
     press(QKeySequence(GetParam().save_keys));
-    const fs::path proposed = dir.path() / "sounds" / "tones-2048-300.";
-    EXPECT_EQ(user.takeSaveProposals(),
-              std::vector<std::string>{proposed.string() + GetParam().suffix});
+    const std::string name = fs::path(GetParam().file).stem().string() + "-2048-300.";
+    EXPECT_EQ(
+        user.takeSaveProposals(),
+        std::vector<std::string>{(dir.path() / "sounds" / name).string() + GetParam().suffix});
     std::vector<std::string> args = {GetParam().command, wave, "--size", "2048",
                                      "--position",       "300"};
     if (args[0] == "render") args.insert(args.end(), {"-o", "cli.png"});
     const CliRun r = cli(args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
+    const fs::path saved = dir.path() / (std::string("saved.") + GetParam().suffix);
     EXPECT_EQ(fileText(saved), args[0] == "render" ? fileText(dir.path() / "cli.png") : r.out);
     EXPECT_GT(fs::file_size(saved), 1000u);
     press(QKeySequence(GetParam().copy_keys));
@@ -183,11 +187,29 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     } else {
         EXPECT_EQ(clipboard->text().toStdString(), r.out);
     }
+    user.queueAnswer(std::nullopt);
+    press(QKeySequence(GetParam().save_keys));
+    EXPECT_EQ(user.takeSaveProposals(),
+              std::vector<std::string>{(dir.path() / name).string() + GetParam().suffix});
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut,
-                         testing::Values(Export{"Ctrl+S", "Ctrl+C", "render", "png"},
-                                         Export{"Ctrl+E", "Ctrl+Shift+C", "spectrum", "csv"}));
+                         testing::Values(Export{"SONG.WAV", "Ctrl+S", "Ctrl+C", "render", "png"},
+                                         Export{"tones.wav", "Ctrl+E", "Ctrl+Shift+C", "spectrum",
+                                                "csv"}));
+
+// Before any file the picture is named after the program, in the current folder; the spectrum
+// needs a segment, so it offers nothing until one fits.
+TEST_F(Desktop, WithoutASegmentOnlyThePictureIsOfferedNamedAfterTheProgram) {
+    user.queueAnswer(std::nullopt);
+    press(QKeySequence("Ctrl+S"));
+    EXPECT_EQ(
+        user.takeSaveProposals(),
+        std::vector<std::string>{QDir::current().filePath("sefaro-1024-0.png").toStdString()});
+    load(fileIn("a", "short.wav", 300));
+    press(QKeySequence("Ctrl+E"));
+    EXPECT_EQ(user.takeSaveProposals(), std::vector<std::string>{});
+}
 
 TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     show(fileIn("a", "tones.wav", 9000), "1024", 0);
@@ -196,7 +218,7 @@ TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     press(QKeySequence("Ctrl+E"));
     const auto messages = user.takeMessages();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_THAT(messages[0].text, HasSubstr("Cannot save " + target));
+    EXPECT_EQ(messages[0].text, "Cannot save " + target + ": No such file or directory");
     EXPECT_FALSE(fs::exists(dir.path() / "missing"));
 }
 
@@ -288,6 +310,9 @@ TEST_F(Desktop, HoldingForwMovesOneSamplePerRepeatAndReanalysesEachTime) {
     QTest::mouseRelease(forw, Qt::LeftButton);
     session.settle();
     QObject::disconnect(counting_clicks);
+    // After 0.4 s, 20 steps a second.
+    EXPECT_EQ(forw->autoRepeatDelay(), 400);
+    EXPECT_EQ(forw->autoRepeatInterval(), 50);
     EXPECT_GE(clicks, 2) << "held for a second, the button repeats";
     EXPECT_EQ(position(), std::to_string(100 + clicks));
     EXPECT_EQ(power_exposes, clicks);
@@ -362,10 +387,10 @@ TEST_F(Desktop, TheFolderOfTheLastFileLoadedIsRememberedAcrossRuns) {
 
 TEST(SefaroCommandLine, OpensTheFirstFileAndSaysWhichOthersAreIgnored) {
     const wsqt::DesktopCommandLine read =
-        wsqt::readCommandLine({"sefaro", "a.wav", "c d.wav"}, WSGIdesktop());
+        wsqt::readCommandLine({"sefaro", "a.wav", "c d.wav", "e.wav"}, WSGIdesktop());
     EXPECT_FALSE(read.exit_code);
     EXPECT_EQ(read.file, "a.wav");
-    EXPECT_EQ(read.err, "sefaro: only the first file is opened; ignored: c d.wav\n");
+    EXPECT_EQ(read.err, "sefaro: only the first file is opened; ignored: c d.wav e.wav\n");
 }
 
 struct Answer {

@@ -32,9 +32,11 @@ struct Walk {
     long spectrum_of;      // where the segment whose spectra are shown starts; -1: no segment
     long segment_at = -1;  // where the segment starts, when not where its spectra are from
     // "power caption | phase caption | tooltip under the pointer | band over view 1";
-    // not checked when empty.
+    // not checked when empty; kAsIfJustPointed: what the pointer's last "point" would read
+    // if it came there now.
     std::string readouts = "";
 };
+const std::string kAsIfJustPointed = "as if just pointed";
 void PrintTo(const Walk& walk, std::ostream* out) {
     *out << walk.wave_samples << " samples: " << walk.script;
 }
@@ -96,11 +98,24 @@ TEST_P(Walks, EndWhereTheRowSays) {
     file("w.wav", samples);
     file("short.wav", wave_builder::pattern(1000));
     std::istringstream script(walk.script);
-    for (std::string line; std::getline(script, line);) perform(line);
+    std::string last_point;
+    for (std::string line; std::getline(script, line);) {
+        perform(line);
+        if (line.starts_with("point ")) last_point = line;
+    }
 
     EXPECT_EQ(label(names::kPositionLabel), walk.position);
     EXPECT_EQ(slider(), walk.slider);
-    if (!walk.readouts.empty()) {
+    // A loaded wave's slider can be used exactly when a segment fits, even at one position.
+    if (walk.wave_samples) {
+        EXPECT_EQ(session.qtWidget(names::kPositionSlider)->isEnabled(), walk.spectrum_of >= 0);
+    }
+    if (walk.readouts == kAsIfJustPointed) {
+        const std::string followed = readouts();
+        session.leave();
+        perform(last_point);
+        EXPECT_EQ(followed, readouts());
+    } else if (!walk.readouts.empty()) {
         EXPECT_EQ(readouts(), walk.readouts);
     }
     if (walk.wave_samples) expectBandShown();
@@ -123,12 +138,7 @@ TEST_P(Walks, EndWhereTheRowSays) {
     };
     EXPECT_EQ(segment(), from(segment_at));
     // The log power of the Hamming-windowed segment, ln(1 + |X_k|²), computed independently.
-    std::vector<std::complex<double>> windowed;
-    for (const short sample : from(walk.spectrum_of)) {
-        const double i = double(windowed.size());
-        windowed.push_back((0.54 - 0.46 * std::cos(2 * M_PI * i / double(selsize - 1))) * sample);
-    }
-    const auto spectrum = fftwDft(windowed, true);
+    const auto spectrum = hammingSpectrum(from(walk.spectrum_of).data(), selsize);
     for (long k = 0; k < selsize / 2; ++k)
         ASSERT_NEAR(power[k], std::log1p(std::norm(spectrum[k])), 1e-9) << k;
     // The largest log power reaches the top margin (row 9), and phases near π almost do on
@@ -195,6 +205,14 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     // A pointer resting over a plot reads what it shows now, as if it had just come there.
     Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, "power   peak 6713.76 Hz   bin 156   ln(1+P) 12.68 | phase   peak 6713.76 Hz   bin 156   -0.226 rad | none | 277,306"},
     Walk{22050, "load w.wav\npoint 420 185\nslide 3000\nrelease", "3000", "3000 0 21026 420", 3000, -1, "power | phase | sample 3456   78.37 ms   -28038 | 105,134"},
+    // Every kind of move, under the pointer resting on either spectrum or the segment.
+    Walk{22050, "load w.wav\npoint 520 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, kAsIfJustPointed},
+    Walk{22050, "load w.wav\npoint 130 360\nkey End", "21026", "21026 0 21026 420", 21026, -1, kAsIfJustPointed},
+    Walk{22050, "load w.wav\npoint 520 400\nkey PageUp", "420", "420 0 21026 420", 420, -1, kAsIfJustPointed},
+    Walk{22050, "load w.wav\npoint 520 360\nforw", "1", "1 0 21026 420", 1, -1, kAsIfJustPointed},
+    Walk{22050, "load w.wav\nslide 50\nrelease\npoint 130 360\nback", "49", "49 0 21026 420", 49, -1, kAsIfJustPointed},
+    Walk{22050, "load w.wav\npoint 600 300\nsize 2048", "0", "0 0 20002 400", 0, -1, kAsIfJustPointed},
+    Walk{22050, "load w.wav\npoint 420 185\nkey Right", "1", "1 0 21026 420", 1, -1, kAsIfJustPointed},
     // The captions read their own texts again when the pointer leaves, moves to another
     // widget or farther than three pixels from any bin, and when no segment fits.
     Walk{3000, "load w.wav\npoint 502 425\nleave", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},

@@ -124,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {0.25, 0, -0.25},
                   1,
                   {{4, 76, 46, 100}, {46, 100, 89, 123}}},
-        // Beyond the maximum: clipped by the device only; y = −88.94 truncates toward zero.
-        CurveCase{"above_the_picture", doubleWave, {0, 2.01}, 1, {{4, 100, 68, -88}}},
+        // Beyond the maximum (y = −88.94 unclamped): held at the top margin.
+        CurveCase{"beyond_the_scale", doubleWave, {0, 2.01}, 1, {{4, 100, 68, 6}}},
         // A maximum of 0 or a non-finite one gives no vertical scale: nothing is placed.
         CurveCase{"silent_wave", shortWave, {0, 0, 0}, 0, {}},
         CurveCase{"silent_spectrum", risingWave, {0, 0, 0}, 0, {}},
@@ -137,9 +137,15 @@ INSTANTIATE_TEST_SUITE_P(
                   3.2,
                   {{55, 100, 80, 6}, {80, 6, 106, 100}}},
         CurveCase{"infinite_values", risingWave, {kInf, 0, 4, -kInf}, 4, {{36, 194, 68, 6}}},
-        // Beyond the 16-bit coordinates: 1e6 times the maximum, −32768 against 5.
-        CurveCase{"beyond_coordinates", doubleWave, {0, 1e6, 0}, 1, {}},
-        CurveCase{"lowest_sample", shortWave, {-32768, 5}, 5, {}},
+        // Far beyond the 16-bit coordinates, and −32768 against 94 or its own 32767: at the
+        // margins.
+        CurveCase{"far_beyond_the_scale",
+                  doubleWave,
+                  {0, 1e6, 0},
+                  1,
+                  {{4, 100, 46, 6}, {46, 6, 89, 100}}},
+        CurveCase{"lowest_sample", shortWave, {-32768, 94}, 94, {{4, 194, 68, 6}}},
+        CurveCase{"all_lowest", shortWave, {-32768, -32768}, 32767, {{4, 194, 68, 194}}},
         // An area with no room divides by nothing and draws nothing.
         CurveCase{"no_width", doubleWave, {0, 1, -1}, 1, {}, 0, 100},
         CurveCase{"no_height", shortWave, {0, 1, -1}, 1, {}, 100, 0}),
@@ -156,8 +162,9 @@ TEST(FindMax, GivesTheLargestMagnitude) {
     EXPECT_EQ(largestOf<short>({}), -1);
     const short four[] = {4};
     EXPECT_EQ(findMax(four, -3), -1);
-    // −32768 has no 16-bit magnitude and never wins.
-    EXPECT_EQ(largestOf<short>({-32768, 5}), 5);
+    // −32768's magnitude saturates to the largest 16-bit value.
+    EXPECT_EQ(largestOf<short>({-32768, 5}), 32767);
+    EXPECT_EQ(largestOf<short>({5, -32767, -32768}), 32767);
     EXPECT_EQ(largestOf<double>({-2.5, 1.0}), 2.5);
     EXPECT_EQ(largestOf<double>({3.0, -kInf}), kInf);
     // NaN never compares greater: it is passed over.

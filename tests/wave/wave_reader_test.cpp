@@ -98,6 +98,7 @@ std::vector<FileCase> files() {
         {"stereo", with_format({.channels = 2}), channel},
         {"48000_hz", with_format({.rate_hz = 48000}), rate},
         {"44100_hz_in_the_low_16_bits_only", with_format({.rate_hz = 44100 + 65536}), rate},
+        {"44100_hz_under_high_bits_of_3", with_format({.rate_hz = 44100 + 3 * 65536}), rate},
         {"8_bit", with_format({.bits = 8}), bits},
         {"stereo_8_bit_22050_hz", with_format({.channels = 2, .rate_hz = 22050, .bits = 8}),
          channel},

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QIcon>
 #include <QKeySequence>
@@ -30,6 +31,7 @@ constexpr int kRepeatDelayMs = 400;
 constexpr int kRepeatIntervalMs = 50;
 
 const QString kLastFolderKey = QStringLiteral("lastFolder");
+const QString kSaveFolderKey = QStringLiteral("saveFolder");
 
 QWidget* qtWidgetNamed(const std::string& name) {
     return widgetOf(WSGIappObjectList()->findInstance(name));
@@ -85,7 +87,7 @@ Desktop::Desktop(const WSdesktop& description)
         addShortcut(keys, [this] { window_->close(); });
     addShortcut(description_.help_shortcut, [this] { showHelp(); });
     for (const WSdesktopExport& what : description_.exports) {
-        addShortcut(what.save_shortcut, [this, &what] { saveExport(description_, what, window_); });
+        addShortcut(what.save_shortcut, [this, &what] { save(what); });
         addShortcut(what.copy_shortcut, [this, &what] { copyExport(what, window_); });
     }
 
@@ -118,6 +120,16 @@ Desktop::Desktop(const WSdesktop& description)
                 shown->installEventFilter(this);
         }
     }
+}
+
+// Saves where the user saved last, and remembers where that was, also across runs.
+void Desktop::save(const WSdesktopExport& what) {
+    QSettings settings = settingsOf(description_);
+    const std::optional<QString> saved =
+        saveExport(description_, what, window_, settings.value(kSaveFolderKey).toString());
+    if (!saved) return;
+    settings.setValue(kSaveFolderKey, QFileInfo(*saved).absolutePath());
+    settings.sync();
 }
 
 Desktop::~Desktop() {
@@ -159,7 +171,7 @@ void Desktop::showContextMenu(QWidget* area, const QPoint& place) {
     };
     for (const WSdesktopExport& what : description_.exports) {
         add(what.save_label, what.save_shortcut, exportAvailable(what),
-            [this, &what] { saveExport(description_, what, window_); });
+            [this, &what] { save(what); });
     }
     for (const WSdesktopExport& what : description_.exports) {
         add(what.copy_label, what.copy_shortcut, exportAvailable(what),

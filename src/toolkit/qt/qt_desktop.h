@@ -22,8 +22,8 @@ void prepareApplication(const WSdesktop& description);
 
 // What the description offers, on the built main window: shortcuts, the context menu of its
 // widgets, drops of files, tooltips, the tab order, repeating buttons, the help window and
-// the folder of the last file loaded, kept in the user's configuration folder (QSettings)
-// from one run to the next. Detaches when destroyed.
+// the folders of the last file loaded and of the last save, kept in the user's configuration
+// folder (QSettings) from one run to the next. Detaches when destroyed.
 class Desktop : public QObject {
   public:
     explicit Desktop(const WSdesktop& description);
@@ -34,6 +34,7 @@ class Desktop : public QObject {
 
   private:
     void addShortcut(const std::string& keys, std::function<void()> action);
+    void save(const WSdesktopExport& what);
     void showContextMenu(QWidget* area, const QPoint& place);
     void showHelp();
     bool dropFile(QEvent* event);

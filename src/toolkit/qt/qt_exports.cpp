@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
 #include <optional>
@@ -46,15 +47,19 @@ bool exportAvailable(const WSdesktopExport& what) {
     return !what.available || what.available();
 }
 
-void saveExport(const WSdesktop& description, const WSdesktopExport& what, QWidget* window) {
-    if (!exportAvailable(what)) return;
+std::optional<QString> saveExport(const WSdesktop& description, const WSdesktopExport& what,
+                                  QWidget* window, const QString& save_folder) {
+    if (!exportAvailable(what)) return std::nullopt;
     const QString name =
         QString::fromStdString(description.proposed_name ? description.proposed_name(what.suffix)
                                                          : "untitled." + what.suffix);
-    const QString proposed = QDir(startFolder(WSGIappFileSelect()->lastDirectory())).filePath(name);
-    const std::optional<std::string> chosen =
-        WSGFchooseSaveFile(proposed.toStdString(), what.filter);
-    if (!chosen) return;
+    const QString folder = !save_folder.isEmpty() && QDir(save_folder).exists()
+                               ? save_folder
+                               : startFolder(WSGIappFileSelect()->lastDirectory());
+    std::optional<std::string> chosen =
+        WSGFchooseSaveFile(QDir(folder).filePath(name).toStdString(), what.filter);
+    if (!chosen) return std::nullopt;
+    if (QFileInfo(QString::fromStdString(*chosen)).suffix().isEmpty()) *chosen += "." + what.suffix;
 
     const QByteArray bytes = bytesOf(what, window);
     const std::optional<std::string> why =
@@ -63,7 +68,9 @@ void saveExport(const WSdesktop& description, const WSdesktopExport& what, QWidg
         showFailure(QStringLiteral("Cannot save %1: %2")
                         .arg(QString::fromStdString(*chosen), QString::fromStdString(*why)),
                     window);
+        return std::nullopt;
     }
+    return QString::fromStdString(*chosen);
 }
 
 void copyExport(const WSdesktopExport& what, QWidget* window) {
