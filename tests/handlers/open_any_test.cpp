@@ -59,6 +59,10 @@ TEST_P(OpenAnySound, LoadsTheChosenExcerptOrChangesNothing) {
                                         1, 0.3, Tone{440, 0.5, 0}));
     ASSERT_TRUE(sound_writer::writeTone(path("pair.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100,
                                         2, 0.2, Tone{440, 0.5, 0}));
+    ASSERT_TRUE(sound_writer::writeTone(path("mono24.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_24, 44100,
+                                        1, 0.3, Tone{440, 0.5, 0}));
+    ASSERT_TRUE(sound_writer::writeTone(path("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1,
+                                        40, Tone{440, 0.5, 0}));
     dir.write("notes.txt", {'n', 'o', 't', 'e', 's', '\n'});
     load(file("before.wav", pattern(3000)));
     const WSdesktop& desktop = WSGIdesktop();
@@ -125,6 +129,19 @@ INSTANTIATE_TEST_SUITE_P(
               {"mono48.wav", "44100Hz", "16bitsPerSamp", "13230", "0"},
               "mono48.wav: converted from 48000 Hz, 1 channel, 16 bits; 0.300 s from 0.000 s of "
               "0:00.30"},
+        // The reader refuses it for its 24 bits alone; its length reads 40 s, not 1:-20.
+        WayIn{"dropped_mono_of_24_bits",
+              [](OpenAnySound& s, auto path) { s.drop(path("mono24.wav"), std::nullopt); },
+              {},
+              {"mono24.wav", "44100Hz", "16bitsPerSamp", "13230", "0"},
+              "mono24.wav: converted from 44100 Hz, 1 channel, 24 bits; 0.300 s from 0.000 s of "
+              "0:00.30"},
+        WayIn{"dropped_long_mono",
+              [](OpenAnySound& s, auto path) { s.drop(path("long.wav"), WSexcerptChoice{}); },
+              {},
+              {"long.wav", "44100Hz", "16bitsPerSamp", "22050", "0"},
+              "long.wav: converted from 8000 Hz, 1 channel, 16 bits; 0.500 s from 0.000 s of "
+              "0:40.00"},
         WayIn{"short_mono_needs_no_picker",
               [](OpenAnySound& s, auto path) { s.openAny(path("short.flac"), std::nullopt); },
               {},
