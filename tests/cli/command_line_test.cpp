@@ -161,6 +161,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
             "short.wav,loaded,,44100,16,354,wav,44100,1,pcm_16,0.06802721088435375,0.06,0\n"
             "stereo.wav,refused,--from 0.06 is past the end (0.06 s),,,,wav,44100,2,pcm_16,0.05668934240362812,,\n"
             "empty.wav,refused,not a sound file that can be read,,,,,,,,,,\n", ""},
+    // A start between two samples is reported where the excerpt really starts.
+    Run{{"info", "--convert", "short.wav", "--from", "0.00001"}, 0, "from_s: 0\nclipped", ""},
     Run{{"info", "--convert", "short.wav", "--from", "1"}, 64, "", "sefaro-cli: short.wav: --from 1 is past the end (0.07 s)\n"},
     Run{{"spectrum", "--convert", "empty.wav"}, 2, "", "sefaro-cli: empty.wav: not a sound file that can be read\n"},
     Run{{"peaks", "--convert", "stereo.wav", "--channel", "3"}, 64, "", "sefaro-cli: stereo.wav: channel 3 is not one of its 2 channels\n"},
