@@ -464,6 +464,11 @@ TEST(SefaroCommandLine, OpensTheFirstFileAndSaysWhichOthersAreIgnored) {
     ASSERT_TRUE(excerpt.excerpt);
     EXPECT_EQ(excerpt.excerpt->from_s, 1.5);
     EXPECT_EQ(excerpt.excerpt->channel, 2);
+    // Without --channel, the mean of the channels (0).
+    const wsqt::DesktopCommandLine mean =
+        wsqt::readCommandLine({"sefaro", "--from", "1.5", "song.flac"}, WSGIdesktop());
+    ASSERT_TRUE(mean.excerpt);
+    EXPECT_EQ(mean.excerpt->channel, 0);
 }
 
 struct Answer {

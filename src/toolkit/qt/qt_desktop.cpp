@@ -96,6 +96,7 @@ Desktop::Desktop(const WSdesktop& description)
         hint_->show();
     }
     // Only the window manager's title: the main window's title property stays as it is.
+    title_ = window_->windowTitle();
     WSsetDocumentListener([this](const std::string& name) {
         window_->setWindowTitle(qt(name) + QStringLiteral(" — ") +
                                 qt(description_.application_name));
@@ -170,6 +171,7 @@ void Desktop::save(const WSdesktopExport& what) {
 Desktop::~Desktop() {
     WSGIappFileSelect()->setFolderListener(nullptr);
     WSsetDocumentListener(nullptr);
+    if (window_) window_->setWindowTitle(title_);
     delete hint_.data();
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         if (QWidget* shown = widgetOf(widget)) shown->removeEventFilter(this);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <string>
 #include <vector>
@@ -47,6 +48,7 @@ class Desktop : public QObject {
     QPointer<QMenu> menu_;
     QPointer<QMessageBox> help_;
     QPointer<QLabel> hint_;
+    QString title_;  // the window's own, given back when the desktop detaches
     std::vector<QPointer<QShortcut>> shortcuts_;
 };
 
