@@ -2,9 +2,9 @@
 
 #include "app/export_file_name.h"
 #include "app/tool_tips.h"
+#include "handlers/bin_reading_display.h"
 #include "handlers/position_controls.h"
 #include "handlers/sound_opening.h"
-#include "handlers/spectrum_reading.h"
 #include "names/window_names.h"
 #include "report/segment_report.h"
 #include "toolkit/WSdesktop.h"

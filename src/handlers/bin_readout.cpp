@@ -8,8 +8,8 @@
 #include <numbers>
 
 #include "dsp/dbfs_level.h"
-#include "dsp/spectrum_peaks.h"
 #include "dsp/tone_fit.h"
+#include "dsp/tone_peaks.h"
 #include "plot/plot_columns.h"
 
 namespace {

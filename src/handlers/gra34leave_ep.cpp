@@ -1,8 +1,8 @@
 #include <optional>
 
+#include "handlers/bin_reading_display.h"
 #include "handlers/keyboard_reading.h"
 #include "handlers/pointer_callbacks.h"
-#include "handlers/spectrum_reading.h"
 #include "toolkit/toolkit.h"
 
 void gra34leave_ep(WSCbase*) {

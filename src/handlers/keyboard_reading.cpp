@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "dsp/spectrum_peaks.h"
+#include "dsp/tone_peaks.h"
+#include "handlers/bin_reading_display.h"
 #include "handlers/bin_readout.h"
-#include "handlers/spectrum_reading.h"
 #include "wave/analysis_state.h"
 
 namespace {

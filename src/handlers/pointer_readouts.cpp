@@ -1,10 +1,10 @@
 #include "handlers/pointer_readouts.h"
 
+#include "handlers/bin_reading_display.h"
 #include "handlers/bin_readout.h"
 #include "handlers/keyboard_reading.h"
 #include "handlers/pointer_display.h"
 #include "handlers/position_controls.h"
-#include "handlers/spectrum_reading.h"
 #include "handlers/wave_readout.h"
 #include "names/window_names.h"
 #include "plot/off_screen_view.h"

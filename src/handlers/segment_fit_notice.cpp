@@ -1,7 +1,7 @@
 #include "handlers/segment_fit_notice.h"
 
+#include "handlers/bin_reading_display.h"
 #include "handlers/pointer_display.h"
-#include "handlers/spectrum_reading.h"
 #include "handlers/wave_readout.h"
 #include "names/window_names.h"
 #include "plot/view_update.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dsp/dbfs_level.h"
-#include "dsp/spectrum_peaks.h"
+#include "dsp/tone_peaks.h"
 #include "handlers/bin_readout.h"
 #include "handlers/wave_readout.h"
 #include "toolkit/WSband.h"

@@ -1,4 +1,4 @@
-#include "handlers/spectrum_reading.h"
+#include "handlers/bin_reading_display.h"
 
 #include "handlers/bin_readout.h"
 #include "handlers/pointer_display.h"

@@ -1,4 +1,4 @@
-#include "dsp/spectrum_peaks.h"
+#include "dsp/tone_peaks.h"
 
 #include <algorithm>
 #include <array>
