@@ -2,10 +2,12 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include "toolkit/WSapplication.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_command_line.h"
+#include "toolkit/qt/qt_gui_start.h"
 
 namespace {
 
@@ -31,14 +33,14 @@ int main(int argc, char** argv) {
         print(command_line);
         return command_line.exit_code.value_or(0);
     }
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application = wsqt::startGuiApplication(argc, argv);
     const wsqt::DesktopCommandLine command_line =
         wsqt::readCommandLine(QApplication::arguments(), WSGIdesktop());
     print(command_line);
     if (command_line.exit_code) return *command_line.exit_code;
     if (command_line.file) {
         QTimer::singleShot(
-            0, &application, [file = *command_line.file, excerpt = command_line.excerpt] {
+            0, application.get(), [file = *command_line.file, excerpt = command_line.excerpt] {
                 if (excerpt) {
                     WSGIdesktop().open_excerpt(file, excerpt->from_s, excerpt->channel);
                 } else {

@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 
+#include "cli/option_needs.h"
+
 namespace {
 
 // "size" as "--size", "o" as "-o", "H|with-filename" as "-H,--with-filename".
@@ -20,6 +22,27 @@ std::string dashedNames(std::string_view names) {
 
 std::string firstName(std::string_view names) {
     return std::string(names.substr(0, names.find('|')));
+}
+
+// The parser's failure in the commands' own words. It names the option as "NAME: …" (its
+// longest name) for a missing or a repeated value, and lists what it did not expect.
+std::string failureText(const CLI::ParseError& failure, const CommandSyntax& syntax) {
+    const std::string what = failure.what();
+    if (dynamic_cast<const CLI::ExtrasError*>(&failure)) {
+        const std::string extra = what.substr(what.find(": ") + 2);
+        return "there is no option " + extra.substr(0, extra.find(' '));
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&failure)) {
+        const std::string given = what.substr(0, what.find(':'));
+        for (std::string_view names : syntax.options) {
+            const std::string dashed = dashedNames(names);
+            if (("," + dashed + ",").find("," + given + ",") == std::string::npos) continue;
+            const std::string shown = dashed.substr(0, dashed.find(','));
+            if (what.ends_with("missing")) return shown + " needs " + optionNeeds(firstName(names));
+            return shown + " is given more than once";
+        }
+    }
+    return what;
 }
 
 }  // namespace
@@ -55,7 +78,7 @@ std::optional<CommandArguments> splitArguments(int argc, char** argv, const Comm
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& failure) {
-        error = failure.what();
+        error = failureText(failure, syntax);
         return std::nullopt;
     }
     for (const auto& [name, given] : options) {

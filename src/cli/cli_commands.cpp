@@ -16,8 +16,9 @@ const CliCommand kCliCommands[] = {
      "      maximum, noise too)",
      runPeaks},
     {"render", "FILE [--size N] [--position P] -o OUT.png | FILE... -o DIR",
-     "save the whole window, as it shows that segment, as an 800 x 600 PNG (into DIR:\n"
-     "      one NAME-N-P.png per FILE, NAME being the file's name without\n      its extension)",
+     "save the whole window, as it shows that segment, as an 800 x 600 picture in the format\n"
+     "      OUT's extension names (into DIR: one NAME-N-P.png per FILE, NAME being the file's\n"
+     "      name without its extension)",
      runRender},
     {"replay", "[SCRIPT] [--shots DIR]",
      "act as the window's user, one action a line from SCRIPT or standard input, and print\n"
@@ -37,10 +38,10 @@ void printCliUsage(std::FILE* out) {
     std::fputs(
         "info, spectrum, peaks and render take several FILEs, or --files-from LIST (one path a\n"
         "  line, - for standard input); then each output row or object names its file (-H does\n"
-        "  so for one FILE too), and -j N shares the files among N processes (default: one per\n"
-        "  core); with --convert each FILE is read as Open any sound reads it (any sound\n"
-        "  libsndfile reads), the excerpt from --from SECONDS (default 0) of --channel\n"
-        "  mean|1|2|... (default mean)\n",
+        "  so for one FILE too), and -j N shares the files among N workers (default: one per\n"
+        "  idle core, once there are enough files to gain); with --convert each FILE is read as\n"
+        "  Open any sound reads it (any sound libsndfile reads), the excerpt from --from SECONDS\n"
+        "  (default 0) of --channel mean|1|2|... (default mean)\n",
         out);
     std::fputs(
         "replay actions: load PATH, cancel, size N, slide P, release, back, forw,\n"

@@ -8,8 +8,8 @@
 //
 // Exit codes every subcommand keeps to.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;   // a file could not be read or written; one line on stderr
-inline constexpr int kExitRefused = 2;  // the file was refused; its message is on stderr
+inline constexpr int kExitFailed = 1;   // output not written, or a list or script not read
+inline constexpr int kExitRefused = 2;  // the reader refused the file; its message is on stderr
 inline constexpr int kExitUsage = 64;   // wrong arguments; one line on stderr says why
 
 struct CliCommand {

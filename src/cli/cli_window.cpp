@@ -4,6 +4,7 @@
 #include "toolkit/WSdesktop.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
+#include "toolkit/qt/qt_window_picture.h"
 #include "toolkit/toolkit.h"
 
 CliWindow::CliWindow()
@@ -99,7 +100,9 @@ std::vector<WSshownMessage> CliWindow::takeMessages() {
     return user_->takeMessages();
 }
 
-std::string CliWindow::windowPng() {
-    if (shown_picker_) return wsqt::HeadlessSession::excerptPickerPng(*shown_picker_);
-    return session_->windowPng();
+std::string CliWindow::windowPicture(const std::string& format) {
+    const QImage picture = shown_picker_
+                               ? wsqt::HeadlessSession::excerptPickerPicture(*shown_picker_)
+                               : session_->grabWindow();
+    return wsqt::encodedPicture(picture, format.c_str()).toStdString();
 }

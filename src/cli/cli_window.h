@@ -60,9 +60,10 @@ class CliWindow {
 
     // The messages shown since the last call.
     std::vector<WSshownMessage> takeMessages();
-    // The whole window as the user sees it, or the excerpt picker while it is shown, as PNG
-    // bytes; empty if it cannot be encoded.
-    std::string windowPng();
+    // The whole window as the user sees it, or the excerpt picker while it is shown, as the
+    // bytes of a picture file of that format (one of writablePictureFormats()); empty if it
+    // cannot be encoded.
+    std::string windowPicture(const std::string& format);
 
   private:
     std::unique_ptr<WSscriptedUser> user_;

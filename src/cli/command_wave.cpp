@@ -13,7 +13,6 @@ FileReport excerptReport(const WaveSource& source, const SoundExcerpt& excerpt) 
     if (excerpt.failure == ExcerptFailure::none) return report;
     report.exit_code = excerpt.failure == ExcerptFailure::unreadable ? kExitRefused : kExitUsage;
     report.error = excerptProblem(excerpt, "--from " + source.from_text);
-    report.error_names_file = true;
     return report;
 }
 

@@ -3,9 +3,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "cli/cli_commands.h"
 #include "cli/file_list.h"
+#include "cli/file_threads.h"
 #include "cli/multi_file_output.h"
 #include "cli/progress_line.h"
 #include "cli/worker_pool.h"
@@ -13,9 +16,19 @@
 
 namespace {
 
-unsigned coreCount() {
-    const long cores = ::sysconf(_SC_NPROCESSORS_ONLN);
-    return cores > 0 ? static_cast<unsigned>(cores) : 1u;
+// Without -j, a worker for every this many files, up to one per idle core: a short run is
+// over before a second worker would pay for itself, and where other programs keep the cores
+// busy a second worker only takes turns with the first.
+constexpr std::size_t kFilesPerDefaultWorker = 32;
+
+unsigned defaultWorkers(std::size_t files) {
+    const long cores = std::max(::sysconf(_SC_NPROCESSORS_ONLN), 1L);
+    double load = 0;  // runnable processes over the last minute
+    const bool known = ::getloadavg(&load, 1) == 1 && std::isfinite(load) && load >= 0;
+    const long busy = known ? static_cast<long>(std::min(load, static_cast<double>(cores))) : 0;
+    const auto idle = static_cast<std::size_t>(std::max(cores - busy, 1L));
+    const std::size_t useful = std::max<std::size_t>(files / kFilesPerDefaultWorker, 1);
+    return static_cast<unsigned>(std::min(useful, idle));
 }
 
 // A command's own options and flags with those that choose the files, the workers and the
@@ -47,15 +60,15 @@ std::optional<ArgumentsAndFiles> fileBatch(const char* command, int argc, char**
         return std::nullopt;
     }
     batch.source = std::move(*source);
-    batch.workers = coreCount();
+    std::optional<unsigned> workers;
     if (const std::string* text = arguments->option("j")) {
-        const std::optional<long> workers = wholeNumber(*text);
-        if (!workers || *workers < 1 || *workers > 1024) {
+        const std::optional<long> jobs = wholeNumber(*text);
+        if (!jobs || *jobs < 1 || *jobs > 1024) {
             exit_code = commandUsageError(
                 command, "jobs \"" + *text + "\" is not a whole number from 1 to 1024");
             return std::nullopt;
         }
-        batch.workers = static_cast<unsigned>(*workers);
+        workers = static_cast<unsigned>(*jobs);
     }
     const std::string* list = arguments->option("files-from");
     auto files = readFileList(arguments->operands, list, error);
@@ -64,6 +77,7 @@ std::optional<ArgumentsAndFiles> fileBatch(const char* command, int argc, char**
         return std::nullopt;
     }
     batch.files = std::move(*files);
+    batch.workers = workers.value_or(defaultWorkers(batch.files.size()));
     batch.many_files = list || batch.files.size() > 1 || arguments->flag("H");
     if (batch.files.empty() || (!batch.many_files && batch.files[0].empty())) {
         exit_code = commandUsageError(command, list ? "the list names no FILE" : "FILE is missing");
@@ -73,10 +87,10 @@ std::optional<ArgumentsAndFiles> fileBatch(const char* command, int argc, char**
 }
 
 int runFileBatch(const char* command, const FileBatch& batch, const std::string& header,
-                 const std::function<FileReport(std::size_t file_index)>& work) {
+                 const std::function<FileReport(std::size_t file_index)>& work, Workers kind) {
     if (!batch.many_files) {
         const FileReport report = work(0);
-        if (!writeFileReport(command, report.error_names_file ? &batch.files[0] : nullptr, report))
+        if (!writeFileReport(batch.files[0], report))
             return commandError(command, "cannot write to standard output", kExitFailed);
         return report.exit_code;
     }
@@ -87,7 +101,7 @@ int runFileBatch(const char* command, const FileBatch& batch, const std::string&
     bool output_failed = false;
     const auto deliver = [&](std::size_t index, const FileReport& report) {
         if (!report.messages.empty() || !report.error.empty()) progress.clear();
-        if (!writeFileReport(command, &batch.files[index], report)) {
+        if (!writeFileReport(batch.files[index], report)) {
             output_failed = true;
             return false;
         }
@@ -97,7 +111,10 @@ int runFileBatch(const char* command, const FileBatch& batch, const std::string&
     };
     const auto workers =
         static_cast<unsigned>(std::min<std::size_t>(batch.workers, batch.files.size()));
-    runInWorkers(batch.files.size(), workers, work, deliver);
+    if (kind == Workers::threads)
+        runInThreads(batch.files.size(), workers, work, deliver);
+    else
+        runInWorkers(batch.files.size(), workers, work, deliver);
     progress.clear();
     if (output_failed) return commandError(command, "cannot write to standard output", kExitFailed);
     return exit_code;

@@ -14,8 +14,8 @@
 // The files a per-file command (info, spectrum, peaks, render) works through and how: FILE…
 // and --files-from LIST name them; one FILE alone keeps the one-file form of the output,
 // several, a list or -H (--with-filename) ask for the many-files form; -j N (--jobs) shares
-// them among N worker processes, by default one per core; --convert, --from and --channel
-// say how each file gives its wave.
+// them among N workers, by default one per idle core once there are enough files to gain;
+// --convert, --from and --channel say how each file gives its wave.
 struct FileBatch {
     std::vector<std::string> files;
     bool many_files = false;
@@ -38,8 +38,12 @@ std::optional<ArgumentsAndFiles> fileBatch(const char* command, int argc, char**
                                            int& exit_code,
                                            std::vector<std::string_view> own_flags = {});
 
+// What the batch's workers are: threads for work that needs no window (it touches no
+// analysis state), processes for work that drives the window, of which a process has one.
+enum class Workers { threads, processes };
+
 // Runs work on every file of the batch and writes each report, in the order the files were
 // given, in the batch's form; header (with its newline) comes first in the many-files
 // form. Returns the largest exit code of the files, or kExitFailed when stdout failed.
 int runFileBatch(const char* command, const FileBatch& batch, const std::string& header,
-                 const std::function<FileReport(std::size_t file_index)>& work);
+                 const std::function<FileReport(std::size_t file_index)>& work, Workers kind);

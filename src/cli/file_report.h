@@ -11,7 +11,4 @@ struct FileReport {
     std::string output;
     std::vector<std::string> messages;
     std::string error;  // the command's own reason; empty when the messages say it
-    // The error is about the file itself, so it names it even when it is the only one:
-    // "sefaro-cli: PATH: error".
-    bool error_names_file = false;
 };

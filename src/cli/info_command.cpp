@@ -92,7 +92,10 @@ int runInfo(int argc, char** argv) {
         for (const char* column : kSourceFacts) header += ',' + std::string(column);
     }
     header += '\n';
-    return runFileBatch(kCommand, batch, header, [&](std::size_t index) {
-        return infoOf(batch.files[index], batch.source, batch.many_files);
-    });
+    return runFileBatch(
+        kCommand, batch, header,
+        [&](std::size_t index) {
+            return infoOf(batch.files[index], batch.source, batch.many_files);
+        },
+        Workers::threads);
 }

@@ -5,14 +5,12 @@
 
 #include "cli/file_report.h"
 
-// How a report reaches the two streams. With one file, as always: the window's messages on
-// stderr word for word, the command's reason as "sefaro-cli COMMAND: why", the output on
-// stdout. With several, each line on stderr names its file, "sefaro-cli: PATH: text", so
-// that a long run's messages can still be told apart.
+// How a report reaches the two streams: each line on stderr names its file, "sefaro-cli:
+// PATH: text", the window's messages word for word as its last part; the output goes to
+// stdout.
 
 // Writes text to stdout and flushes it; false when it could not all be written.
 bool writeToStdout(std::string_view text);
 
-// The report of one file: path names it when it is one of several, and is null for the only
-// file. False when stdout failed.
-bool writeFileReport(const char* command, const std::string* path, const FileReport& report);
+// The report of the file at path. False when stdout failed.
+bool writeFileReport(const std::string& path, const FileReport& report);

@@ -21,10 +21,16 @@ std::string peaksCsvRows(const std::vector<BinReading>& peaks, const std::string
     std::string out;
     long rank = 0;
     for (const BinReading& peak : peaks) {
-        out += lead + std::to_string(++rank) + ',' + std::to_string(peak.bin) + ',' +
-               roundTripText(peak.frequency_hz) + ',' + roundTripText(peak.log_power) + ',' +
-               roundTripText(peak.phase_rad) + ',' + roundTripText(peak.level_dbfs) + ',' +
-               roundTripText(peak.amplitude) + ',' + roundTripText(peak.frequency_error_hz) + '\n';
+        out += lead;
+        appendWhole(out, ++rank);
+        out += ',';
+        appendWhole(out, peak.bin);
+        for (const double value : {peak.frequency_hz, peak.log_power, peak.phase_rad,
+                                   peak.level_dbfs, peak.amplitude, peak.frequency_error_hz}) {
+            out += ',';
+            appendRoundTrip(out, value);
+        }
+        out += '\n';
     }
     return out;
 }

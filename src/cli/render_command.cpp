@@ -10,7 +10,8 @@
 #include "report/export_name.h"
 
 // sefaro-cli render FILE [--size N] [--position P] -o OUT.png, or FILE… -o DIR: the whole
-// window, as it shows that segment, grabbed from the window itself and saved as a PNG.
+// window, as it shows that segment, grabbed from the window itself and saved as a picture
+// of the kind OUT's extension names (PNG into a folder).
 namespace {
 
 constexpr const char* kCommand = "render";
@@ -46,13 +47,24 @@ int runRender(int argc, char** argv) {
         return commandUsageError(
             kCommand, batch->batch.many_files ? "-o DIR is missing" : "-o OUT.png is missing");
 
+    // One file goes into a folder as many do when -o names one: an existing folder, or a
+    // name ending in a slash.
+    const bool into_folder =
+        batch->batch.many_files || output->ends_with('/') || std::filesystem::is_directory(*output);
     std::vector<std::string> paths{*output}, notes{""};
-    if (batch->batch.many_files) {
+    std::string format = "png";
+    if (into_folder) {
         std::string error;
         if (!makePictureFolder(*output, "pictures", error))
             return commandError(kCommand, error, kExitFailed);
         notes.clear();
         paths = pictureNames(batch->batch, batch->segment, *output, notes);
+    } else if (const auto asked = pictureFormat(*output)) {
+        format = *asked;
+    } else {
+        return commandUsageError(
+            kCommand, "-o " + *output + ": Qt cannot write pictures of that kind; it writes " +
+                          writablePictureFormats());
     }
 
     std::unique_ptr<CliWindow> window;
@@ -60,8 +72,9 @@ int runRender(int argc, char** argv) {
         FileReport report = showBatchSegment(window, *batch, index);
         if (!notes[index].empty()) report.messages.push_back(notes[index]);
         if (report.exit_code != kExitOk) return report;
-        if (!saveWindowPicture(*window, paths[index], report.error)) report.exit_code = kExitFailed;
+        if (!saveWindowPicture(*window, paths[index], format, report.error))
+            report.exit_code = kExitFailed;
         return report;
     };
-    return runFileBatch(kCommand, batch->batch, "", work);
+    return runFileBatch(kCommand, batch->batch, "", work, Workers::processes);
 }

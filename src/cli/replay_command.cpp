@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_window.h"
 #include "cli/multi_file_output.h"
 #include "cli/replay_script.h"
-#include "cli/segment_request.h"
 #include "cli/text_input.h"
 #include "cli/window_pictures.h"
 #include "cli/window_state_json.h"
@@ -24,10 +24,46 @@ namespace {
 
 constexpr const char* kCommand = "replay";
 
-// One run of a script: the window, where the script stands and how many actions it did.
+// A script's actions, each with the number of its line.
+using Script = std::vector<std::pair<long, ReplayAction>>;
+
+bool isPickerAction(ReplayVerb verb) {
+    return verb == ReplayVerb::picker_from || verb == ReplayVerb::picker_channel ||
+           verb == ReplayVerb::picker_ok || verb == ReplayVerb::picker_cancel;
+}
+
+// Every line of the script checked before any is run, so that a slip in line 20 does not
+// leave a window driven half way: each line's syntax, and that after pick come only picker
+// actions, up to picker-ok or picker-cancel. Nothing, and the error printed, at the first
+// bad line.
+std::optional<Script> readScript(std::istream& input) {
+    Script script;
+    std::string line, error;
+    bool picking = false;
+    for (long line_number = 1; std::getline(input, line); ++line_number) {
+        auto action = parseReplayLine(line, error);
+        if (error.empty() && action && picking && !isPickerAction(action->verb))
+            error = "the excerpt picker is shown: only picker actions";
+        if (!error.empty()) {
+            commandError(kCommand, "line " + std::to_string(line_number) + ": " + error,
+                         kExitUsage);
+            return std::nullopt;
+        }
+        if (!action) continue;
+        if (action->verb == ReplayVerb::pick) picking = true;
+        if (action->verb == ReplayVerb::picker_ok || action->verb == ReplayVerb::picker_cancel)
+            picking = false;
+        script.emplace_back(line_number, std::move(*action));
+    }
+    return script;
+}
+
+// One run of a checked script: the window, where the script stands and how many actions it
+// did.
 class ReplayRun {
   public:
-    ReplayRun(std::istream& script, const std::string* shots) : script_(script), shots_(shots) {}
+    ReplayRun(Script script, const std::string* shots)
+        : script_(std::move(script)), shots_(shots) {}
 
     // Every action of the script, each followed by its record; the exit code.
     int run() {
@@ -40,16 +76,11 @@ class ReplayRun {
     }
 
   private:
-    // The next action, or nothing at the end of the script or after a malformed line.
+    // The next action, or nothing at the end of the script or after a failure.
     std::optional<ReplayAction> nextAction() {
-        std::string line, error;
-        while (failure_ == kExitOk && std::getline(script_, line)) {
-            ++line_number_;
-            auto action = parseReplayLine(line, error);
-            if (!error.empty()) return fail(kExitUsage, error);
-            if (action) return action;
-        }
-        return std::nullopt;
+        if (failure_ != kExitOk || next_ == script_.size()) return std::nullopt;
+        line_number_ = script_[next_].first;
+        return script_[next_++].second;
     }
 
     std::nullopt_t fail(int exit_code, const std::string& why) {
@@ -68,10 +99,8 @@ class ReplayRun {
                 window_.cancelLoad();
                 break;
             case ReplayVerb::size:
-                if (window_.chooseSize(action.argument)) break;
-                fail(kExitUsage, "the size box has no item \"" + action.argument + "\" (" +
-                                     segmentSizesText() + ")");
-                return false;
+                window_.chooseSize(action.argument);
+                break;
             case ReplayVerb::slide:
                 window_.slide(action.numbers[0]);
                 break;
@@ -135,13 +164,9 @@ class ReplayRun {
                              "the source has no channel " + std::to_string(step->channel));
                         return false;
                     }
-                } else if (step->verb == ReplayVerb::picker_ok ||
-                           step->verb == ReplayVerb::picker_cancel) {
+                } else {  // picker-ok or picker-cancel: the script holds no other here
                     closing = std::move(step);
                     return closing->verb == ReplayVerb::picker_ok;
-                } else {
-                    fail(kExitUsage, "the excerpt picker is shown: only picker actions");
-                    return false;
                 }
                 if (!record(*step, &picker)) return false;
             }
@@ -167,7 +192,7 @@ class ReplayRun {
         std::string error;
         if (shots_ &&
             !saveWindowPicture(window_, (std::filesystem::path(*shots_) / shotName(step_)).string(),
-                               error)) {
+                               "png", error)) {
             failure_ = commandError(kCommand, error, kExitFailed);
             return false;
         }
@@ -180,16 +205,19 @@ class ReplayRun {
         return name;
     }
 
-    std::istream& script_;
+    const Script script_;
     const std::string* shots_;
     CliWindow window_;
+    std::size_t next_ = 0;
     long line_number_ = 0, step_ = 0;
     int failure_ = kExitOk;
     bool recorded_ = false;
 };
 
-int replay(std::istream& script, const std::string* shots) {
-    return ReplayRun(script, shots).run();
+int replay(std::istream& input, const std::string* shots) {
+    std::optional<Script> script = readScript(input);
+    if (!script) return kExitUsage;
+    return ReplayRun(std::move(*script), shots).run();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <climits>
 #include <utility>
 
+#include "cli/segment_request.h"
 #include "names/window_names.h"
 #include "numbers/excerpt_choice.h"
 #include "numbers/whole_number.h"
@@ -127,6 +128,12 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             break;
         case ReplayVerb::size:
             if (!wholeNumber(rest)) return malformed("size needs a number N");
+            if (std::ranges::none_of(names::kSegmentSizes,
+                                     [&](long size) { return std::to_string(size) == rest; })) {
+                error = "the size box has no item \"" + std::string(rest) + "\" (" +
+                        segmentSizesText() + ")";
+                return std::nullopt;
+            }
             action.argument = std::string(rest);
             break;
         case ReplayVerb::slide: {

@@ -8,7 +8,7 @@
 // One line of a replay script is one user action:
 //   load PATH    the file dialog confirms PATH (the rest of the line, blanks included)
 //   cancel       the file dialog is cancelled
-//   size N       N is chosen in the size box
+//   size N       N, one of the size box's items, is chosen in it
 //   slide P      the slider's handle is dragged to P, not let go
 //   release      the handle is let go
 //   back, forw   a click on the step button

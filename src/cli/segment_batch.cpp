@@ -1,6 +1,8 @@
 #include "cli/segment_batch.h"
 
 #include "cli/cli_commands.h"
+#include "cli/command_wave.h"
+#include "cli/segment_computation.h"
 #include "cli/segment_display.h"
 
 namespace {
@@ -44,11 +46,19 @@ int printSpectra(const char* command, const SegmentBatch& batch, const SpectrumP
     std::string error;
     const std::optional<bool> json = jsonFormat(batch.arguments, error);
     if (!json) return commandUsageError(command, error);
-    std::unique_ptr<CliWindow> window;
     const auto work = [&](std::size_t index) {
-        FileReport report = showBatchSegment(window, batch, index);
+        SegmentRequest request = batch.segment;
+        request.file = batch.batch.files[index];
+        CommandWave wave = commandWave(request.file, batch.batch.source);
+        FileReport report = std::move(wave.report);
         if (report.exit_code != kExitOk) return report;
-        const SpectrumReport spectrum = currentSpectrumReport();
+        SegmentComputation computation = computeSegment(request, wave.read.samples);
+        if (computation.range_error) {
+            report.exit_code = kExitUsage;
+            report.error = std::move(*computation.range_error);
+            return report;
+        }
+        const SpectrumReport& spectrum = computation.spectrum;
         const std::string* file = batch.batch.many_files ? &batch.batch.files[index] : nullptr;
         if (*json) {
             report.output = print.json(spectrum, file);
@@ -57,5 +67,6 @@ int printSpectra(const char* command, const SegmentBatch& batch, const SpectrumP
         }
         return report;
     };
-    return runFileBatch(command, batch.batch, *json ? "" : "file," + print.csv_header(), work);
+    return runFileBatch(command, batch.batch, *json ? "" : "file," + print.csv_header(), work,
+                        Workers::threads);
 }

@@ -46,5 +46,6 @@ struct SpectrumPrint {
 };
 
 // Prints every file's spectrum of the batch in the form --format asks for, csv (also when
-// absent) or json; a wrong format is a usage error before any file is read.
+// absent) or json; a wrong format is a usage error before any file is read. The spectra are
+// computed without the window, on the batch's worker threads.
 int printSpectra(const char* command, const SegmentBatch& batch, const SpectrumPrint& print);

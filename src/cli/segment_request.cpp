@@ -45,10 +45,10 @@ std::optional<SegmentRequest> segmentRequest(const CommandArguments& arguments,
 }
 
 std::optional<std::string> segmentRangeError(const SegmentRequest& request, long points) {
-    const std::string facts = request.file + " has " + std::to_string(points) + " samples";
+    const std::string samples = std::to_string(points) + " samples";
     if (points < request.size) {
         const std::string fitting = sizesUpTo(points);
-        return facts + ", fewer than the size " + std::to_string(request.size) +
+        return "the file has " + samples + ", fewer than the size " + std::to_string(request.size) +
                (fitting.empty()
                     ? "; every size needs at least " + std::to_string(names::kSegmentSizes.front())
                     : "; sizes that fit: " + fitting);
@@ -56,7 +56,8 @@ std::optional<std::string> segmentRangeError(const SegmentRequest& request, long
     const long last = points - request.size;
     if (request.position < 0 || request.position > last) {
         return "position " + std::to_string(request.position) + " is outside 0 to " +
-               std::to_string(last) + " (" + facts + ", size " + std::to_string(request.size) + ")";
+               std::to_string(last) + " (" + samples + ", size " + std::to_string(request.size) +
+               ")";
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "cli/window_pictures.h"
 
+#include <QImageWriter>
 #include <filesystem>
 #include <system_error>
 
@@ -15,11 +16,27 @@ bool makePictureFolder(const std::string& folder, const std::string& what, std::
     return false;
 }
 
-bool saveWindowPicture(CliWindow& window, const std::string& path, std::string& error) {
-    const std::string png = window.windowPng();
-    if (png.empty()) {
-        error = "the window could not be encoded as PNG";
+std::string writablePictureFormats() {
+    std::string list;
+    for (const QByteArray& format : QImageWriter::supportedImageFormats())
+        list += (list.empty() ? "" : ", ") + format.toStdString();
+    return list;
+}
+
+std::optional<std::string> pictureFormat(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    if (extension.empty()) return "png";
+    const QByteArray format = QByteArray::fromStdString(extension.substr(1)).toLower();
+    if (!QImageWriter::supportedImageFormats().contains(format)) return std::nullopt;
+    return format.toStdString();
+}
+
+bool saveWindowPicture(CliWindow& window, const std::string& path, const std::string& format,
+                       std::string& error) {
+    const std::string picture = window.windowPicture(format);
+    if (picture.empty()) {
+        error = "the window could not be encoded as " + format;
         return false;
     }
-    return writeFileAtomically(path, png, error);
+    return writeFileAtomically(path, picture, error);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 class CliWindow;
@@ -8,6 +9,14 @@ class CliWindow;
 // set to "cannot write WHAT into FOLDER: why", when it cannot be made or is not a folder.
 bool makePictureFolder(const std::string& folder, const std::string& what, std::string& error);
 
-// Saves the whole window as a PNG at path, all of it or nothing; false, with error set to
-// one line, when it cannot be encoded or written.
-bool saveWindowPicture(CliWindow& window, const std::string& path, std::string& error);
+// The formats Qt's image writer has here, as a user reads a list: "bmp, jpeg, jpg, png …".
+std::string writablePictureFormats();
+
+// The format a picture's file name asks for by its extension, in any case: png for a name
+// with none; nothing when Qt cannot write it.
+std::optional<std::string> pictureFormat(const std::string& path);
+
+// Saves the whole window as a picture of that format at path, all of it or nothing; false,
+// with error set to one line, when it cannot be encoded or written.
+bool saveWindowPicture(CliWindow& window, const std::string& path, const std::string& format,
+                       std::string& error);

@@ -11,25 +11,34 @@ constexpr int kHammingWindow = 1;
 constexpr int kForward = 0;
 }  // namespace
 
-void fillSegment(long position_samples) {
+void copySegment(const short* wave, long wave_size, long position_samples, short* segment,
+                 long size) {
     const long start = std::max(position_samples, 0L);
-    // Compared as counts: start + i < maxsize could overflow for a far position.
-    if (start >= maxsize) return;
-    std::copy_n(siii + start, std::min(selsize, maxsize - start), seliii);
+    // Compared as counts: start + i < wave_size could overflow for a far position.
+    if (start >= wave_size) return;
+    std::copy_n(wave + start, std::min(size, wave_size - start), segment);
+}
+
+void fillSegment(long position_samples) {
+    copySegment(siii, maxsize, position_samples, seliii, selsize);
 }
 
 short wholeWavePeak() {
     return findMax(siii, maxsize);
 }
 
-Spectrum computeSpectrum() {
-    std::copy_n(seliii, selsize, selRe);
-    std::fill_n(selIm, selsize, 0.0);
-    WindowFunction(selRe, selsize, kHammingWindow);
-    fft(selRe, selIm, static_cast<int>(selsize), kForward);
+Spectrum analyseSegment(const SegmentArrays& arrays) {
+    std::copy_n(arrays.segment, arrays.size, arrays.re);
+    std::fill_n(arrays.im, arrays.size, 0.0);
+    WindowFunction(arrays.re, arrays.size, kHammingWindow);
+    fft(arrays.re, arrays.im, static_cast<int>(arrays.size), kForward);
     Spectrum spectrum{};
-    PowAndPhs(selRe, selIm, power, phase, selsize, &spectrum.points);
-    logPlus1(power, spectrum.points);
-    spectrum.peak = findMax(power, spectrum.points);
+    PowAndPhs(arrays.re, arrays.im, arrays.power, arrays.phase, arrays.size, &spectrum.points);
+    logPlus1(arrays.power, spectrum.points);
+    spectrum.peak = findMax(arrays.power, spectrum.points);
     return spectrum;
+}
+
+Spectrum computeSpectrum() {
+    return analyseSegment({seliii, selsize, selRe, selIm, power, phase});
 }

@@ -48,10 +48,18 @@ std::string spectrumCsvHeader() {
 
 std::string spectrumCsvRows(const SpectrumReport& report, const std::string* file) {
     const std::string lead = file ? csvField(*file) + ',' : "";
+    constexpr std::size_t kRowBytes = 80;  // four numbers of at most 24 characters each
     std::string out;
+    out.reserve(report.log_power.size() * (lead.size() + kRowBytes));
     for (std::size_t k = 0; k < report.log_power.size(); ++k) {
-        out += lead + std::to_string(k) + ',' + roundTripText(binFrequencyHz(report, k)) + ',' +
-               roundTripText(report.log_power[k]) + ',' + roundTripText(report.phase_rad[k]) + '\n';
+        out += lead;
+        appendWhole(out, static_cast<long>(k));
+        for (const double value :
+             {binFrequencyHz(report, k), report.log_power[k], report.phase_rad[k]}) {
+            out += ',';
+            appendRoundTrip(out, value);
+        }
+        out += '\n';
     }
     return out;
 }

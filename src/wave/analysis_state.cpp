@@ -9,4 +9,4 @@ double* selIm = nullptr;
 double* power = nullptr;
 double* phase = nullptr;
 long sampleFreq = 0;
-PrivateHeap* m_hHeap = nullptr;
+thread_local PrivateHeap* m_hHeap = nullptr;

@@ -20,5 +20,7 @@ extern double* selRe;
 extern double* selIm;
 extern double* power;
 extern double* phase;
-extern long sampleFreq;       // 44100 once a file has passed the rate check, 0 before
-extern PrivateHeap* m_hHeap;  // the reader's temporary buffers, only during one load
+extern long sampleFreq;  // 44100 once a file has passed the rate check, 0 before
+// The reader's temporary buffers, only during one load. One per thread, so that sefaro-cli's
+// threads can read files side by side; the window reads on its one thread alone.
+extern thread_local PrivateHeap* m_hHeap;

@@ -12,13 +12,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/peak_report.h"
+#include "cli/segment_computation.h"
 #include "cli_window_fixture.h"
 #include "names/window_names.h"
 #include "support/fftw_dft.h"
+#include "wave/wave_reader.h"
 
 namespace {
 
 using wave_builder::pattern;
+using wave_builder::sine;
 using Numbers = std::vector<double>;
 
 // The rows of a CSV after its header, every field read back as a number.
@@ -77,8 +81,11 @@ TEST_P(SpectrumMatchesFftw, InEveryColumn) {
     args.insert(args.end(), {"--", "mix \"1\".wav"});
     const CliRun r = cli(args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(r.err,
-              s.samples > 22050 ? "Sorry, this program change parameter of wave length\n" : "");
+    EXPECT_EQ(
+        r.err,
+        s.samples > 22050
+            ? "sefaro-cli: mix \"1\".wav: Sorry, this program change parameter of wave length\n"
+            : "");
 
     std::vector<Numbers> printed;
     if (std::ranges::count(s.options, "json")) {
@@ -110,6 +117,57 @@ INSTANTIATE_TEST_SUITE_P(Segments, SpectrumMatchesFftw, testing::Values(
     Segment{"small_inside", {"--size", "512", "--position=1234", "--format", "csv"}, 512, 1234, 9000},
     Segment{"at_the_end_of_a_cut_file", {"--size", "4096", "--position", "17954"}, 4096, 17954, 30000},
     Segment{"json", {"--format", "json", "--size", "2048", "--position", "100"}, 2048, 100, 30000}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct Sound {
+    const char* name;
+    std::string sample;                 // a sample's path, or empty for samples
+    std::vector<std::int16_t> samples;  // a tone written for the test
+};
+
+class ComputedMatchesTheWindow : public CliAndWindow, public testing::WithParamInterface<Sound> {};
+
+// What spectrum and peaks compute without the window is, in every byte of every form, what
+// they would print from the window's own state after the user's actions: at every size that
+// fits, at the start, inside and at the last position.
+TEST_P(ComputedMatchesTheWindow, InEveryByteOfEveryForm) {
+    const Sound& sound = GetParam();
+    const std::string path = sound.sample.empty() ? file("tone.wav", sound.samples) : sound.sample;
+    const std::string name = "with a name";
+    for (const long size : names::kSegmentSizes) {
+        choose(std::to_string(size).c_str());
+        load(path);
+        if (maxsize < size) continue;
+        for (const long position : {0L, (maxsize - size) / 3, maxsize - size}) {
+            SCOPED_TRACE(std::to_string(size) + " at " + std::to_string(position));
+            slideTo(int(position));
+            letGo();
+            const SpectrumReport shown = currentSpectrumReport();
+            const SegmentComputation computed =
+                computeSegment({path, size, position}, readWaveFile(path.c_str()).samples);
+            ASSERT_FALSE(computed.range_error);
+            const SpectrumReport& report = computed.spectrum;
+            EXPECT_EQ(spectrumCsv(report), spectrumCsv(shown));
+            EXPECT_EQ(spectrumCsvRows(report, &name), spectrumCsvRows(shown, &name));
+            EXPECT_EQ(spectrumJson(report, &name), spectrumJson(shown, &name));
+            const auto computed_peaks = strongestSpectrumPeaks(report, size / 2, false);
+            const auto shown_peaks = strongestSpectrumPeaks(shown, size / 2, false);
+            EXPECT_EQ(peaksCsvRows(computed_peaks, nullptr), peaksCsvRows(shown_peaks, nullptr));
+            EXPECT_EQ(peaksJson(report, computed_peaks, &name),
+                      peaksJson(shown, shown_peaks, &name));
+        }
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Sounds, ComputedMatchesTheWindow, testing::Values(
+    Sound{"chirp", SAMPLES_DIR "/chirp.wav", {}},
+    Sound{"two_tones", SAMPLES_DIR "/two-tones.wav", {}},
+    Sound{"vowel", SAMPLES_DIR "/vowel.wav", {}},
+    Sound{"cut_tone", "", sine(440, 12000, 30000)},
+    Sound{"short_tone", "", sine(2500.5, 3000, 5000)},
+    Sound{"largest_size_exactly", "", pattern(4096)}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

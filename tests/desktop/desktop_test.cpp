@@ -475,6 +475,7 @@ struct Answer {
     std::vector<std::string> args;
     int exit_code;
     std::string out, err;
+    bool without_display = false;  // as exit code 0 always is
 };
 void PrintTo(const Answer& a, std::ostream* out) {
     for (const std::string& arg : a.args) *out << arg << ' ';
@@ -482,14 +483,15 @@ void PrintTo(const Answer& a, std::ostream* out) {
 
 class SefaroAnswers : public testing::TestWithParam<Answer> {};
 
-// The program itself, Qt's own options first; help and version need no display at all.
+// The program itself, Qt's own options first; help, version and a bad option need no display
+// at all, and with none to open anything else is one line saying so, never a core dump.
 TEST_P(SefaroAnswers, WithoutAWindow) {
     const Answer& a = GetParam();
     TempDir dir;
     fs::permissions(dir.path(), fs::perms::owner_all);  // as Qt wants a runtime folder
     std::vector<std::string> args = {"XDG_RUNTIME_DIR=" + dir.path().string(), SEFARO, "-platform",
                                      "offscreen"};
-    if (a.exit_code == 0) {
+    if (a.exit_code == 0 || a.without_display) {
         args = {"-u",   "QT_QPA_PLATFORM", "-u",    "DISPLAY", "-u", "WAYLAND_DISPLAY",
                 SEFARO, "-style",          "fusion"};
     }
@@ -515,6 +517,16 @@ INSTANTIATE_TEST_SUITE_P(
                     Answer{{"--channel", "1"},
                            64,
                            "",
-                           "sefaro: --from and --channel need a FILE (see sefaro --help)\n"}));
+                           "sefaro: --from and --channel need a FILE (see sefaro --help)\n"},
+                    Answer{{"--bogus", "a.wav"},
+                           64,
+                           "",
+                           "sefaro: Unknown option 'bogus'. (see sefaro --help)\n",
+                           true},
+                    Answer{{"a.wav"},
+                           1,
+                           "",
+                           "sefaro: no display to open the window on (see sefaro --help)\n",
+                           true}));
 
 }  // namespace

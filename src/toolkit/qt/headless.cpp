@@ -132,13 +132,13 @@ QImage HeadlessSession::grabWindow() {
 namespace wsqt {
 
 std::string HeadlessSession::windowPng() {
-    return pngBytes(grabWindow()).toStdString();
+    return encodedPicture(grabWindow()).toStdString();
 }
 
-std::string HeadlessSession::excerptPickerPng(WSCexcerptPicker& picker) {
+QImage HeadlessSession::excerptPickerPicture(WSCexcerptPicker& picker) {
     ExcerptPickerDialog dialog(picker, nullptr);
     dialog.adjustSize();
-    return pngBytes(dialog.grab().toImage()).toStdString();
+    return dialog.grab().toImage();
 }
 
 void HeadlessSession::quietQtMessages() {

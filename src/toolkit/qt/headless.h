@@ -59,8 +59,8 @@ class HeadlessSession {
 
     // The main window as a user sees it.
     QImage grabWindow();
-    // The excerpt picker as it would be shown for picker, as the bytes of a PNG file.
-    static std::string excerptPickerPng(WSCexcerptPicker& picker);
+    // The excerpt picker as it would be shown for picker.
+    static QImage excerptPickerPicture(WSCexcerptPicker& picker);
     // The same picture as the bytes of a PNG file; empty if it cannot be encoded.
     std::string windowPng();
 

@@ -28,7 +28,7 @@ std::string textOf(const WSdesktopExport& what) {
 
 QByteArray bytesOf(const WSdesktopExport& what, QWidget* window) {
     if (what.content == WSdesktopExport::Content::windowPicture)
-        return pngBytes(windowPicture(window));
+        return encodedPicture(windowPicture(window));
     return QByteArray::fromStdString(textOf(what));
 }
 

@@ -55,10 +55,10 @@ QImage windowPicture(QWidget* window) {
     return picture;
 }
 
-QByteArray pngBytes(const QImage& picture) {
+QByteArray encodedPicture(const QImage& picture, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+    if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, format))
         return {};
     return bytes;
 }

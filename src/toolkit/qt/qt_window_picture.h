@@ -14,7 +14,8 @@ namespace wsqt {
 // use this.
 QImage windowPicture(QWidget* window);
 
-// The picture as the bytes of a PNG file; empty if it cannot be encoded.
-QByteArray pngBytes(const QImage& picture);
+// The picture as the bytes of a file of that format (one Qt's image writer has, "PNG" by
+// default); empty if it cannot be encoded.
+QByteArray encodedPicture(const QImage& picture, const char* format = "PNG");
 
 }  // namespace wsqt

@@ -1,0 +1,23 @@
+#include "cli/option_needs.h"
+
+#include <array>
+#include <utility>
+
+#include "cli/segment_request.h"
+
+std::string optionNeeds(std::string_view name) {
+    if (name == "size") return "one of " + segmentSizesText();
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kNeeds = {{
+        {"position", "a whole number of samples"},
+        {"count", "a whole number of peaks"},
+        {"format", "csv or json"},
+        {"files-from", "a LIST, one path a line (- for standard input)"},
+        {"j", "a whole number of workers from 1 to 1024"},
+        {"o", "OUT.png or DIR"},
+        {"shots", "a folder DIR"},
+    }};
+    for (const auto& [option, needs] : kNeeds) {
+        if (option == name) return std::string(needs);
+    }
+    return "a value";
+}
