@@ -23,6 +23,7 @@
 namespace {
 
 constexpr const char* kCommand = "replay";
+constexpr const char* kNoPicker = "no excerpt picker is shown (pick PATH shows it)";
 
 // A script's actions, each with the number of its line.
 using Script = std::vector<std::pair<long, ReplayAction>>;
@@ -33,9 +34,9 @@ bool isPickerAction(ReplayVerb verb) {
 }
 
 // Every line of the script checked before any is run, so that a slip in line 20 does not
-// leave a window driven half way: each line's syntax, and that after pick come only picker
-// actions, up to picker-ok or picker-cancel. Nothing, and the error printed, at the first
-// bad line.
+// leave a window driven half way: each line's syntax, and that picker actions come after
+// pick, and only they, up to picker-ok or picker-cancel. Nothing, and the error printed, at
+// the first bad line.
 std::optional<Script> readScript(std::istream& input) {
     Script script;
     std::string line, error;
@@ -44,6 +45,7 @@ std::optional<Script> readScript(std::istream& input) {
         auto action = parseReplayLine(line, error);
         if (error.empty() && action && picking && !isPickerAction(action->verb))
             error = "the excerpt picker is shown: only picker actions";
+        if (error.empty() && action && !picking && isPickerAction(action->verb)) error = kNoPicker;
         if (!error.empty()) {
             commandError(kCommand, "line " + std::to_string(line_number) + ": " + error,
                          kExitUsage);
@@ -141,7 +143,7 @@ class ReplayRun {
             case ReplayVerb::picker_channel:
             case ReplayVerb::picker_ok:
             case ReplayVerb::picker_cancel:
-                fail(kExitUsage, "no excerpt picker is shown (pick PATH shows it)");
+                fail(kExitUsage, kNoPicker);
                 return false;
         }
         return true;

@@ -218,7 +218,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"open-any\": open-any needs a PATH\n", "open-any\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"picker-from x\": picker-from needs a number of SECONDS from 0\n", "picker-from x\n"},
-    Run{{"replay"}, 64, "", kLine + "1: no excerpt picker is shown (pick PATH shows it)\n", "picker-ok\n"},
+    Run{{"replay"}, 64, "", kLine + "2: no excerpt picker is shown (pick PATH shows it)\n", "back\npicker-ok\n"},
+    Run{{"replay"}, 64, R"("action":"pick exact.wav")", kLine + "2: no excerpt picker is shown (pick PATH shows it)\n", "pick exact.wav\npicker-ok\n"},
     Run{{"replay"}, 0, R"("action":"open-any stereo.wav 0.01 2","messages":[])", "", "open-any stereo.wav 0.01 2\n"},
     Run{{"replay"}, 64, "", kLine + "2: the excerpt picker is shown: only picker actions\n", "pick stereo.wav\nback\n"},
     Run{{"replay"}, 64, R"("picker":{"facts":"stereo.wav: wav, 16 bits, 44100 Hz, 2 channels, 0:00.06","duration_s":0.05668934240362812,"from_s":0.0,"channel":0})", kLine + "2: the source has no channel 3\n", "pick stereo.wav\npicker-channel 3\n"}));
