@@ -1,5 +1,11 @@
 // The converter's ways into the window: Open any sound with its picker, and files handed in
 // from outside that the reader refuses for their form. "select WAVE" stays the reader's.
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>
@@ -8,7 +14,9 @@
 #include "names/window_names.h"
 #include "scenario.h"
 #include "support/sound_writer.h"
+#include "toolkit/WSbackend.h"
 #include "toolkit/WSdesktop.h"
+#include "toolkit/WSexcerptPicker.h"
 
 namespace {
 
@@ -23,6 +31,7 @@ struct WayIn {
     std::vector<std::string> messages;
     std::vector<std::string> labels = {};  // empty: as before the action
     std::string name_tip = "";             // of the name label; empty: as before the action
+    std::string picked = "";               // what the picker's dialog showed, if it was used
 };
 
 void PrintTo(const WayIn& row, std::ostream* out) {
@@ -45,6 +54,30 @@ class OpenAnySound : public Scenario, public testing::WithParamInterface<WayIn> 
         WSopenOutsideFile(path);
         user.dropExcerptChoices();
     }
+    // Open any sound… in the picker's own modal dialog: once it shows, item is chosen in its
+    // channel box and OK pressed. Keeps the dialog's line on the excerpt and the envelope's
+    // extremes.
+    void openInDialog(const std::string& path, const char* item) {
+        user.queueAnswer(path);
+        user.setExcerptDriver([this, item](WSCexcerptPicker& picker) {
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                auto* box = dialog->findChild<QComboBox*>();
+                emit box->activated(box->findText(item));
+                const std::vector<float>&low = picker.minimum(), &high = picker.maximum();
+                picked = QStringLiteral("%1; envelope %2 to %3")
+                             .arg(dialog->findChildren<QLabel*>().last()->text())
+                             .arg(*std::min_element(low.begin(), low.end()), 0, 'f', 2)
+                             .arg(*std::max_element(high.begin(), high.end()), 0, 'f', 2)
+                             .toStdString();
+                dialog->accept();
+            });
+            return WSinstalledBackend()->runExcerptPicker(picker);
+        });
+        WSGIdesktop().open_any();
+        user.setExcerptDriver(nullptr);
+    }
+    std::string picked;
 };
 
 TEST_P(OpenAnySound, LoadsTheChosenExcerptOrChangesNothing) {
@@ -58,8 +91,10 @@ TEST_P(OpenAnySound, LoadsTheChosenExcerptOrChangesNothing) {
     ASSERT_TRUE(sound_writer::writeTone(path("mono48.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 48000,
                                         1, 0.3, Tone{440, 0.5, 0}));
     ASSERT_TRUE(sound_writer::writeTone(path("pair.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100,
-                                        2, 0.2, Tone{440, 0.5, 0}));
+                                        2, 0.2, Tone{440, 0.5, 0, 1}));
     ASSERT_TRUE(sound_writer::writeTone(path("mono24.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_24, 44100,
+                                        1, 0.3, Tone{440, 0.5, 0}));
+    ASSERT_TRUE(sound_writer::writeTone(path("mono8.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 44100,
                                         1, 0.3, Tone{440, 0.5, 0}));
     ASSERT_TRUE(sound_writer::writeTone(path("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1,
                                         40, Tone{440, 0.5, 0}));
@@ -81,6 +116,7 @@ TEST_P(OpenAnySound, LoadsTheChosenExcerptOrChangesNothing) {
         EXPECT_EQ(snapshot().labels, row.labels);
     }
     EXPECT_EQ(desktop.tool_tip(*name_label), row.name_tip.empty() ? tip_before : row.name_tip);
+    EXPECT_EQ(picked, row.picked);
 }
 
 const std::string kChannelOneTip =
@@ -115,6 +151,14 @@ INSTANTIATE_TEST_SUITE_P(
         WayIn{"short_stereo_asks_for_a_channel",
               [](OpenAnySound& s, auto path) { s.openAny(path("pair.wav"), std::nullopt); },
               {}},
+        // pair.wav is shorter than an excerpt, and its tone is in channel 2 only.
+        WayIn{"picker_dialog_takes_channel_2",
+              [](OpenAnySound& s, auto path) { s.openInDialog(path("pair.wav"), "channel 2"); },
+              {},
+              {"pair.wav", "44100Hz", "16bitsPerSamp", "8820", "0"},
+              "pair.wav: converted from 44100 Hz, 2 channels (channel 2), 16 bits; 0.200 s from "
+              "0.000 s of 0:00.20",
+              "excerpt of 0.200 s from 0.000 s of 0.200 s; envelope -0.50 to 0.50"},
         WayIn{"select_wave_after_a_conversion",
               [](OpenAnySound& s, auto path) {
                   s.openAny(path("tone.wav"), WSexcerptChoice{});
@@ -135,6 +179,12 @@ INSTANTIATE_TEST_SUITE_P(
               {},
               {"mono24.wav", "44100Hz", "16bitsPerSamp", "13230", "0"},
               "mono24.wav: converted from 44100 Hz, 1 channel, 24 bits; 0.300 s from 0.000 s of "
+              "0:00.30"},
+        WayIn{"dropped_mono_of_8_bits",
+              [](OpenAnySound& s, auto path) { s.drop(path("mono8.wav"), std::nullopt); },
+              {},
+              {"mono8.wav", "44100Hz", "16bitsPerSamp", "13230", "0"},
+              "mono8.wav: converted from 44100 Hz, 1 channel, 8 bits; 0.300 s from 0.000 s of "
               "0:00.30"},
         WayIn{"dropped_long_mono",
               [](OpenAnySound& s, auto path) { s.drop(path("long.wav"), WSexcerptChoice{}); },

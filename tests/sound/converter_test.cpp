@@ -152,6 +152,14 @@ TEST_P(ConverterChannels, TakesTheChosenChannelOrTheMean) {
     } else {
         EXPECT_NEAR(logPower(excerpt.wave.samples, 0)[kToneBin], nativePeakPower(row.amplitude),
                     0.05);
+        // Sample by sample the tone from 0.1 s on, within rounding: the run-in the resampler
+        // needs is dropped whole, not a fraction of a sample short.
+        const Tone from_start{kToneHz, row.amplitude, -0.1};
+        double worst = 0;
+        for (std::size_t n = 0; n < kPoints; ++n)
+            worst = std::max(worst, std::abs(excerpt.wave.samples[n] -
+                                             32768 * from_start.at(std::int64_t(n), 0, 44100)));
+        EXPECT_LT(worst, 2);
     }
 }
 
@@ -210,6 +218,7 @@ struct EdgeCase {
     ExcerptFailure failure;
     std::size_t samples;
     std::string problem;
+    int rate_hz = 8000;
 };
 
 std::ostream& operator<<(std::ostream& out, const EdgeCase& row) {
@@ -222,7 +231,7 @@ TEST_P(ConverterEdges, AnswersWithTheExcerptOrWhyNot) {
     const EdgeCase& row = GetParam();
     TempDir dir;
     const std::string path = (dir.path() / "edge.wav").string();
-    ASSERT_TRUE(sound_writer::writeSound(path, SF_FORMAT_WAVEX | SF_FORMAT_PCM_16, 8000,
+    ASSERT_TRUE(sound_writer::writeSound(path, SF_FORMAT_WAVEX | SF_FORMAT_PCM_16, row.rate_hz,
                                          row.channels, row.frames,
                                          [](std::int64_t, int c) { return c / 128.0; }));
     const SoundExcerpt excerpt = convertExcerpt(path, row.request);
@@ -280,7 +289,18 @@ INSTANTIATE_TEST_SUITE_P(
                              {0, 3},
                              ExcerptFailure::noSuchChannel,
                              0,
-                             "channel 3 is not one of its 2 channels"}),
+                             "channel 3 is not one of its 2 channels"},
+                    // 1000 frames at the highest rate last 1 ms: 44 whole samples.
+                    EdgeCase{"highest_rate", 1, 1000, {}, ExcerptFailure::none, 44, "", 1000000},
+                    EdgeCase{"above_the_highest_rate",
+                             1,
+                             1000,
+                             {},
+                             ExcerptFailure::unreadable,
+                             0,
+                             "sample rate of 1000001 Hz, above the highest that can be converted "
+                             "(1000000 Hz)",
+                             1000001}),
     [](const testing::TestParamInfo<EdgeCase>& info) { return info.param.name; });
 
 // A FLAC file cut short still states its whole length: what could be decoded is kept, the
