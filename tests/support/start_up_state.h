@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPointer>
 #include <QSlider>
 #include <map>
 #include <set>
 #include <string>
 #include <tuple>
 
+#include "handlers/keyboard_reading.h"
 #include "names/window_names.h"
 #include "plot/view_update.h"
 #include "toolkit/qt/headless.h"
@@ -48,13 +51,28 @@ inline Properties readingsOf(const WSCbase& widget) {
 // each later call returns to it.
 inline void restore() {
     static std::map<const WSCbase*, Properties> recorded;
+    static QPointer<QWidget> start_focus;
     static bool first = true;
     if (first) {
         first = false;
         for (const WSCbase* widget : WSGIappObjectList()->all())
             recorded[widget] = readingsOf(*widget);
+        start_focus = QApplication::focusWidget();
         return;
     }
+    // A dialog that was shown leaves no window active where no window manager gives the
+    // activation back, and an inactive window gets no focus events.
+    if (QWidget* window = wsqt::HeadlessSession::qtWidget(names::kMainWindow))
+        window->activateWindow();
+    // A plot left with the keyboard focus would carry its reading by the keys into the next
+    // test, as a window does from one file to the next.
+    if (start_focus) {
+        start_focus->setFocus();
+    } else if (QWidget* focused = QApplication::focusWidget()) {
+        focused->clearFocus();
+    }
+    QApplication::processEvents();
+    endKeyboardReading();
     for (double** buffer : {&selRe, &selIm, &power, &phase}) {
         delete[] * buffer;
         *buffer = nullptr;
