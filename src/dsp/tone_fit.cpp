@@ -103,15 +103,38 @@ double minimumOn(F f, double a, double b, double tolerance) {
     return x;
 }
 
-// √ of the (f, f) entry of (JᵀJ)⁻¹·noise/2, J being the model's derivatives by f, p and q:
-// each real and imaginary part of the noise carries half its power.
+// The Hamming window makes the noise of neighbouring bins correlate: w² has the Fourier
+// coefficients a² + b²/2, −ab and b²/4 (a = 0.54, b = 0.46), so bins one apart share −0.625
+// of their noise and bins two apart 0.133.
+constexpr std::array kBinCorrelation = {1.0, -0.2484 / 0.3974, 0.0529 / 0.3974};
+
+// dot(a, b) with the noise's correlation between the bins.
+double correlatedDot(const Bins& a, const Bins& b) {
+    double sum = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        for (std::size_t j = 0; j < b.size(); ++j) {
+            const std::size_t apart = i > j ? i - j : j - i;
+            sum += kBinCorrelation[apart] * std::real(std::conj(a[i]) * b[j]);
+        }
+    }
+    return sum;
+}
+
+// The least squares' standard error of f, J being the model's derivatives by f, p and q:
+// √ of the (f, f) entry of (JᵀJ)⁻¹·JᵀΣJ·(JᵀJ)⁻¹, Σ the noise's covariance, of which each
+// real and imaginary part carries half.
 double frequencyError(const Bins& df, const Columns& c, double noise_power) {
     const double ff = dot(df, df), fu = dot(df, c.u), fv = dot(df, c.v);
     const double uu = dot(c.u, c.u), vv = dot(c.v, c.v), uv = dot(c.u, c.v);
     const double minor = uu * vv - uv * uv;
     const double det = ff * minor - fu * (fu * vv - uv * fv) + fv * (fu * uv - uu * fv);
     if (!(det > 0) || !(minor > 0)) return std::numeric_limits<double>::infinity();
-    return std::sqrt(0.5 * noise_power * minor / det);
+    // The first row of (JᵀJ)⁻¹, as J's columns combined: how f answers to each bin.
+    const double rf = minor / det, ru = (uv * fv - fu * vv) / det, rv = (fu * uv - uu * fv) / det;
+    Bins response;
+    for (std::size_t i = 0; i < response.size(); ++i)
+        response[i] = rf * df[i] + ru * c.u[i] + rv * c.v[i];
+    return std::sqrt(0.5 * noise_power * correlatedDot(response, response));
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
+#include <numeric>
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +17,7 @@
 #include "dsp/tone_peaks.h"
 #include "handlers/bin_readout.h"
 #include "handlers/wave_readout.h"
+#include "support/fftw_dft.h"
 #include "toolkit/WSband.h"
 
 namespace {
@@ -36,7 +40,23 @@ struct BinCase {
 // magnitude there; its sidelobes at 9.5 bins reach at most 0.0519/9.5 of that, 161 (6 dB
 // more: ln(1 + P) 11.6), and at 199.5 bins (with the mirror's and the periodic images') at
 // most 18 (6 dB more: ln(1 + P) 7.1).
+// Bins first … last raised to value, then the pairs of more.
+std::vector<std::pair<long, double>> run(long first, long last, double value,
+                                         const std::vector<std::pair<long, double>>& more) {
+    std::vector<std::pair<long, double>> raised;
+    for (long k = first; k <= last; ++k) raised.emplace_back(k, value);
+    raised.insert(raised.end(), more.begin(), more.end());
+    return raised;
+}
+
+// Within 6.65 bins the sidelobes reach 0.0078 of the tone: at 3.5 bins, with the images,
+// 0.00822, so bin 104 beside that tone at 100 is one above ln(1 + P) 12.23. A floor of 6
+// (the median of the 64 bins around a bin; at the top, the last 65 but the bin) asks for 9.45.
 const BinCase kBinCases[] = {
+    {"JustClearOfTheHighestSidelobeIsATone", {{100, 20}, {104, 12.8}}, 115, 104, true},
+    {"JustUnderTheFarSidelobesMarginIsOne", {{100, 20}, {110, 11.45}}, 121, 110, false},
+    {"AMaximumUnderItsFloorHidesNoWeakerTone", run(20, 80, 6, {{50, 8}, {300, 7}}), 311, 300, true},
+    {"TheTopFloorCountsSixtyFiveBins", run(301, 332, 6, {{360, 8}}), 371, 360, false},
     {"PeakThreePixelsRightIsCaught", {{99, 3}, {100, 5}, {101, 2}}, 108, 100, true},
     {"PeakFourPixelsAwayIsNot", {{99, 3}, {100, 5}, {101, 2}}, 107, 99, false},
     {"JustFifteenDecibelsAboveTheFloorIsATone", {{50, 4.02}}, 61, 50, true},
@@ -148,6 +168,39 @@ INSTANTIATE_TEST_SUITE_P(Readout, ReadoutLevel, testing::ValuesIn(kLevelCases),
 TEST(ReadoutPeaks, EveryLocalMaximumStrongestFirstLowerBinOnATieEdgesNever) {
     const std::vector<double> log_power = {4, 5, 0, 7, 0, 7, 0, 2, 3};
     EXPECT_EQ(localMaxima(log_power.data(), 9), (std::vector<long>{3, 5, 1}));
+}
+
+// The fit's standard error says how far its frequency strays: over 300 spectra of one tone
+// in other white noise (FFTW's transform, noise far above the tone's sidelobes), the spread
+// of the frequencies read is the error given, within 15 %.
+TEST(ReadoutPeaks, FrequencyErrorIsTheSpreadOfTheFrequenciesRead) {
+    constexpr long kN = 2048, kBin = 100;
+    std::mt19937 random(7);
+    std::normal_distribution<double> noise(0, 1000);
+    std::vector<double> read_hz, errors_hz;
+    for (int run = 0; run < 300; ++run) {
+        std::vector<double> samples(kN);
+        for (long i = 0; i < kN; ++i)
+            samples[std::size_t(i)] =
+                2000 * std::sin(2 * std::numbers::pi * 100.3 * double(i) / kN + run) +
+                noise(random);
+        const auto bins = hammingSpectrum(samples.data(), kN);
+        std::vector<double> log_power(kN / 2), phase(kN / 2);
+        for (std::size_t k = 0; k < log_power.size(); ++k) {
+            log_power[k] = std::log1p(std::norm(bins[k]));
+            phase[k] = std::arg(bins[k]);
+        }
+        const BinReading reading =
+            readPeak({log_power.data(), phase.data(), kN / 2, kN, kRate}, kBin);
+        read_hz.push_back(reading.frequency_hz);
+        errors_hz.push_back(reading.frequency_error_hz);
+    }
+    const double mean = std::accumulate(read_hz.begin(), read_hz.end(), 0.0) / 300;
+    double squares = 0;
+    for (const double hz : read_hz) squares += (hz - mean) * (hz - mean);
+    const double spread = std::sqrt(squares / 299);
+    const double error = std::accumulate(errors_hz.begin(), errors_hz.end(), 0.0) / 300;
+    EXPECT_NEAR(spread / error, 1, 0.15) << spread << " Hz spread, " << error << " Hz given";
 }
 
 }  // namespace
