@@ -182,8 +182,11 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{22050, "load w.wav\npoint 420 185\nkey Right", "1", "1 0 21026 420", 1, -1, kAsIfJustPointed},
     // The keys read the focused spectrum plot: bin 0 of the segment at 3500 holds the
     // windowed mean 56.21 (hand-summed), -43.93 dBFS at phase 0; their reading is left out
-    // while the slider has the keys, which move it again.
+    // while the slider has the keys, which move it again. Escape ends it: the next key starts
+    // afresh.
     Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Home", "3500", "3500 0 21026 420", 3500, -1,
+         "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
+    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Escape\nkey Right", "3500", "3500 0 21026 420", 3500, -1,
          "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
     Walk{22050, "load w.wav\nfocus power\nkey Right\nfocus slider\nkey End", "21026", "21026 0 21026 420", 21026, -1,
          "power | phase | none | 620,649"},
