@@ -109,6 +109,16 @@ void BM_size_change(benchmark::State& state) {
     for (auto _ : state) combo->execProcedure(WSEV_ACTIVATE);
 }
 
+// The window enlarged to 1200 x 900: each resize it raises places the growing widgets and
+// draws views 1 to 4 again at their new sizes from the analysis state, with no analysis;
+// against BM_step, which analyses and draws them at 800 x 600.
+void BM_resize(benchmark::State& state) {
+    program().session.resize(1200, 900);
+    WSCbase* window = program().widget(names::kMainWindow);
+    for (auto _ : state) window->execProcedure(WSEV_RESIZE);
+    program().session.resize(800, 600);
+}
+
 }  // namespace
 
 BENCHMARK(BM_load)->Unit(benchmark::kMicrosecond);
@@ -118,3 +128,4 @@ BENCHMARK(BM_readout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_activate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_step)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_size_change)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_resize)->Unit(benchmark::kMicrosecond);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/window_layout.h"
 #include "handlers/control_callbacks.h"
 #include "handlers/pointer_callbacks.h"
 #include "names/window_names.h"
@@ -65,7 +66,7 @@ Widget* makeTextWidget(const char* name, const char* text, short x, short y) {
     return widget;
 }
 
-// A button or caption with its text and a fixed size.
+// A button or caption with its text and a set size.
 template <class Widget>
 Widget* makeSizedTextWidget(const char* name, const char* text, short x, short y,
                             unsigned short width, unsigned short height) {
@@ -74,12 +75,24 @@ Widget* makeSizedTextWidget(const char* name, const char* text, short x, short y
     return widget;
 }
 
+// Where a widget that grows with the window stands as the window is built.
+WidgetPlace builtPlace(const char* name) {
+    return growingWidgetPlace(name, names::kLeastWindowWidth, names::kLeastWindowHeight).value();
+}
+
+// A caption over a plot, with its text, placed and sized with the plot.
+WSCvlabel* makeCaption(const char* name, const char* text) {
+    const WidgetPlace at = builtPlace(name);
+    return makeSizedTextWidget<WSCvlabel>(name, text, at.x, at.y, at.width, at.height);
+}
+
 // A drawing area or the slider: placed and sized, no text.
 template <class Widget>
-Widget* makeArea(const char* name, short x, short y, unsigned short width, unsigned short height) {
+Widget* makeArea(const char* name) {
+    const WidgetPlace at = builtPlace(name);
     auto* widget = create<Widget>(name);
-    place(widget, name, x, y);
-    size(widget, width, height);
+    place(widget, name, at.x, at.y);
+    size(widget, at.width, at.height);
     return widget;
 }
 
@@ -92,20 +105,20 @@ void _create_win_newwin000() {
     newwin000->setPropertyV(_WSNtitleString(), "Sefaro");
     newwin000->setPropertyV(_WSNx(), short{100});
     newwin000->setPropertyV(_WSNy(), short{100});
-    newwin000->setPropertyV(_WSNwidth(), static_cast<unsigned short>(800));
-    newwin000->setPropertyV(_WSNheight(), static_cast<unsigned short>(600));
+    newwin000->setPropertyV(_WSNwidth(), static_cast<unsigned short>(names::kLeastWindowWidth));
+    newwin000->setPropertyV(_WSNheight(), static_cast<unsigned short>(names::kLeastWindowHeight));
     newwin000->setPropertyV(_WSNvis(), kVisible);
 
     newvbtn_000 = makeTextWidget<WSCvbtn>(names::kSelectButton, "select WAVE", 10, 8);
     bind(newvbtn_000, "act_ep", WSEV_ACTIVATE, wave1act_ep, "wave1act_ep");
 
-    newvdra_001 = makeArea<WSCvdrawingArea>(names::kWholeWaveArea, 120, 10, 670, 100);
+    newvdra_001 = makeArea<WSCvdrawingArea>(names::kWholeWaveArea);
     bind(newvdra_001, "init_ep", WSEV_INITIALIZE, gra1Init_ep, "gra1Init_ep");
     bind(newvdra_001, "expose_ep", WSEV_EXPOSE, gra1Expose_ep, "gra1Expose_ep");
     bind(newvdra_001, "move_ep", WSEV_POINTER_MOVE, gra1move_ep, "gra1move_ep");
     bind(newvdra_001, "release_ep", WSEV_POINTER_RELEASE, gra1release_ep, "gra1release_ep");
 
-    newvsli_000 = makeArea<WSCvslider>(names::kPositionSlider, 120, 115, 670, 15);
+    newvsli_000 = makeArea<WSCvslider>(names::kPositionSlider);
     bind(newvsli_000, "valueCH_ep", WSEV_VALUE_CHANGE, sli1valueCH_ep, "sli1valueCH_ep");
     bind(newvsli_000, "act_ep", WSEV_ACTIVATE, sli1act_ep, "sli1act_ep");
     // The slider raises value change on every movement (and after a size change), activate
@@ -114,7 +127,7 @@ void _create_win_newwin000() {
     for (const long event : {WSEV_VALUE_CHANGE, WSEV_ACTIVATE, WSEV_EXPOSE})
         bind(newvsli_000, "follow_ep", event, sli1follow_ep, "sli1follow_ep");
 
-    newvdra_002 = makeArea<WSCvdrawingArea>(names::kSegmentArea, 120, 135, 670, 100);
+    newvdra_002 = makeArea<WSCvdrawingArea>(names::kSegmentArea);
     bind(newvdra_002, "init2_ep", WSEV_INITIALIZE, gra2Init_ep, "gra2Init_ep");
     bind(newvdra_002, "expose2_ep", WSEV_EXPOSE, gra2Expose_ep, "gra2Expose_ep");
     bind(newvdra_002, "move_ep", WSEV_POINTER_MOVE, gra2move_ep, "gra2move_ep");
@@ -140,7 +153,7 @@ void _create_win_newwin000() {
     newcomb_000->setPropertyV(_WSNvis(), kVisible);
     bind(newcomb_000, "act_ep", WSEV_ACTIVATE, combo1act_ep, "combo1act_ep");
 
-    newvdra_000 = makeArea<WSCvdrawingArea>(names::kPowerArea, 10, 260, 388, 330);
+    newvdra_000 = makeArea<WSCvdrawingArea>(names::kPowerArea);
     bind(newvdra_000, "init_ep", WSEV_INITIALIZE, gra3init_ep, "gra3init_ep");
     bind(newvdra_000, "expose_ep", WSEV_EXPOSE, gra3expose_ep, "gra3expose_ep");
     bind(newvdra_000, "move_ep", WSEV_POINTER_MOVE, gra34move_ep, "gra34move_ep");
@@ -149,7 +162,7 @@ void _create_win_newwin000() {
     bind(newvdra_000, "focusIn_ep", WSEV_FOCUS_IN, gra34focusIn_ep, "gra34focusIn_ep");
     bind(newvdra_000, "focusOut_ep", WSEV_FOCUS_OUT, gra34focusOut_ep, "gra34focusOut_ep");
 
-    newvdra_003 = makeArea<WSCvdrawingArea>(names::kPhaseArea, 402, 260, 388, 330);
+    newvdra_003 = makeArea<WSCvdrawingArea>(names::kPhaseArea);
     bind(newvdra_003, "init_ep", WSEV_INITIALIZE, gra4init_ep, "gra4init_ep");
     bind(newvdra_003, "expose_ep", WSEV_EXPOSE, gra4expose_ep, "gra4expose_ep");
     bind(newvdra_003, "move_ep", WSEV_POINTER_MOVE, gra34move_ep, "gra34move_ep");
@@ -158,15 +171,17 @@ void _create_win_newwin000() {
     bind(newvdra_003, "focusIn_ep", WSEV_FOCUS_IN, gra34focusIn_ep, "gra34focusIn_ep");
     bind(newvdra_003, "focusOut_ep", WSEV_FOCUS_OUT, gra34focusOut_ep, "gra34focusOut_ep");
 
-    newvlab_002 = makeSizedTextWidget<WSCvlabel>(names::kPowerCaption, names::kPowerCaptionText, 10,
-                                                 240, 388, 18);
-    newvlab_007 = makeSizedTextWidget<WSCvlabel>(names::kPhaseCaption, names::kPhaseCaptionText,
-                                                 402, 240, 388, 18);
+    newvlab_002 = makeCaption(names::kPowerCaption, names::kPowerCaptionText);
+    newvlab_007 = makeCaption(names::kPhaseCaption, names::kPhaseCaptionText);
 
     newvbtn_001 = makeSizedTextWidget<WSCvbtn>(names::kBackButton, "back", 10, 214, 48, 22);
     bind(newvbtn_001, "act_ep", WSEV_ACTIVATE, btn1act_ep, "btn1act_ep");
     newvbtn_002 = makeSizedTextWidget<WSCvbtn>(names::kForwButton, "forw", 63, 214, 48, 22);
     bind(newvbtn_002, "act_ep", WSEV_ACTIVATE, btn2act_ep, "btn2act_ep");
+
+    // A new size: the growing widgets placed for it first, then the plots drawn again there.
+    bind(newwin000, "layout_ep", WSEV_RESIZE, win1layout_ep, "win1layout_ep");
+    bind(newwin000, "redraw_ep", WSEV_RESIZE, win1redraw_ep, "win1redraw_ep");
 
     newwin000->setVisible(1);
 }

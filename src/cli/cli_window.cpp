@@ -80,6 +80,10 @@ void CliWindow::key(const std::string& key_name) {
     session_->key(focused_.c_str(), key_name.c_str());
 }
 
+void CliWindow::resize(int width, int height) {
+    session_->resize(width, height);
+}
+
 void CliWindow::point(int x, int y) {
     session_->point(x, y);
 }
@@ -100,9 +104,9 @@ std::vector<WSshownMessage> CliWindow::takeMessages() {
     return user_->takeMessages();
 }
 
-std::string CliWindow::windowPicture(const std::string& format) {
+std::string CliWindow::windowPicture(const std::string& format, double scale) {
     const QImage picture = shown_picker_
                                ? wsqt::HeadlessSession::excerptPickerPicture(*shown_picker_)
-                               : session_->grabWindow();
+                               : session_->grabWindow(scale);
     return wsqt::encodedPicture(picture, format.c_str()).toStdString();
 }

@@ -49,6 +49,9 @@ class CliWindow {
     // (Left, PageUp, Shift+Right …).
     void key(const std::string& key_name);
 
+    // The user resizes the window to width × height.
+    void resize(int width, int height);
+
     // The pointer, in the window's coordinates: moved there with no button, pressed and let
     // go there, pressed at one point, moved to another and let go there, out of the window.
     void point(int x, int y);
@@ -60,10 +63,10 @@ class CliWindow {
 
     // The messages shown since the last call.
     std::vector<WSshownMessage> takeMessages();
-    // The whole window as the user sees it, or the excerpt picker while it is shown, as the
-    // bytes of a picture file of that format (one of writablePictureFormats()); empty if it
-    // cannot be encoded.
-    std::string windowPicture(const std::string& format);
+    // The whole window as the user sees it, drawn at scale device pixels per logical pixel,
+    // or the excerpt picker while it is shown, as the bytes of a picture file of that format
+    // (one of writablePictureFormats()); empty if it cannot be encoded.
+    std::string windowPicture(const std::string& format, double scale = 1);
 
   private:
     std::unique_ptr<WSscriptedUser> user_;

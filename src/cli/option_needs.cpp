@@ -3,11 +3,13 @@
 #include <array>
 #include <utility>
 
+#include "cli/picture_request.h"
 #include "cli/segment_request.h"
 
 std::string optionNeeds(std::string_view name) {
     if (name == "size") return "one of " + segmentSizesText();
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 7> kNeeds = {{
+    if (name == "window-size") return "WxH, " + windowSizesText();
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kNeeds = {{
         {"position", "a whole number of samples"},
         {"count", "a whole number of peaks"},
         {"format", "csv or json"},
@@ -15,6 +17,7 @@ std::string optionNeeds(std::string_view name) {
         {"j", "a whole number of workers from 1 to 1024"},
         {"o", "OUT.png or DIR"},
         {"shots", "a folder DIR"},
+        {"scale", "a number from 1 to 4"},
     }};
     for (const auto& [option, needs] : kNeeds) {
         if (option == name) return std::string(needs);

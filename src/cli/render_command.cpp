@@ -1,17 +1,20 @@
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "cli/cli_commands.h"
+#include "cli/picture_request.h"
 #include "cli/segment_batch.h"
 #include "cli/window_pictures.h"
 #include "report/export_name.h"
 
-// sefaro-cli render FILE [--size N] [--position P] -o OUT.png, or FILE… -o DIR: the whole
-// window, as it shows that segment, grabbed from the window itself and saved as a picture
-// of the kind OUT's extension names (PNG into a folder).
+// sefaro-cli render FILE [--size N] [--position P] [--window-size WxH] [--scale R] -o OUT.png,
+// or FILE… -o DIR: the whole window, resized to WxH, as it shows that segment, drawn from the
+// window itself at R device pixels per logical pixel and saved as a picture of the kind OUT's
+// extension names (PNG into a folder).
 namespace {
 
 constexpr const char* kCommand = "render";
@@ -40,8 +43,11 @@ std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentReque
 
 int runRender(int argc, char** argv) {
     int exit_code = kExitOk;
-    const auto batch = segmentBatch(kCommand, argc, argv, {"o"}, exit_code);
+    const auto batch = segmentBatch(kCommand, argc, argv, {"o", "window-size", "scale"}, exit_code);
     if (!batch) return exit_code;
+    std::string error;
+    const std::optional<PictureRequest> picture = pictureRequest(batch->arguments, error);
+    if (!picture) return commandUsageError(kCommand, error);
     const std::string* output = batch->arguments.option("o");
     if (!output || output->empty())
         return commandUsageError(
@@ -54,7 +60,6 @@ int runRender(int argc, char** argv) {
     std::vector<std::string> paths{*output}, notes{""};
     std::string format = "png";
     if (into_folder) {
-        std::string error;
         if (!makePictureFolder(*output, "pictures", error))
             return commandError(kCommand, error, kExitFailed);
         notes.clear();
@@ -72,7 +77,8 @@ int runRender(int argc, char** argv) {
         FileReport report = showBatchSegment(window, *batch, index);
         if (!notes[index].empty()) report.messages.push_back(notes[index]);
         if (report.exit_code != kExitOk) return report;
-        if (!saveWindowPicture(*window, paths[index], format, report.error))
+        window->resize(picture->width, picture->height);
+        if (!saveWindowPicture(*window, paths[index], format, report.error, picture->scale))
             report.exit_code = kExitFailed;
         return report;
     };

@@ -134,6 +134,9 @@ class ReplayRun {
             case ReplayVerb::leave:
                 window_.leave();
                 break;
+            case ReplayVerb::resize:
+                window_.resize(action.numbers[0], action.numbers[1]);
+                break;
             case ReplayVerb::open_any:
                 window_.openAny(action.argument, WSexcerptChoice{action.seconds, action.channel});
                 break;

@@ -5,6 +5,7 @@
 #include <climits>
 #include <utility>
 
+#include "cli/picture_request.h"
 #include "cli/segment_request.h"
 #include "names/window_names.h"
 #include "numbers/excerpt_choice.h"
@@ -20,7 +21,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-constexpr std::array<std::pair<std::string_view, ReplayVerb>, 19> kVerbs = {{
+constexpr std::array<std::pair<std::string_view, ReplayVerb>, 20> kVerbs = {{
     {"load", ReplayVerb::load},
     {"cancel", ReplayVerb::cancel},
     {"size", ReplayVerb::size},
@@ -34,6 +35,7 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 19> kVerbs = {{
     {"click", ReplayVerb::click},
     {"drag", ReplayVerb::drag},
     {"leave", ReplayVerb::leave},
+    {"resize", ReplayVerb::resize},
     {"open-any", ReplayVerb::open_any},
     {"pick", ReplayVerb::pick},
     {"picker-from", ReplayVerb::picker_from},
@@ -167,6 +169,14 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
                                          : "this action needs two whole numbers X Y");
             }
             action.numbers = std::move(*coordinates);
+            break;
+        }
+        case ReplayVerb::resize: {
+            auto size = parseNumbers(rest, 2);
+            if (!size || !windowSizeFits((*size)[0], (*size)[1]))
+                return malformed(
+                    ("resize needs two whole numbers W H, " + windowSizesText()).c_str());
+            action.numbers = std::move(*size);
             break;
         }
         case ReplayVerb::open_any:

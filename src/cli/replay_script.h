@@ -19,6 +19,7 @@
 //   click X Y    the left button is pressed and let go there
 //   drag X1 Y1 X2 Y2   pressed at X1, Y1, moved to X2, Y2 and let go there
 //   leave        the pointer leaves the window
+//   resize W H   the user resizes the window to W × H, from 800 × 600 to 8000 × 8000
 //   open-any PATH [SECONDS [CHANNEL]]   Open any sound…: the file dialog confirms PATH, the
 //                excerpt picker (when it comes) OK with the start SECONDS (default 0) and
 //                CHANNEL, mean (the default) or 1, 2, …
@@ -41,6 +42,7 @@ enum class ReplayVerb {
     click,
     drag,
     leave,
+    resize,
     open_any,
     pick,
     picker_from,
@@ -54,7 +56,7 @@ struct ReplayAction {
     // load: the path; size: the item's text; key: the key's name; focus: the widget's
     // instance name
     std::string argument;
-    std::vector<int> numbers;  // slide: P; point, click: X Y; drag: X1 Y1 X2 Y2
+    std::vector<int> numbers;  // slide: P; point, click: X Y; drag: X1 Y1 X2 Y2; resize: W H
     double seconds = 0;        // open-any, picker-from: the excerpt's start
     int channel = 0;           // open-any, picker-channel: 0 for the mean, or 1, 2, …
     std::string text;          // the line as recorded, without the blanks around it

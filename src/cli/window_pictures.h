@@ -16,7 +16,8 @@ std::string writablePictureFormats();
 // with none; nothing when Qt cannot write it.
 std::optional<std::string> pictureFormat(const std::string& path);
 
-// Saves the whole window as a picture of that format at path, all of it or nothing; false,
-// with error set to one line, when it cannot be encoded or written.
+// Saves the whole window as a picture of that format at path, drawn at scale device pixels
+// per logical pixel, all of it or nothing; false, with error set to one line, when it cannot
+// be encoded or written.
 bool saveWindowPicture(CliWindow& window, const std::string& path, const std::string& format,
-                       std::string& error);
+                       std::string& error, double scale = 1);

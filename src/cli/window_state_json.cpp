@@ -34,8 +34,13 @@ std::string windowStateJson(long step, long line, std::string_view action,
     for (const WSshownMessage& message : messages)
         record["messages"].push_back({{"text", message.text}, {"x", message.x}, {"y", message.y}});
     record["tooltip"] = tooltip ? JsonObject(*tooltip) : JsonObject(nullptr);
-    JsonObject& widgets = record["widgets"] = JsonObject::object();
     WSCbase* window = WSGIappObjectList()->getInstance("WSCmainWindow", names::kMainWindow);
+    if (window) {
+        const unsigned short width = window->getProperty(_WSNwidth());
+        const unsigned short height = window->getProperty(_WSNheight());
+        record["window_size"] = {width, height};
+    }
+    JsonObject& widgets = record["widgets"] = JsonObject::object();
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         if (!window || (widget != window && widget->getParent() != window)) continue;
         JsonObject& shown = widgets[widget->getInstanceName()];

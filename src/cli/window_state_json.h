@@ -10,7 +10,8 @@
 class WSCexcerptPicker;
 
 // One record of a replay, on one line: the action's number and script line, the action,
-// the messages it showed, the tooltip under the pointer (null when none), and every widget
+// the messages it showed, the tooltip under the pointer (null when none), the window's size
+// as [width, height], and every widget
 // of the main window (the window first, then its children in creation order) with its
 // property table as text. The slider's value, minimum, maximum and drag interval are always
 // present, as getProperty reads them. While the excerpt picker is shown, "picker" holds its

@@ -18,7 +18,7 @@ void gra1move_ep(WSCbase* object) {
         return;
     }
     const unsigned short width = area->getProperty(_WSNwidth());
-    dragSliderTo(positionAtColumn(width, maxsize, selsize, pointer.x));
+    dragSliderTo(positionAtColumn(width, maxsize, selsize, pixelIndex(pointer.x)));
 }
 
 static WSCfunctionRegister op("gra1move_ep", (void*)gra1move_ep);

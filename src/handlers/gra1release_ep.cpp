@@ -12,7 +12,7 @@ void gra1release_ep(WSCbase* object) {
     const WSpointer& pointer = area->pointer();
     if (withinClick(pointer.press_x, pointer.press_y, pointer.x, pointer.y)) {
         const unsigned short width = area->getProperty(_WSNwidth());
-        dragSliderTo(positionAtColumn(width, maxsize, selsize, pointer.x));
+        dragSliderTo(positionAtColumn(width, maxsize, selsize, pixelIndex(pointer.x)));
     }
     releaseSlider();
 }

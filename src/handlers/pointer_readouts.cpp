@@ -17,6 +17,11 @@ unsigned short widthOf(WSCvdrawingArea* area) {
     return area->getProperty(_WSNwidth());
 }
 
+// The column of logical pixels under the pointer: the same at every pixel ratio.
+int pointerColumn(WSCvdrawingArea* area) {
+    return pixelIndex(area->pointer().x);
+}
+
 WSCvdrawingArea* findArea(const char* name) {
     return asDrawingArea(WSGIappObjectList()->getInstance("WSCvdrawingArea", name));
 }
@@ -25,7 +30,7 @@ WSCvdrawingArea* findArea(const char* name) {
 
 void readOutWave(WSCvdrawingArea* area) {
     if (!siii) return;
-    const long sample = sampleAtColumn(widthOf(area), maxsize, area->pointer().x);
+    const long sample = sampleAtColumn(widthOf(area), maxsize, pointerColumn(area));
     showAreaTooltip(names::kWholeWaveArea,
                     sample < 0 ? "" : sampleTooltip(sample, sampleFreq, siii[sample]));
 }
@@ -34,7 +39,7 @@ void readOutWave(WSCvdrawingArea* area) {
 void readOutSegment(WSCvdrawingArea* area) {
     // Without a segment the area keeps the tooltip that says why there is none.
     if (!siii || !seliii) return;
-    const long index = sampleAtColumn(widthOf(area), selsize, area->pointer().x);
+    const long index = sampleAtColumn(widthOf(area), selsize, pointerColumn(area));
     showAreaTooltip(
         names::kSegmentArea,
         index < 0 ? "" : sampleTooltip(sliderPosition() + index, sampleFreq, seliii[index]));
@@ -44,7 +49,7 @@ void readOutSegment(WSCvdrawingArea* area) {
 // out alike. The pointer takes the reading over from the keys.
 void readOutSpectrum(WSCvdrawingArea* area) {
     endKeyboardReading();
-    showSpectrumReading(seliii ? readoutBin(power, selsize / 2, widthOf(area), area->pointer().x)
+    showSpectrumReading(seliii ? readoutBin(power, selsize / 2, widthOf(area), pointerColumn(area))
                                : std::nullopt);
 }
 

@@ -42,3 +42,8 @@ Spectrum analyseSegment(const SegmentArrays& arrays) {
 Spectrum computeSpectrum() {
     return analyseSegment({seliii, selsize, selRe, selIm, power, phase});
 }
+
+Spectrum lastSpectrum() {
+    const long points = selsize / 2;
+    return {points, findMax(power, points)};
+}

@@ -38,3 +38,7 @@ Spectrum analyseSegment(const SegmentArrays& arrays);
 
 // analyseSegment of the state's segment into selRe, selIm, power and phase. Needs a segment.
 Spectrum computeSpectrum();
+
+// The spectrum computeSpectrum gave last, read again from power without computing anything.
+// Needs a segment.
+Spectrum lastSpectrum();

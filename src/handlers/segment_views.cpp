@@ -33,3 +33,19 @@ void drawSpectrumViews(const Spectrum& spectrum) {
         });
     }
 }
+
+void redrawViews() {
+    const short peak = wholeWavePeak();
+    if (siii) {
+        drawWaveView(peak);
+    } else {
+        updateView(PlotView::wave, {});
+    }
+    if (!seliii) {
+        for (const PlotView view : {PlotView::segment, PlotView::power, PlotView::phase})
+            updateView(view, {});
+        return;
+    }
+    drawSegmentView(peak);
+    drawSpectrumViews(lastSpectrum());
+}

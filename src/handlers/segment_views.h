@@ -10,3 +10,8 @@ void drawSegmentView(short wave_peak);
 // The power and phase plots of the segment analysed last; a plot whose buffer does not
 // exist is skipped.
 void drawSpectrumViews(const Spectrum& spectrum);
+
+// Every plot drawn again as it shows now, at its area's present size and pixel ratio: the
+// whole wave, the segment and the spectra analysed last, or the empty frames of those there
+// are none of.
+void redrawViews();

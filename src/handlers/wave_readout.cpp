@@ -1,8 +1,8 @@
 #include "handlers/wave_readout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "names/window_names.h"
 #include "plot/plot_columns.h"
@@ -58,6 +58,6 @@ std::string noSegmentReason(long points, long size) {
     return text;
 }
 
-bool withinClick(int press_x, int press_y, int x, int y) {
+bool withinClick(double press_x, double press_y, double x, double y) {
     return std::abs(x - press_x) <= kClickSlackPixels && std::abs(y - press_y) <= kClickSlackPixels;
 }

@@ -27,5 +27,6 @@ WSband segmentBand(unsigned short width, long points, long position, long size);
 // "...; no size fits: a segment needs at least 512 samples".
 std::string noSegmentReason(long points, long size);
 
-// Whether a press and a release this far apart make a click rather than a drag.
-bool withinClick(int press_x, int press_y, int x, int y);
+// Whether a press and a release this far apart, in logical pixels, make a click rather than
+// a drag.
+bool withinClick(double press_x, double press_y, double x, double y);

@@ -2,13 +2,17 @@
 
 #include <array>
 
-// The instance names of the main window and its sixteen widgets, and the segment sizes
-// the size box offers. Widgets are looked up by name at every event and a lookup that
-// finds nothing is skipped without a word, so every name is spelt here once and used
+// The instance names of the main window and its sixteen widgets, the window's least size,
+// and the segment sizes the size box offers. Widgets are looked up by name at every event and a
+// lookup that finds nothing is skipped without a word, so every name is spelt here once and used
 // through these constants: a misspelt constant fails to compile.
 namespace names {
 
 inline constexpr char kMainWindow[] = "newwin000";
+
+// The window is built at this size, and never takes a smaller one.
+inline constexpr int kLeastWindowWidth = 800;
+inline constexpr int kLeastWindowHeight = 600;
 
 inline constexpr char kSelectButton[] = "newvbtn_000";
 inline constexpr char kBackButton[] = "newvbtn_001";

@@ -16,32 +16,45 @@ constexpr long kWholePassFlag = 1;
 constexpr unsigned short kMinorTickHz = 1000;
 constexpr unsigned short kMajorTickHz = 5000;
 
-// The area's size as the plot sees it on this call, with its 3 % margins.
+// The area's size as the plot sees it on this call, with its 3 % margins, in logical pixels,
+// and the device's pixel ratio, by which every coordinate is multiplied at the last step.
 struct Frame {
     unsigned short width;
     unsigned short height;
     short mx;
     short my;
+    double ratio;
 };
 
-Frame frameOf(WSCvdrawingArea* area) {
+Frame frameOf(WSCvdrawingArea* area, const WSDmwindowDev* device) {
     const unsigned short width = area->getProperty(_WSNwidth());
     const unsigned short height = area->getProperty(_WSNheight());
     return {width, height, static_cast<short>(3 * width / 100),
-            static_cast<short>(3 * height / 100)};
+            static_cast<short>(3 * height / 100), device->pixelRatio()};
 }
 
-void line(WSDmwindowDev* device, int x1, int y1, int x2, int y2) {
-    device->drawLine(static_cast<short>(x1), static_cast<short>(y1), static_cast<short>(x2),
-                     static_cast<short>(y2));
+// A logical coordinate on the device, truncated toward zero. Lines stay one device pixel
+// wide at every ratio: at 1 that is the plots' own look, unchanged to the pixel, and above 1
+// a line blended over two pixels would look blurred beside the crisp text; one pixel wide,
+// a line at 1.5 never alternates between one and two pixels either.
+int devicePixel(const Frame& frame, int logical) {
+    return static_cast<int>(logical * frame.ratio);
+}
+
+void line(WSDmwindowDev* device, const Frame& frame, int x1, int y1, int x2, int y2) {
+    device->drawLine(
+        static_cast<short>(devicePixel(frame, x1)), static_cast<short>(devicePixel(frame, y1)),
+        static_cast<short>(devicePixel(frame, x2)), static_cast<short>(devicePixel(frame, y2)));
 }
 
 // Every pixel of the frame set white, row by row as the picture is stored: the picture is
 // white before any line.
 void clearToWhite(WSDmwindowDev* device, const Frame& frame) {
+    const unsigned short width = deviceLength(frame.width, frame.ratio);
+    const unsigned short height = deviceLength(frame.height, frame.ratio);
     device->beginPixelAccess();
-    for (int y = 0; y < frame.height; ++y)
-        device->setPixelRun(0, static_cast<unsigned short>(y), frame.width, kFull, kFull, kFull);
+    for (int y = 0; y < height; ++y)
+        device->setPixelRun(0, static_cast<unsigned short>(y), width, kFull, kFull, kFull);
     device->endPixelAccess();
 }
 
@@ -50,7 +63,7 @@ void beginPass(WSDmwindowDev* device, const Frame& frame) {
 }
 
 void drawVerticalAxis(WSDmwindowDev* device, const Frame& frame) {
-    line(device, frame.mx, frame.height - frame.my, frame.mx, frame.my);
+    line(device, frame, frame.mx, frame.height - frame.my, frame.mx, frame.my);
 }
 
 // Ticks hanging below the bottom axis at every multiple of step_hz strictly between 0 and
@@ -62,7 +75,7 @@ void drawTicks(WSDmwindowDev* device, const Frame& frame, unsigned short nyquist
     const long long span = frame.width - 2 * frame.mx;
     for (unsigned short f = step_hz; f < nyquist_hz; f = static_cast<unsigned short>(f + step_hz)) {
         const int x = static_cast<int>(frame.mx + f * span / nyquist_hz);
-        line(device, x, bottom, x, bottom + length);
+        line(device, frame, x, bottom, x, bottom + length);
         if (f > 0xffff - step_hz) break;
     }
 }
@@ -76,8 +89,9 @@ bool toCoordinate(double value, short& coordinate) {
 }
 
 // The count − 1 segments between successive points: value i at x = mx + i/s with
-// s = count / (W − 2mx), at the height y_of(i). A point that has no coordinates leaves
-// out the two segments that meet there.
+// s = count / (W − 2mx), at the height y_of(i), both multiplied by the pixel ratio before
+// they are truncated. A point that has no coordinates leaves out the two segments that meet
+// there.
 template <class HeightOf>
 void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightOf y_of) {
     const int span = frame.width - 2 * frame.mx;
@@ -97,7 +111,8 @@ void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightO
         }
         for (long j = 0; j < n; ++j) {
             short x2 = 0, y2 = 0;
-            const bool have2 = toCoordinate(xs[j], x2) && toCoordinate(ys[j], y2);
+            const bool have2 =
+                toCoordinate(xs[j] * frame.ratio, x2) && toCoordinate(ys[j] * frame.ratio, y2);
             if (have1 && have2) device->drawLine(x1, y1, x2, y2);
             x1 = x2;
             y1 = y2;
@@ -134,7 +149,7 @@ template <class Real, class Value>
 void drawCurve(WSCvdrawingArea* area, WSDmwindowDev* device, const Value* values, long count,
                Real maximum, Baseline baseline) {
     if (!area || !device) return;
-    const Frame frame = frameOf(area);
+    const Frame frame = frameOf(area, device);
     beginPass(device, frame);
     const bool centred = baseline == Baseline::centre;
     const Real k = unitsPerPixel(centred ? 2 * maximum : maximum, frame.height - 2 * frame.my);
@@ -155,22 +170,22 @@ void drawCurve(WSCvdrawingArea* area, WSDmwindowDev* device, const Value* values
 
 void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device) {
     if (!area || !device) return;
-    const Frame frame = frameOf(area);
+    const Frame frame = frameOf(area, device);
     clearToWhite(device, frame);
     beginPass(device, frame);
     drawVerticalAxis(device, frame);
-    line(device, frame.width - frame.mx, frame.height / 2, frame.mx, frame.height / 2);
+    line(device, frame, frame.width - frame.mx, frame.height / 2, frame.mx, frame.height / 2);
     device->endDraw();
 }
 
 void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_frequency_hz) {
     if (!area || !device) return;
-    const Frame frame = frameOf(area);
+    const Frame frame = frameOf(area, device);
     clearToWhite(device, frame);
     beginPass(device, frame);
     drawVerticalAxis(device, frame);
     const int bottom = frame.height - frame.my;
-    line(device, frame.width - frame.mx, bottom, frame.mx, bottom);
+    line(device, frame, frame.width - frame.mx, bottom, frame.mx, bottom);
     const long nyquist_hz = sampling_frequency_hz / 2;
     if (sampling_frequency_hz > 0 && nyquist_hz <= 0xffff) {
         // Minor ticks first: a major tick at the same place is drawn over it.

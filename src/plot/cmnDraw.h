@@ -7,8 +7,11 @@ class WSDmwindowDev;
 //
 // Every function reads the area's _WSNwidth × _WSNheight (W × H) on each call and keeps
 // margins of 3 % (mx = 3W/100, my = 3H/100, integer division); the plot rectangle runs
-// from (mx, my) to (W − mx, H − my), y growing downward. The device is expected to be
-// W × H; whatever falls outside it is clipped. Coordinates are truncated toward zero.
+// from (mx, my) to (W − mx, H − my), y growing downward. Every coordinate is worked out so
+// in the area's logical pixels, then multiplied by the device's pixel ratio R and truncated
+// toward zero: at R = 1 a logical pixel is a device pixel, above 1 the plot is drawn at the
+// screen's own resolution, its lines one device pixel wide. The device is expected to be
+// deviceLength(W, R) × deviceLength(H, R); whatever falls outside it is clipped.
 // A frame function clears the picture to white first; the curve functions draw over what
 // the picture holds, in the device's drawing colour.
 //

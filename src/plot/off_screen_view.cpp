@@ -11,22 +11,23 @@ WSCvdrawingArea* asDrawingArea(WSCbase* object) {
     return object ? dynamic_cast<WSCvdrawingArea*>(object->cast("WSCvdrawingArea")) : nullptr;
 }
 
-WSDmwindowDev* viewDevice(WSCvdrawingArea* area, WSDmwindowDev*& slot, bool* created) {
-    if (created) *created = false;
-    if (slot) return slot;
+WSDmwindowDev* viewDevice(WSCvdrawingArea* area, WSDmwindowDev*& slot, bool* blank) {
     const unsigned short width = area->getProperty(_WSNwidth());
     const unsigned short height = area->getProperty(_WSNheight());
-    slot = WSDmwindowDev::getNewInstance();
-    slot->setSize(width, height);
-    if (created) *created = true;
+    const double ratio = area->pixelRatio();
+    const bool sized = slot && slot->hasSize(width, height, ratio);
+    if (blank) *blank = !sized;
+    if (sized) return slot;
+    if (!slot) slot = WSDmwindowDev::getNewInstance();
+    slot->setSize(width, height, ratio);
     return slot;
 }
 
 void initView(WSCbase* object, WSDmwindowDev*& slot, ScaleRoutine draw_scale) {
     if (WSCvdrawingArea* area = asDrawingArea(object)) {
-        bool created = false;
-        WSDmwindowDev* device = viewDevice(area, slot, &created);
-        if (created && draw_scale) draw_scale(area, device);
+        bool blank = false;
+        WSDmwindowDev* device = viewDevice(area, slot, &blank);
+        if (blank && draw_scale) draw_scale(area, device);
     }
     if (object) object->execProcedure(WSEV_EXPOSE);
 }

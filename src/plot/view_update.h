@@ -18,7 +18,7 @@ enum class PlotView {
 using ViewContent = std::function<void(WSCvdrawingArea* area, WSDmwindowDev* device)>;
 
 // Redraws one view and shows it: looks the area up by class and instance name (nothing
-// happens when it is missing), creates and sizes the view's device the first time, draws
+// happens when it is missing), creates or sizes the view's device to fit the area, draws
 // the view's scale (the power view's with the current sampleFreq), then content (may be
 // empty), and runs the area's expose procedures, which copy the picture to the window.
 void updateView(PlotView view, const ViewContent& content);

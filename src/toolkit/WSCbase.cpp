@@ -87,6 +87,10 @@ void WSCbase::setVisible(long visible) {
     if (peer_) peer_->visibilityChanged(visible != 0);
 }
 
+double WSCbase::pixelRatio() const {
+    return parent_ ? parent_->pixelRatio() : 1.0;
+}
+
 WSDdev* WSCbase::getdev() {
     const unsigned short width = getProperty(_WSNwidth());
     const unsigned short height = getProperty(_WSNheight());
@@ -96,8 +100,8 @@ WSDdev* WSCbase::getdev() {
             if (peer_) peer_->pictureChanged();
         });
     }
-    if (window_device_->width() != width || window_device_->height() != height) {
-        window_device_->setSize(width, height);
-    }
+    const double ratio = pixelRatio();
+    if (!window_device_->hasSize(width, height, ratio))
+        window_device_->setSize(width, height, ratio);
     return window_device_.get();
 }

@@ -55,8 +55,11 @@ class WSCbase {
 
     virtual void setVisible(long visible);
 
-    // The widget's window device: a picture of the widget's current width × height that
-    // the backend shows.
+    // Device pixels per logical pixel of the screen that shows the widget: its window's.
+    virtual double pixelRatio() const;
+
+    // The widget's window device: a picture of the widget's current width × height at its
+    // pixel ratio, which the backend shows.
     WSDdev* getdev();
 
     WSCpeer* peer() const { return peer_.get(); }

@@ -1,17 +1,37 @@
 #include "toolkit/WSDdev.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
 constexpr uint32_t kWhite = 0xffffffffu;
+constexpr double kLeastRatio = 0.125, kLargestRatio = 8;
+constexpr double kLargestDeviceLength = 32767;
+// Products such as 3 × 1.1 come out a hair above the whole number they stand for.
+constexpr double kRoundingSlack = 1e-9;
+}  // namespace
+
+double usablePixelRatio(double ratio) {
+    return ratio >= kLeastRatio && ratio <= kLargestRatio ? ratio : 1;
 }
 
-void WSDdev::setSize(unsigned short width, unsigned short height) {
-    width_ = width;
-    height_ = height;
-    pixels_.assign(std::size_t{width} * height, kWhite);
+unsigned short deviceLength(unsigned short length, double ratio) {
+    const double pixels = std::ceil(length * usablePixelRatio(ratio) - kRoundingSlack);
+    return static_cast<unsigned short>(std::clamp(pixels, 0.0, kLargestDeviceLength));
+}
+
+void WSDdev::setSize(unsigned short width, unsigned short height, double ratio) {
+    ratio_ = usablePixelRatio(ratio);
+    width_ = deviceLength(width, ratio_);
+    height_ = deviceLength(height, ratio_);
+    pixels_.assign(std::size_t{width_} * height_, kWhite);
     notifyChanged();
+}
+
+bool WSDdev::hasSize(unsigned short width, unsigned short height, double ratio) const {
+    return ratio_ == usablePixelRatio(ratio) && width_ == deviceLength(width, ratio) &&
+           height_ == deviceLength(height, ratio);
 }
 
 void WSDdev::beginDraw(short, short, unsigned short, unsigned short, long, long) {}

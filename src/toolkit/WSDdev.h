@@ -6,9 +6,17 @@
 #include <functional>
 #include <vector>
 
+// The device pixels that length logical pixels take on a screen of that pixel ratio (device
+// pixels per logical pixel): ⌈length·ratio⌉, at most 32767 so that every pixel has a 16-bit
+// coordinate. A ratio that is not a finite number from 1/8 to 8 counts as 1.
+unsigned short deviceLength(unsigned short length, double ratio);
+// The ratio as devices take it: the ratio itself, or 1 for one deviceLength refuses.
+double usablePixelRatio(double ratio);
+
 // A drawing device: an RGB32 picture (0xffRRGGBB, rows top to bottom) with pixel access,
 // aliased one-pixel lines in the drawing colour, and copies onto another device. Every
-// operation clips to the picture, so no call can write outside it.
+// operation clips to the picture, so no call can write outside it. Coordinates are device
+// pixels; the pixel ratio says how many of them a logical pixel of the area shown spans.
 class WSDdev {
   public:
     WSDdev() = default;
@@ -16,8 +24,12 @@ class WSDdev {
     WSDdev(const WSDdev&) = delete;
     WSDdev& operator=(const WSDdev&) = delete;
 
-    // Sizes the picture and paints it white.
-    void setSize(unsigned short width, unsigned short height);
+    // Sizes the picture for width × height logical pixels at ratio device pixels each,
+    // deviceLength of both, and paints it white.
+    void setSize(unsigned short width, unsigned short height, double ratio = 1);
+    // Whether setSize with these would leave the picture's size and ratio as they are.
+    bool hasSize(unsigned short width, unsigned short height, double ratio) const;
+    double pixelRatio() const { return ratio_; }
     void getGeometry(unsigned short& width, unsigned short& height) const {
         width = width_;
         height = height_;
@@ -67,6 +79,7 @@ class WSDdev {
 
     unsigned short width_ = 0;
     unsigned short height_ = 0;
+    double ratio_ = 1;
     std::vector<uint32_t> pixels_;
     static constexpr uint32_t fore_color_ = 0xff000000u;  // lines are drawn black
     std::function<void()> listener_;

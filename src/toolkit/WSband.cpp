@@ -1,10 +1,23 @@
 #include "toolkit/WSband.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "numbers/whole_number.h"
+#include "toolkit/WSDdev.h"
 
 namespace {
 
 constexpr uint32_t kBandColour = 0x3daee9;
+// Products such as 3 × 1.1 come out a hair off the whole number they stand for.
+constexpr double kRoundingSlack = 1e-9;
+
+// A column worked out in floating point; one far outside any picture is held where it
+// still has an int value.
+int deviceColumn(double column) {
+    constexpr double kFarthest = 1e8;
+    return static_cast<int>(std::clamp(column, -kFarthest, kFarthest));
+}
 
 // A quarter of the way from channel to target, rounded to the nearest integer.
 uint32_t towardBand(uint32_t pixel, uint32_t target, int shift) {
@@ -26,6 +39,12 @@ std::optional<WSband> parseBand(std::string_view text) {
     const std::optional<int> last = wholeInt(text.substr(comma + 1));
     if (!first || !last || *first > *last) return std::nullopt;
     return WSband{*first, *last};
+}
+
+WSband deviceBand(const WSband& band, double ratio) {
+    const double r = usablePixelRatio(ratio);
+    return {deviceColumn(std::floor(band.first_column * r + kRoundingSlack)),
+            deviceColumn(std::ceil((band.last_column + 1.0) * r - kRoundingSlack)) - 1};
 }
 
 uint32_t bandPixel(uint32_t pixel) {

@@ -17,6 +17,10 @@ std::string bandText(const WSband& band);
 // The band the text names; nothing for an empty or malformed text, or FIRST > LAST.
 std::optional<WSband> parseBand(std::string_view text);
 
+// The device columns that show the band on a picture of that pixel ratio: each one that a
+// logical column of the band covers at least in part, ⌊first·ratio⌋ … ⌈(last + 1)·ratio⌉ − 1.
+WSband deviceBand(const WSband& band, double ratio);
+
 // An RGB32 pixel as it shows inside the band: each channel moved a quarter of the way
 // toward #3daee9, rounded.
 uint32_t bandPixel(uint32_t pixel);

@@ -15,4 +15,7 @@ enum WSevent : long {
     WSEV_KEY_PRESS = 24,  // a key pressed while the area has the focus
     WSEV_FOCUS_IN = 25,   // the area took the keyboard focus
     WSEV_FOCUS_OUT = 26,  // the area lost it
+    // A main window took another size, or another pixel ratio: the user resized or
+    // maximised it, or it came to another screen.
+    WSEV_RESIZE = 27,
 };

@@ -1,6 +1,10 @@
 #include "toolkit/WSwidgets.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "toolkit/WSCobjectList.h"
+#include "toolkit/WSDdev.h"
 #include "toolkit/WSNames.h"
 #include "toolkit/WSevents.h"
 
@@ -17,11 +21,23 @@ void WSCmainWindow::setVisible(long visible) {
     WSCbase::setVisible(visible);
 }
 
+bool WSCmainWindow::setPixelRatio(double ratio) {
+    const double previous = pixel_ratio_;
+    pixel_ratio_ = usablePixelRatio(ratio);
+    return pixel_ratio_ != previous;
+}
+
 std::string WSCvslider::defaultValue(std::string_view name) const {
     return name == _WSNminimum() ? "0" : "";
 }
 
-void WSCvdrawingArea::raisePointerEvent(long event, int x, int y) {
+int pixelIndex(double v) {
+    constexpr double kFarthest = 1e6;
+    return std::isnan(v) ? -static_cast<int>(kFarthest)
+                         : static_cast<int>(std::floor(std::clamp(v, -kFarthest, kFarthest)));
+}
+
+void WSCvdrawingArea::raisePointerEvent(long event, double x, double y) {
     pointer_.x = x;
     pointer_.y = y;
     pointer_.inside = event != WSEV_POINTER_LEAVE;

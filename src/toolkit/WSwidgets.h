@@ -5,6 +5,9 @@
 // The widget classes the program builds its window from. Each is a WSCbase with its own
 // class name; the backend decides how each looks and which user actions raise which event.
 
+// The top-level window. The backend lets the user make it larger than the size the program
+// builds it at, never smaller; after the user resized it, or it came to a screen of another
+// pixel ratio, its _WSNwidth and _WSNheight hold its size and it raises resize.
 class WSCmainWindow : public WSCbase {
   public:
     WSCmainWindow(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCmainWindow") {}
@@ -12,8 +15,15 @@ class WSCmainWindow : public WSCbase {
     // initialise procedures; then the window is shown.
     void setVisible(long visible) override;
 
+    double pixelRatio() const override { return pixel_ratio_; }
+    // Called by the backend: the window shows, or is to be drawn, at that ratio
+    // (usablePixelRatio of it). True when that is another ratio: the backend then raises
+    // resize, so that the program draws its pictures again.
+    bool setPixelRatio(double ratio);
+
   private:
     bool shown_before_ = false;
+    double pixel_ratio_ = 1;
 };
 
 class WSCvbtn : public WSCbase {
@@ -42,16 +52,20 @@ class WSCcomboBox : public WSCbase {
     WSCcomboBox(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCcomboBox") {}
 };
 
-// The pointer over a drawing area, in the area's pixels (outside them while a drag goes on
-// past the area's edge).
+// The pointer over a drawing area, in the area's logical pixels (outside them while a drag
+// goes on past the area's edge), with the fraction a screen of a pixel ratio above 1 gives.
 struct WSpointer {
-    int x = 0;
-    int y = 0;
+    double x = 0;
+    double y = 0;
     bool inside = false;   // over the area (or dragging from it) since its last leave
     bool pressed = false;  // the left button is held since a press on this area
-    int press_x = 0;       // where the last press on this area happened
-    int press_y = 0;
+    double press_x = 0;    // where the last press on this area happened
+    double press_y = 0;
 };
+
+// The column (or row) of logical pixels that holds coordinate v: ⌊v⌋, kept within
+// ±1 000 000 (NaN counts as the lowest), so that it always has an integer value.
+int pixelIndex(double v);
 
 // An area that shows its window device's picture; it raises expose whenever it must be
 // repainted, and the pointer events as the pointer moves, leaves, presses and lets go.
@@ -60,7 +74,7 @@ class WSCvdrawingArea : public WSCbase {
     WSCvdrawingArea(WSCbase* parent, const char* name) : WSCbase(parent, name, "WSCvdrawingArea") {}
 
     // Called by the backend: records the pointer at (x, y), then runs the event's procedures.
-    void raisePointerEvent(long event, int x, int y);
+    void raisePointerEvent(long event, double x, double y);
     const WSpointer& pointer() const { return pointer_; }
 
     // Called by the backend: records the key, named as "Left", "Shift+Right", "Escape" …,

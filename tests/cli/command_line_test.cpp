@@ -135,6 +135,8 @@ const std::string kSizes = "is not one of 512, 1024, 2048, 4096";
 const std::string kStereo = "Sorry, this program is for single-channel only\n";
 const std::string kNotice = "Sorry, this program change parameter of wave length\n";
 const std::string kPng = "\x89PNG", kJpeg = "\xFF\xD8\xFF";
+// A PNG's signature and the start of its header: 2400 x 1800 pixels.
+const std::string kPng2400x1800("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x09\x60\0\0\x07\x08", 24);
 const std::string kLine = "sefaro-cli replay: line ";
 const std::string kInfoHeader = "file,outcome,message,rate_hz,bits,points\n";
 const std::string kUsage =
@@ -185,6 +187,10 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"render", "short.wav", "-o", "w.bmp"}, 0, "", "", "", {{"w.bmp", "BM"}}},
     Run{{"render", "short.wav", "-o", "w"}, 0, "", "", "", {{"w", kPng}}},
     Run{{"render", "short.wav", "-o", "w.xyz"}, 64, "", "sefaro-cli render: -o w.xyz: Qt cannot write pictures of that kind; it writes bmp, "},
+    Run{{"render", "short.wav", "--window-size", "1200x900", "--scale=2", "-o", "w.png"}, 0, "", "", "", {{"w.png", kPng2400x1800}}},
+    Run{{"render", "short.wav", "--window-size", "800x599", "-o", "w.png"}, 64, "", "sefaro-cli render: window-size \"800x599\" is not WxH from 800 x 600 to 8000 x 8000 (usage: "},
+    Run{{"render", "short.wav", "--scale", "4.5", "-o", "w.png"}, 64, "", "sefaro-cli render: scale \"4.5\" is not a number from 1 to 4 (usage: "},
+    Run{{"render", "short.wav", "-o", "w.png", "--window-size"}, 64, "", "sefaro-cli render: --window-size needs WxH, from 800 x 600 to 8000 x 8000 (usage: "},
     Run{{"info"}, 64, "", "sefaro-cli info: FILE is missing (usage: sefaro-cli info FILE...)\n"},
     Run{{"info", "-x", "short.wav"}, 64, "", "sefaro-cli info: there is no option -x (usage: "},
     Run{{"info", "stereo.wav"}, 2, "", "sefaro-cli: stereo.wav: " + kStereo},
@@ -224,6 +230,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay"}, 64, "", kLine + "1: \"focus wave\": focus needs one of power, phase, slider\n", "focus wave\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"click 10 y\": this action needs two whole numbers X Y\n", "click 10 y\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"drag 1 2 3\": drag needs four whole numbers X1 Y1 X2 Y2\n", "drag 1 2 3\n"},
+    Run{{"replay"}, 64, "", kLine + "1: \"resize 799 600\": resize needs two whole numbers W H, from 800 x 600 to 8000 x 8000\n", "resize 799 600\n"},
+    Run{{"replay"}, 0, R"("action":"resize 1200 900","messages":[],"tooltip":null,"window_size":[1200,900],)", "", "resize 1200 900\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"open-any\": open-any needs a PATH\n", "open-any\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"picker-from x\": picker-from needs a number of SECONDS from 0\n", "picker-from x\n"},
     Run{{"replay"}, 64, "", kLine + "2: no excerpt picker is shown (pick PATH shows it)\n", "back\npicker-ok\n"},

@@ -76,7 +76,8 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
         {"leave", "", "41", "null", "power"},
         {"click 240 60", "", "3500", "sample 3500   79.37 ms   ", "power"},
         {"drag 240 60 400 60", "", "9100", "sample 9100   206.35 ms   ", "power"},
-        {"point 30 225", "", "9100", "One sample back", "power"}};
+        {"point 30 225", "", "9100", "One sample back", "power"},
+        {"resize 1200 900", "", "9100", "One sample back", "power"}};
     std::string script = "# a report\n\n";
     for (const Step& step : steps) script += std::string(step.action) + '\n';
     const std::vector<Record> r = replay(script, {"--shots", "shots/new", "-"});
@@ -108,6 +109,8 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
     EXPECT_EQ(r[1]["widgets"][names::kMainWindow]["class"], "WSCmainWindow");
     for (const Record& unchanged : {r[3], r[4]}) EXPECT_EQ(unchanged["widgets"], r[2]["widgets"]);
     EXPECT_EQ(shown(r[8], names::kWholeWaveArea, "overlayBand"), "120,149");
+    EXPECT_EQ(r[0]["window_size"], Record::parse("[800,600]"));
+    EXPECT_EQ(r.back()["window_size"], Record::parse("[1200,900]"));
 
     const auto shots = dir.path() / "shots" / "new";
     Strings names;
@@ -121,6 +124,7 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
     EXPECT_NE(shot("001.png"), shot("002.png"));  // the wave appeared
     EXPECT_NE(shot("002.png"), shot("003.png"));  // the segment moved
     EXPECT_EQ(shot("003.png"), shot("005.png"));  // the refusal and the cancel changed nothing
+    EXPECT_EQ(shot("012.png").size(), QSize(1200, 900));
 }
 
 }  // namespace

@@ -153,9 +153,13 @@ struct Export {
     const char* copy_keys;
     const char* command;  // of sefaro-cli: render writes a file, spectrum prints
     const char* suffix;
+    // The window resized to width × height on a screen of that pixel ratio.
+    int width = 800, height = 600;
+    double ratio = 1;
 };
 void PrintTo(const Export& e, std::ostream* out) {
     *out << e.save_keys;
+    if (e.ratio != 1) *out << " at " << e.width << " x " << e.height << ", ratio " << e.ratio;
 }
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
@@ -165,6 +169,8 @@ class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> 
 // the next save is proposed where this one went.
 TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     const std::string wave = fileIn("sounds", GetParam().file, 9000);
+    session.showAtPixelRatio(GetParam().ratio);
+    session.resize(GetParam().width, GetParam().height);
     show(wave, "2048", 300);
     user.queueAnswer((dir.path() / "saved").string());
     press(QKeySequence(GetParam().save_keys));
@@ -175,6 +181,10 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     std::vector<std::string> args = {GetParam().command, wave, "--size", "2048",
                                      "--position",       "300"};
     if (args[0] == "render") args.insert(args.end(), {"-o", "cli.png"});
+    if (GetParam().width != 800 || GetParam().height != 600) {
+        args.insert(args.end(), {"--window-size", std::to_string(GetParam().width) + "x" +
+                                                      std::to_string(GetParam().height)});
+    }
     const CliRun r = cli(args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
     const fs::path saved = dir.path() / (std::string("saved.") + GetParam().suffix);
@@ -195,10 +205,12 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
               std::vector<std::string>{(dir.path() / name).string() + GetParam().suffix});
 }
 
-INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut,
-                         testing::Values(Export{"SONG.WAV", "Ctrl+S", "Ctrl+C", "render", "png"},
-                                         Export{"tones.wav", "Ctrl+E", "Ctrl+Shift+C", "spectrum",
-                                                "csv"}));
+INSTANTIATE_TEST_SUITE_P(
+    Desktop, SaveShortcut,
+    testing::Values(Export{"SONG.WAV", "Ctrl+S", "Ctrl+C", "render", "png"},
+                    // In logical pixels at ratio 1, whatever the screen's.
+                    Export{"song.wav", "Ctrl+S", "Ctrl+C", "render", "png", 1200, 900, 2},
+                    Export{"tones.wav", "Ctrl+E", "Ctrl+Shift+C", "spectrum", "csv"}));
 
 TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     show(fileIn("a", "tones.wav", 9000), "1024", 0);

@@ -61,6 +61,19 @@ check_loaded_pixels() {
   return $failed
 }
 
+# Resized to 1100 × 800, with a wave loaded, the plots fill the new room: view 1 (970 wide,
+# mx = 29) has its centre line up to x = 1061, view 2 a curve across its 970 columns; view 3
+# (538 × 530 at (10, 260), mx = 16, my = 15) its axes at x = 26 and y = 775, view 4 (at
+# (552, 260)) its centre line at y = 525 up to x = 1074. Lines and curves are black alike.
+check_resized_pixels() {
+  local shot=$1 failed=0
+  [ "$(identify -format %wx%h "$shot")" = 1100x800 ] || { echo "the window is not 1100x800" >&2; failed=1; }
+  expect_region "$shot" "$black" 300x1+700+60 1x490+26+280 490x1+30+775 490x1+575+525 || failed=1
+  [ "$(dark "$shot" 920x93+150+138)" -gt 1000 ] || { echo "no curve across view 2" >&2; failed=1; }
+  [ "$(dark "$shot" 500x495+30+278)" -gt 1000 ] || { echo "no curve in view 3" >&2; failed=1; }
+  return $failed
+}
+
 # The position label (the left column at y = 160) reads differently at start-up, after the
 # load ("0") and after each of two steps ("1", "2").
 check_position_label_changes() {

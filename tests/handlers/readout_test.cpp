@@ -19,6 +19,7 @@
 #include "handlers/wave_readout.h"
 #include "support/fftw_dft.h"
 #include "toolkit/WSband.h"
+#include "toolkit/WSwidgets.h"
 
 namespace {
 
@@ -111,6 +112,10 @@ const ColumnCase kColumnCases[] = {
     {"ColumnBetweenTwoSamples", sampleAtColumn(kWaveWidth, 512, 25), -1},
     {"ClickWithinThreePixels", withinClick(100, 50, 103, 47), true},
     {"DragBeyondThreePixels", withinClick(100, 50, 104, 50), false},
+    // A screen of a pixel ratio above 1 gives the pointer's place with a fraction: the
+    // column that holds it, never the nearest.
+    {"PointerLateInAColumnStaysInIt", pixelIndex(130.75), 130},
+    {"PointerJustLeftOfZeroIsLeftOfIt", pixelIndex(-0.25), -1},
     {"BandTintsWhite", bandPixel(0xffffffffu), 0xffcfebfa},
     {"BandTintsBlack", bandPixel(0xff000000u), 0xff0f2c3a},
     // The keys over ten bins with peaks at 2, 5 and 7; -1: the key moves nothing.

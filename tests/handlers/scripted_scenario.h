@@ -45,6 +45,8 @@ class ScriptedScenario : public Scenario {
                 return session.drag(at[0], at[1], at[2], at[3]);
             case ReplayVerb::leave:
                 return session.leave();
+            case ReplayVerb::resize:
+                return session.resize(at[0], at[1]);
             case ReplayVerb::open_any:
             case ReplayVerb::pick:
             case ReplayVerb::picker_from:

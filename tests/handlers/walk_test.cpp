@@ -18,9 +18,11 @@
 namespace {
 
 // A user's walk over a wave, written as a replay script ("load w.wav" loads the row's wave,
-// "load short.wav" one of 1000 samples), and what the window shows at its end. Window
-// places: views 1 and 2 at (120, 10) and (120, 135), 670 x 100; the power and phase plots
-// at (10, 260) and (402, 260), 388 x 330.
+// "load short.wav" one of 1000 samples), on a screen of the row's pixel ratio, and what the
+// window shows at its end. Window places: views 1 and 2 at (120, 10) and (120, 135), 670 x
+// 100; the power and phase plots at (10, 260) and (402, 260), 388 x 330. At 1200 x 900
+// views 1 and 2 are 1070 wide, the power and phase plots 588 x 630, the phase plot at
+// (602, 260).
 struct Walk {
     std::size_t wave_samples;
     std::string script;
@@ -32,8 +34,15 @@ struct Walk {
     // not checked when empty; kAsIfJustPointed: what the pointer's last "point" would read
     // if it came there now.
     std::string readouts = "";
+    double ratio = 1;  // the screen's pixel ratio
 };
 const std::string kAsIfJustPointed = "as if just pointed";
+// Bin 156 of the segment at 9000, read by the captions and the tooltip: in noise the
+// strongest bin in reach is no peak, and reads at its own frequency (156 · 44100/1024) and
+// level (20·log10(√(e^12.68 − 1)/8839.73)).
+const std::string kBin156 =
+    "power   6718.36 Hz   -23.85 dBFS   bin 156 | phase   6718.36 Hz   -0.226 rad   bin 156 | bin "
+    "156 of 1024, 6718.36 Hz, -23.85 dBFS, ln(1+P) 12.68, phase -0.226 rad";
 void PrintTo(const Walk& walk, std::ostream* out) {
     *out << walk.wave_samples << " samples: " << walk.script;
 }
@@ -45,32 +54,50 @@ class Walks : public ScriptedScenario, public testing::WithParamInterface<Walk> 
                session.tooltipUnderPointer().value_or("none") + " | " +
                text(names::kWholeWaveArea, _WSNoverlayBand());
     }
-    // The whole-wave area shows its view tinted over the band's columns and untouched
-    // elsewhere; the view's own picture holds no tint.
-    void expectBandShown() {
+    // The whole-wave area shows its view tinted over the band's columns (each device pixel
+    // of which a part lies in them) and untouched elsewhere; the view's own picture holds no
+    // tint. Compared over the device pixels that lie wholly inside the area.
+    void expectBandShown(double ratio) {
         int first = -1, last = -2;
         std::sscanf(text(names::kWholeWaveArea, _WSNoverlayBand()).c_str(), "%d,%d", &first, &last);
-        const std::vector<uint32_t> picture = view(1);
-        const QImage shown = session.qtWidget(names::kWholeWaveArea)
-                                 ->grab()
-                                 .toImage()
-                                 .convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(shown.size(), QSize(670, 100));
+        QWidget* area = session.qtWidget(names::kWholeWaveArea);
+        QImage shown(mdev->width(), mdev->height(), QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
+        area->render(&shown);
         int wrong = 0, tinted_white = 0;
-        for (int y = 0; y < 100; ++y) {
-            for (int x = 0; x < 670; ++x) {
-                const uint32_t own = picture[std::size_t(y) * 670 + x];
-                wrong += shown.pixel(x, y) != (x >= first && x <= last ? bandPixel(own) : own);
+        for (int y = 0; y < int(area->height() * ratio); ++y) {
+            for (int x = 0; x < int(area->width() * ratio); ++x) {
+                const uint32_t own = mdev->pixel(x, y);
+                const bool in_band = x + 1 > first * ratio && x < (last + 1) * ratio;
+                wrong += shown.pixel(x, y) != (in_band ? bandPixel(own) : own);
                 tinted_white += own == 0xffcfebfau;
             }
         }
         EXPECT_EQ(wrong, 0);
         EXPECT_EQ(tinted_white, 0);
     }
+
+    // Drawn at the screen's resolution, not pixel-doubled: inside its frame, apart from the
+    // centre line, some aligned 2 x 2 block of the view's device pixels holds two colours.
+    static bool showsFinerThanLogicalPixels(const WSDdev& device, bool centre_line) {
+        const int w = device.width() / 2, h = device.height() / 2;  // logical, at ratio 2
+        const int mx = 3 * w / 100, my = 3 * h / 100;
+        for (int y = 2 * my + 2; y + 1 < 2 * (h - my); y += 2) {
+            if (centre_line && y / 2 == h / 2) continue;
+            for (int x = 2 * mx + 2; x + 1 < 2 * (w - mx); x += 2) {
+                const uint32_t corner = device.pixel(x, y);
+                if (device.pixel(x + 1, y) != corner || device.pixel(x, y + 1) != corner ||
+                    device.pixel(x + 1, y + 1) != corner)
+                    return true;
+            }
+        }
+        return false;
+    }
 };
 
 TEST_P(Walks, EndWhereTheRowSays) {
     const Walk& walk = GetParam();
+    session.showAtPixelRatio(walk.ratio);
     const std::vector<int16_t> samples = wave_builder::pattern(walk.wave_samples);
     file("w.wav", samples);
     file("short.wav", wave_builder::pattern(1000));
@@ -95,7 +122,7 @@ TEST_P(Walks, EndWhereTheRowSays) {
     } else if (!walk.readouts.empty()) {
         EXPECT_EQ(readouts(), walk.readouts);
     }
-    if (walk.wave_samples) expectBandShown();
+    if (walk.wave_samples) expectBandShown(walk.ratio);
     // What the views draw is checked against reviewed pictures elsewhere.
     if (walk.spectrum_of < 0) {
         EXPECT_EQ(seliii, nullptr);
@@ -116,6 +143,20 @@ TEST_P(Walks, EndWhereTheRowSays) {
                            names::kPhaseArea};
     for (int v = 1; v <= 4; ++v)
         EXPECT_EQ(pixels(session.find(areas[v - 1])->getdev()), view(v)) << v;
+    if (walk.ratio == 2) {
+        const WSDmwindowDev* devices[] = {mdev, mdev2, mdev3, mdev4};
+        for (int v = 1; v <= 4; ++v)
+            EXPECT_TRUE(showsFinerThanLogicalPixels(*devices[v - 1], v != 3)) << v;
+        // The window's picture at that ratio shows view 2 pixel for pixel, at twice its place.
+        const QImage picture = session.grabWindow(2);
+        const QPoint at = session.qtWidget(names::kSegmentArea)->pos() * 2;
+        int wrong = 0;
+        for (int y = 0; y < mdev2->height(); ++y) {
+            for (int x = 0; x < mdev2->width(); ++x)
+                wrong += picture.pixel(at.x() + x, at.y() + y) != mdev2->pixel(x, y);
+        }
+        EXPECT_EQ(wrong, 0);
+    }
 }
 
 // 6000 samples at the first size, 1024, give positions 0 to 4976 and a drag interval of 99.
@@ -167,10 +208,23 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{22050, "load w.wav\nslide 3500\nrelease\npoint 146 185", "3500", "3500 0 21026 420", 3500, -1, "power | phase | sample 3510   79.59 ms   -9711 | 120,149"},
     Walk{22050, "load w.wav\npoint 130 60", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
     Walk{22050, "load w.wav\npoint 780 185", "0", "0 0 21026 420", 0, -1, "power | phase | none | 20,49"},
-    // A pointer resting over a plot reads what it shows now, as if it had just come there;
-    // in noise the strongest bin in reach is no peak, and reads at its own frequency
-    // (156 · 44100/1024) and level (20·log10(√(e^12.68 − 1)/8839.73)).
-    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, "power   6718.36 Hz   -23.85 dBFS   bin 156 | phase   6718.36 Hz   -0.226 rad   bin 156 | bin 156 of 1024, 6718.36 Hz, -23.85 dBFS, ln(1+P) 12.68, phase -0.226 rad | 277,306"},
+    // A pointer resting over a plot reads what it shows now, as if it had just come there.
+    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, kBin156 + " | 277,306"},
+    // The same logical point reads the same bin at every pixel ratio.
+    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, kBin156 + " | 277,306", 1.25},
+    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, kBin156 + " | 277,306", 1.5},
+    Walk{22050, "load w.wav\npoint 130 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, kBin156 + " | 277,306", 2},
+    // At 1200 x 900, view 1 has mx = 32 and 1006 columns: column c starts with sample
+    // ⌈(c - 32) · 22050/1006⌉, so the segment at 0 covers columns 32 to 78, a click at column
+    // 300 puts it at 5875 (columns 300 to 346), and 9000 lies at columns 442 to 489. On the
+    // power plot (mx = 17, 554 columns) bin k lies at column 17 + ⌊k · 554/512⌋: bins 153 to
+    // 158 are within reach of column 185, bin 156 the strongest among them as above.
+    Walk{22050, "load w.wav\nresize 1200 900", "0", "0 0 21026 420", 0, -1, "power | phase | none | 32,78", 2},
+    Walk{22050, "load w.wav\nresize 1200 900\nclick 420 60", "5875", "5875 0 21026 420", 5875, -1, "power | phase | sample 5875   133.22 ms   28995 | 300,346"},
+    Walk{22050, "resize 1200 900\nload w.wav\nclick 420 60", "5875", "5875 0 21026 420", 5875, -1, "power | phase | sample 5875   133.22 ms   28995 | 300,346", 2},
+    Walk{22050, "load w.wav\nresize 1200 900\npoint 195 460\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, kBin156 + " | 442,489", 1.5},
+    // A pointer resting where the window grew reads what lies under it now.
+    Walk{22050, "load w.wav\npoint 520 360\nresize 1200 900", "0", "0 0 21026 420", 0, -1, kAsIfJustPointed},
     Walk{22050, "load w.wav\npoint 420 185\nslide 3000\nrelease", "3000", "3000 0 21026 420", 3000, -1, "power | phase | sample 3456   78.37 ms   -28038 | 105,134"},
     // Every kind of move, under the pointer resting on either spectrum or the segment.
     Walk{22050, "load w.wav\npoint 520 360\nslide 9000\nrelease", "9000", "9000 0 21026 420", 9000, -1, kAsIfJustPointed},

@@ -73,8 +73,9 @@ struct CurveCase {
     Kind kind;
     std::vector<double> values;
     double maximum;
-    std::vector<Line> lines;  // all that the curve may draw
+    std::vector<Line> lines;  // all that the curve may draw, in device pixels
     unsigned short area_width = 136, area_height = 200;
+    double ratio = 1;  // the device's pixel ratio
 };
 
 // A mark in the corner that the curve must leave: a curve draws over its frame, never
@@ -90,7 +91,7 @@ class CurveTest : public testing::TestWithParam<CurveCase> {};
 TEST_P(CurveTest, DrawsExactlyItsSegments) {
     const CurveCase& c = GetParam();
     auto area = areaOf(c.area_width, c.area_height);
-    auto device = pictureWith(136, 200, kMark);
+    auto device = pictureWith(136, 200, kMark, c.ratio);
     const long n = static_cast<long>(c.values.size());
     if (c.kind == shortWave) {
         const std::vector<short> samples(c.values.begin(), c.values.end());
@@ -100,7 +101,7 @@ TEST_P(CurveTest, DrawsExactlyItsSegments) {
     } else {
         drawWavePlus(area.get(), device.get(), c.values.data(), n, c.maximum);
     }
-    auto expected = pictureWith(136, 200, kMark);
+    auto expected = pictureWith(136, 200, kMark, c.ratio);
     drawLines(*expected, c.lines);
     EXPECT_EQ(differences(*device, *expected), "");
 }
@@ -146,6 +147,25 @@ INSTANTIATE_TEST_SUITE_P(
                   {{4, 100, 46, 6}, {46, 6, 89, 100}}},
         CurveCase{"lowest_sample", shortWave, {-32768, 94}, 94, {{4, 194, 68, 6}}},
         CurveCase{"all_lowest", shortWave, {-32768, -32768}, 32767, {{4, 194, 68, 194}}},
+        // At a pixel ratio the points land at their coordinates times the ratio, truncated,
+        // and the lines between them are one device pixel wide: (4, 6) … (68, 194) at 2, and
+        // (4, 100), (36, 6), (68, 100), (100, 194) at 1.5.
+        CurveCase{"double_extremes_at_ratio_2",
+                  doubleWave,
+                  {94, -94},
+                  94,
+                  {{8, 12, 136, 388}},
+                  136,
+                  200,
+                  2},
+        CurveCase{"four_values_at_ratio_1_5",
+                  shortWave,
+                  {0, 94, 0, -94},
+                  94,
+                  {{6, 150, 54, 9}, {54, 9, 102, 150}, {102, 150, 150, 291}},
+                  136,
+                  200,
+                  1.5},
         // An area with no room divides by nothing and draws nothing.
         CurveCase{"no_width", doubleWave, {0, 1, -1}, 1, {}, 0, 100},
         CurveCase{"no_height", shortWave, {0, 1, -1}, 1, {}, 100, 0}),

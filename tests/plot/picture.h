@@ -24,12 +24,13 @@ inline void drawLines(WSDmwindowDev& device, const std::vector<Line>& lines) {
     for (const Line& l : lines) device.drawLine(l.x1, l.y1, l.x2, l.y2);
 }
 
-// A white picture with exactly these lines, drawn as the device draws them: what a plot
-// must equal pixel for pixel.
+// A white picture of an area of width × height at that pixel ratio with exactly these lines
+// (in device pixels), drawn as the device draws them: what a plot must equal pixel for pixel.
 inline std::unique_ptr<WSDmwindowDev> pictureWith(unsigned short width, unsigned short height,
-                                                  const std::vector<Line>& lines = {}) {
+                                                  const std::vector<Line>& lines = {},
+                                                  double ratio = 1) {
     std::unique_ptr<WSDmwindowDev> device(WSDmwindowDev::getNewInstance());
-    device->setSize(width, height);
+    device->setSize(width, height, ratio);
     drawLines(*device, lines);
     return device;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 // The window, its widgets and its devices live as long as the process, so a test that
-// drives the window first puts the program back as it starts: no wave, every widget's
-// properties as the start-up left them, the views showing their bare scales.
+// drives the window first puts the program back as it starts: no wave, the window at its
+// first size and a pixel ratio of 1, every widget's properties as the start-up left them,
+// the views showing their bare scales.
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,7 @@ inline wsqt::HeadlessSession& freshSession() {
     static wsqt::HeadlessSession& session = *new wsqt::HeadlessSession;
     // A pointer a test left resting over a plot would keep its readout in the captions.
     session.leave();
+    session.showAtPixelRatio(1);
     restore();
     return session;
 }

@@ -12,6 +12,8 @@
 #include "toolkit/WSCobjectList.h"
 #include "toolkit/WSapplication.h"
 #include "toolkit/WSbackend.h"
+#include "toolkit/WSevents.h"
+#include "toolkit/WSwidgets.h"
 #include "toolkit/qt/headless_state.h"
 #include "toolkit/qt/qt_excerpt_picker.h"
 #include "toolkit/qt/qt_peer.h"
@@ -57,11 +59,15 @@ QWidget* HeadlessSession::qtWidget(const char* instance_name) {
     return widgetOf(find(instance_name));
 }
 
-QWidget* mainWindowWidget() {
+WSCmainWindow* mainWindow() {
     for (WSCbase* object : WSGIappObjectList()->all()) {
-        if (object->cast("WSCmainWindow")) return widgetOf(object);
+        if (auto* window = dynamic_cast<WSCmainWindow*>(object)) return window;
     }
     return nullptr;
+}
+
+QWidget* mainWindowWidget() {
+    return widgetOf(mainWindow());
 }
 
 void HeadlessSession::click(const char* instance_name) {
@@ -122,9 +128,21 @@ void HeadlessSession::key(const char* instance_name, const char* key_name) {
     key(instance_name, sequence[0].key(), sequence[0].keyboardModifiers());
 }
 
-QImage HeadlessSession::grabWindow() {
+void HeadlessSession::resize(int width, int height) {
+    if (QWidget* window = mainWindowWidget()) window->resize(width, height);
     settle();
-    return windowPicture(mainWindowWidget());
+    if (state_->hovered) point(state_->pointer.x(), state_->pointer.y());
+}
+
+void HeadlessSession::showAtPixelRatio(double ratio) {
+    WSCmainWindow* window = mainWindow();
+    if (window && window->setPixelRatio(ratio)) window->execProcedure(WSEV_RESIZE);
+    settle();
+}
+
+QImage HeadlessSession::grabWindow(double ratio) {
+    settle();
+    return windowPicture(mainWindowWidget(), ratio);
 }
 
 }  // namespace wsqt

@@ -44,12 +44,19 @@ class HeadlessSession {
     // The same, the key given by its name: "Left", "PageUp", "Shift+Right", "Escape" …
     void key(const char* instance_name, const char* key_name);
 
-    // The pointer, in the main window's coordinates, as a user moves it: each event goes
-    // to the widget under it, which sees the pointer enter and leave as it would on a
-    // desktop. A press grabs the pointer for its widget until the release.
-    void point(int x, int y);
-    void click(int x, int y);
-    void drag(int from_x, int from_y, int to_x, int to_y);
+    // The user resizes the main window to width × height (no smaller than the least size it
+    // takes); the pointer, resting where it was in the window, is over what lies there now.
+    void resize(int width, int height);
+    // The main window shows as on a screen of that pixel ratio: its plots are drawn at it.
+    void showAtPixelRatio(double ratio);
+
+    // The pointer, in the main window's logical coordinates (a screen of a pixel ratio above
+    // 1 gives fractions), as a user moves it: each event goes to the widget under it, which
+    // sees the pointer enter and leave as it would on a desktop. A press grabs the pointer
+    // for its widget until the release.
+    void point(double x, double y);
+    void click(double x, double y);
+    void drag(double from_x, double from_y, double to_x, double to_y);
     // The pointer leaves the window.
     void leave();
     // What a user resting the pointer where it is would read: the tooltip of the widget
@@ -57,11 +64,12 @@ class HeadlessSession {
     // the window or no tooltip is set there.
     std::optional<std::string> tooltipUnderPointer() const;
 
-    // The main window as a user sees it.
-    QImage grabWindow();
+    // The main window as a user sees it, drawn at ratio device pixels per logical pixel
+    // (1: in logical pixels, as it is saved).
+    QImage grabWindow(double ratio = 1);
     // The excerpt picker as it would be shown for picker.
     static QImage excerptPickerPicture(WSCexcerptPicker& picker);
-    // The same picture as the bytes of a PNG file; empty if it cannot be encoded.
+    // The picture at ratio 1 as the bytes of a PNG file; empty if it cannot be encoded.
     std::string windowPng();
 
     // Keeps Qt's debug output and warnings about the environment (no runtime folder, say)

@@ -2,6 +2,7 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 
+#include "toolkit/WSwidgets.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/qt/headless_state.h"
 #include "toolkit/qt/qt_peer.h"
@@ -10,31 +11,34 @@ namespace wsqt {
 
 namespace {
 
+// The pixel that holds a point, as hit tests take it.
+QPoint pixelAt(QPointF at) {
+    return {pixelIndex(at.x()), pixelIndex(at.y())};
+}
+
 // The deepest widget of the window at a point of the window, or null outside it.
-QWidget* widgetAt(QWidget* window, QPoint at) {
-    if (!window || !window->rect().contains(at)) return nullptr;
-    QWidget* child = window->childAt(at);
+QWidget* widgetAt(QWidget* window, QPointF at) {
+    if (!window || !window->rect().contains(pixelAt(at))) return nullptr;
+    QWidget* child = window->childAt(pixelAt(at));
     return child ? child : window;
 }
 
-void sendMouse(QWidget* target, QWidget* window, QEvent::Type type, QPoint at,
+void sendMouse(QWidget* target, QWidget* window, QEvent::Type type, QPointF at,
                Qt::MouseButton button, Qt::MouseButtons held) {
-    const QPoint local = target->mapFrom(window, at);
-    QMouseEvent event(type, QPointF(local), QPointF(at), QPointF(window->mapToGlobal(at)), button,
-                      held, Qt::NoModifier);
+    const QPointF local = target->mapFrom(window, at);
+    QMouseEvent event(type, local, at, window->mapToGlobal(at), button, held, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
 
 // The widget left hears the pointer leave, the one now under it hears it enter.
-void moveHover(QPointer<QWidget>& hovered, QWidget* under, QWidget* window, QPoint at) {
+void moveHover(QPointer<QWidget>& hovered, QWidget* under, QWidget* window, QPointF at) {
     if (under == hovered) return;
     if (hovered) {
         QEvent leaving(QEvent::Leave);
         QApplication::sendEvent(hovered, &leaving);
     }
     if (under) {
-        const QPoint local = under->mapFrom(window, at);
-        QEnterEvent entering(QPointF(local), QPointF(at), QPointF(window->mapToGlobal(at)));
+        QEnterEvent entering(under->mapFrom(window, at), at, window->mapToGlobal(at));
         QApplication::sendEvent(under, &entering);
     }
     hovered = under;
@@ -42,9 +46,9 @@ void moveHover(QPointer<QWidget>& hovered, QWidget* under, QWidget* window, QPoi
 
 }  // namespace
 
-void HeadlessSession::point(int x, int y) {
+void HeadlessSession::point(double x, double y) {
     QWidget* window = mainWindowWidget();
-    const QPoint at(x, y);
+    const QPointF at(x, y);
     QWidget* under = widgetAt(window, at);
     moveHover(state_->hovered, under, window, at);
     state_->pointer = at;
@@ -52,16 +56,16 @@ void HeadlessSession::point(int x, int y) {
     settle();
 }
 
-void HeadlessSession::click(int x, int y) {
+void HeadlessSession::click(double x, double y) {
     drag(x, y, x, y);
 }
 
-void HeadlessSession::drag(int from_x, int from_y, int to_x, int to_y) {
+void HeadlessSession::drag(double from_x, double from_y, double to_x, double to_y) {
     point(from_x, from_y);
     QWidget* window = mainWindowWidget();
     const QPointer<QWidget> grabber = state_->hovered;
     if (!grabber) return;
-    const QPoint to(to_x, to_y);
+    const QPointF to(to_x, to_y);
     sendMouse(grabber, window, QEvent::MouseButtonPress, state_->pointer, Qt::LeftButton,
               Qt::LeftButton);
     settle();

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QPoint>
+#include <QPointF>
 #include <QPointer>
 #include <QWidget>
 
 #include "toolkit/qt/headless.h"
 #include "toolkit/qt/qt_backend.h"
+
+class WSCmainWindow;
 
 namespace wsqt {
 
@@ -14,10 +16,11 @@ struct HeadlessSession::State {
     // The widget under the pointer and where the pointer is in the window; null while the
     // pointer is outside the window.
     QPointer<QWidget> hovered;
-    QPoint pointer;
+    QPointF pointer;
 };
 
-// The Qt window of the toolkit's main window, or null before it is built.
+// The toolkit's main window and its Qt window, or null before it is built.
+WSCmainWindow* mainWindow();
 QWidget* mainWindowWidget();
 
 }  // namespace wsqt

@@ -5,6 +5,7 @@
 #include "toolkit/WSCbase.h"
 #include "toolkit/qt/qt_combo_box.h"
 #include "toolkit/qt/qt_drawing_area.h"
+#include "toolkit/qt/qt_main_window.h"
 #include "toolkit/qt/qt_slider.h"
 #include "toolkit/qt/qt_text_widgets.h"
 

@@ -94,6 +94,7 @@ Desktop::Desktop(const WSdesktop& description)
         hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
         hint_->setGeometry(empty_view->rect());
         hint_->show();
+        empty_view->installEventFilter(this);  // the hint follows the view's size
     }
     // Only the window manager's title: the main window's title property stays as it is.
     title_ = window_->windowTitle();
@@ -242,6 +243,8 @@ void Desktop::showHelp() {
 }
 
 bool Desktop::eventFilter(QObject* watched, QEvent* event) {
+    if (hint_ && watched == hint_->parentWidget() && event->type() == QEvent::Resize)
+        hint_->setGeometry(hint_->parentWidget()->rect());
     if (watched == window_) {
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDragMoveEvent*>(event);

@@ -17,17 +17,15 @@ namespace wsqt {
 
 namespace {
 
-// The band's columns of the picture, tinted; the picture itself stays as it is.
-void paintBand(QPainter& painter, const QImage& picture, const WSband& band) {
+// The band's columns of the picture (device columns, as deviceBand gives them) tinted. The
+// first change detaches the picture from the device, which stays as it is.
+void tintBand(QImage& picture, const WSband& band) {
     const int first = std::max(band.first_column, 0);
     const int last = std::min(band.last_column, picture.width() - 1);
-    if (first > last) return;
-    QImage strip = picture.copy(first, 0, last - first + 1, picture.height());
-    for (int y = 0; y < strip.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(strip.scanLine(y));
-        for (int x = 0; x < strip.width(); ++x) row[x] = bandPixel(row[x]);
+    for (int y = 0; first <= last && y < picture.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = first; x <= last; ++x) row[x] = bandPixel(row[x]);
     }
-    painter.drawImage(first, 0, strip);
 }
 
 // A key as the program names it: "Left", "Shift+Right", "Escape" …
@@ -62,11 +60,13 @@ class AreaWidget : public QWidget {
         }
         picture_is_new_ = false;
         QPainter painter(this);
-        const QImage picture = imageOf(*owner_.getdev());
+        const WSDdev& device = *owner_.getdev();
+        QImage picture = imageOf(device);
+        if (const auto band = parseBand(owner_.getProperty(_WSNoverlayBand()).text()))
+            tintBand(picture, deviceBand(*band, device.pixelRatio()));
+        // Drawn at the area's logical size: above a ratio of 1, pixel for pixel on the screen.
+        picture.setDevicePixelRatio(device.pixelRatio());
         painter.drawImage(0, 0, picture);
-        if (const auto band = parseBand(owner_.getProperty(_WSNoverlayBand()).text())) {
-            paintBand(painter, picture, *band);
-        }
         if (hasFocus()) {
             // The focus frame, inside the area's edge; the picture under it is unchanged.
             painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
@@ -86,18 +86,18 @@ class AreaWidget : public QWidget {
         owner_.execProcedure(WSEV_FOCUS_OUT);
     }
 
+    // The pointer's logical place with its fraction, as a screen of any pixel ratio gives
+    // it: the program finds the column under it as the plots lay their columns out.
     void mouseMoveEvent(QMouseEvent* event) override {
-        raise(WSEV_POINTER_MOVE, event->position().toPoint());
+        raise(WSEV_POINTER_MOVE, event->position());
     }
 
     void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton)
-            raise(WSEV_POINTER_PRESS, event->position().toPoint());
+        if (event->button() == Qt::LeftButton) raise(WSEV_POINTER_PRESS, event->position());
     }
 
     void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton)
-            raise(WSEV_POINTER_RELEASE, event->position().toPoint());
+        if (event->button() == Qt::LeftButton) raise(WSEV_POINTER_RELEASE, event->position());
     }
 
     void leaveEvent(QEvent*) override {
@@ -105,7 +105,7 @@ class AreaWidget : public QWidget {
     }
 
   private:
-    void raise(long event, QPoint position) {
+    void raise(long event, QPointF position) {
         owner_.raisePointerEvent(event, position.x(), position.y());
     }
 

@@ -25,27 +25,6 @@ void setShownText(QWidget* widget, const QString& text) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(text);
 }
 
-class MainWindowPeer : public Peer {
-  public:
-    using Peer::Peer;
-
-    void propertyChanged(std::string_view name) override {
-        QWidget* window = widget();
-        if (!window) return;
-        if (name == _WSNtitleString()) {
-            window->setWindowTitle(
-                QString::fromUtf8(owner().getProperty(_WSNtitleString()).text()));
-        } else if (name == _WSNwidth() || name == _WSNheight()) {
-            const unsigned short w = owner().getProperty(_WSNwidth());
-            const unsigned short h = owner().getProperty(_WSNheight());
-            if (w > 0 && h > 0) window->setFixedSize(w, h);
-        } else if (name == _WSNx() || name == _WSNy()) {
-            window->move(intProperty(owner(), _WSNx()).value_or(0),
-                         intProperty(owner(), _WSNy()).value_or(0));
-        }
-    }
-};
-
 }  // namespace
 
 TextPeer::TextPeer(WSCbase& owner, QWidget* widget) : Peer(owner, widget) {}
@@ -95,10 +74,6 @@ TextPeer* makeLabelPeer(WSCbase& owner, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     return new TextPeer(owner, label);
-}
-
-Peer* makeMainWindowPeer(WSCbase& owner) {
-    return new MainWindowPeer(owner, new QWidget);
 }
 
 }  // namespace wsqt

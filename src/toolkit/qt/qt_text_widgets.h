@@ -21,7 +21,4 @@ class TextPeer : public Peer {
 TextPeer* makeButtonPeer(WSCbase& owner, QWidget* parent);
 TextPeer* makeLabelPeer(WSCbase& owner, QWidget* parent);
 
-// The top-level window: title, fixed size, shown only through setVisible.
-Peer* makeMainWindowPeer(WSCbase& owner);
-
 }  // namespace wsqt

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "toolkit/WSCobjectList.h"
+#include "toolkit/WSDdev.h"
 #include "toolkit/WSevents.h"
 #include "toolkit/WSwidgets.h"
 #include "toolkit/qt/qt_peer.h"
@@ -38,9 +39,33 @@ void returnToAreas(const std::vector<WSCvdrawingArea*>& areas) {
         area->raisePointerEvent(WSEV_POINTER_MOVE, area->pointer().x, area->pointer().y);
 }
 
+// The toolkit's window that window shows, or null.
+WSCmainWindow* toolkitWindow(const QWidget* window) {
+    for (WSCbase* object : WSGIappObjectList()->all()) {
+        if (widgetOf(object) == window) return dynamic_cast<WSCmainWindow*>(object);
+    }
+    return nullptr;
+}
+
+// The window's plots drawn at ratio, when they are at another.
+void drawAtRatio(WSCmainWindow* window, double ratio) {
+    if (window && window->setPixelRatio(ratio)) window->execProcedure(WSEV_RESIZE);
+}
+
+// The window painted into a picture of its size at ratio, as grabbing it on a screen of that
+// ratio would: opaque, as the window paints every pixel of its background.
+QImage renderedAt(QWidget* window, double ratio) {
+    QImage picture(window->size() * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    window->render(&picture, QPoint(), QRegion(window->rect()),
+                   QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
+    return picture;
+}
+
 }  // namespace
 
-QImage windowPicture(QWidget* window) {
+QImage windowPicture(QWidget* window, double ratio) {
     if (!window) return {};
     const std::vector<WSCvdrawingArea*> left = leaveAreas(window);
     QPointer<QWidget> focused = QApplication::focusWidget();
@@ -49,7 +74,11 @@ QImage windowPicture(QWidget* window) {
     } else {
         focused = nullptr;
     }
-    const QImage picture = window->grab().toImage();
+    WSCmainWindow* shown = toolkitWindow(window);
+    const double shown_ratio = shown ? shown->pixelRatio() : 1;
+    drawAtRatio(shown, usablePixelRatio(ratio));
+    const QImage picture = renderedAt(window, usablePixelRatio(ratio));
+    drawAtRatio(shown, shown_ratio);
     returnToAreas(left);
     if (focused) focused->setFocus(Qt::OtherFocusReason);
     return picture;

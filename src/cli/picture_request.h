@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/arguments.h"
+#include "names/window_names.h"
+
+// How render draws the window: at which size (--window-size WxH, the window resized to it as
+// a user resizes it) and how many device pixels a logical pixel takes (--scale R, a picture
+// R times the size, drawn as crisply as on a screen of that pixel ratio).
+struct PictureRequest {
+    int width = names::kLeastWindowWidth;
+    int height = names::kLeastWindowHeight;
+    double scale = 1;
+};
+
+// Whether a user may give the window that size (render's --window-size, replay's resize):
+// from its least size to 8000 × 8000, beyond which a picture at the largest scale would
+// outgrow its 16-bit coordinates.
+bool windowSizeFits(long width, long height);
+// Those sizes as a user reads them: "from 800 x 600 to 8000 x 8000".
+std::string windowSizesText();
+
+// The request from a command's options "window-size" and "scale"; nothing, and error set to
+// one line, when a value is not a size that fits or not a scale from 1 to 4.
+std::optional<PictureRequest> pictureRequest(const CommandArguments& arguments, std::string& error);
