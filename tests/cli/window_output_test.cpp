@@ -12,17 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/peak_report.h"
-#include "cli/segment_computation.h"
 #include "cli_window_fixture.h"
 #include "names/window_names.h"
 #include "support/fftw_dft.h"
-#include "wave/wave_reader.h"
 
 namespace {
 
 using wave_builder::pattern;
-using wave_builder::sine;
 using Numbers = std::vector<double>;
 
 // The rows of a CSV after its header, every field read back as a number.
@@ -60,10 +56,12 @@ std::vector<int16_t> sampleFile(const std::string& path) {
     return samples;
 }
 
+const std::string kMix = "mix \"1\".wav";  // a name to quote in every form
+
 struct Segment {
     const char* name;
-    std::vector<std::string> options;
-    long size, position;  // as the options say, or the defaults
+    std::vector<std::string> args;
+    long size, position;  // as the arguments say, or the defaults
     std::size_t samples;
 };
 
@@ -75,26 +73,19 @@ class SpectrumMatchesFftw : public CliAndWindow, public testing::WithParamInterf
 TEST_P(SpectrumMatchesFftw, InEveryColumn) {
     const Segment& s = GetParam();
     const std::vector<int16_t> samples = pattern(s.samples);
-    file("mix \"1\".wav", samples);
-    std::vector<std::string> args = {"spectrum"};
-    args.insert(args.end(), s.options.begin(), s.options.end());
-    args.insert(args.end(), {"--", "mix \"1\".wav"});
-    const CliRun r = cli(args);
+    file(kMix, samples);
+    const CliRun r = cli(s.args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(
-        r.err,
-        s.samples > 22050
-            ? "sefaro-cli: mix \"1\".wav: Sorry, this program change parameter of wave length\n"
-            : "");
+    const std::string notice = "Sorry, this program change parameter of wave length\n";
+    EXPECT_EQ(r.err, s.samples > 22050 ? "sefaro-cli: " + s.args.back() + ": " + notice : "");
 
     std::vector<Numbers> printed;
-    if (std::ranges::count(s.options, "json")) {
+    if (std::ranges::count(s.args, "json")) {
         EXPECT_EQ(lineCount(r.out), 1u);
         nlohmann::json o = nlohmann::json::parse(r.out);
-        for (std::size_t k = 0; k < o["log_power"].size(); ++k) {
+        for (std::size_t k = 0; k < o["log_power"].size(); ++k)
             printed.push_back(
                 {double(k), o["frequency_hz"][k], o["log_power"][k], o["phase_rad"][k]});
-        }
         for (const char* key : {"frequency_hz", "log_power", "phase_rad"}) o.erase(key);
         EXPECT_EQ(o.dump(), R"({"bits":16,"name":"mix \"1\".wav","points":22050,"position":100,)"
                             R"("rate":44100,"size":2048})");
@@ -113,61 +104,11 @@ TEST_P(SpectrumMatchesFftw, InEveryColumn) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Segments, SpectrumMatchesFftw, testing::Values(
-    Segment{"defaults", {}, 1024, 0, 9000},
-    Segment{"small_inside", {"--size", "512", "--position=1234", "--format", "csv"}, 512, 1234, 9000},
-    Segment{"at_the_end_of_a_cut_file", {"--size", "4096", "--position", "17954"}, 4096, 17954, 30000},
-    Segment{"json", {"--format", "json", "--size", "2048", "--position", "100"}, 2048, 100, 30000}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
-struct Sound {
-    const char* name;
-    std::string sample;                 // a sample's path, or empty for samples
-    std::vector<std::int16_t> samples;  // a tone written for the test
-};
-
-class ComputedMatchesTheWindow : public CliAndWindow, public testing::WithParamInterface<Sound> {};
-
-// What spectrum and peaks compute without the window is, in every byte of every form, what
-// they would print from the window's own state after the user's actions: at every size that
-// fits, at the start, inside and at the last position.
-TEST_P(ComputedMatchesTheWindow, InEveryByteOfEveryForm) {
-    const Sound& sound = GetParam();
-    const std::string path = sound.sample.empty() ? file("tone.wav", sound.samples) : sound.sample;
-    const std::string name = "with a name";
-    for (const long size : names::kSegmentSizes) {
-        choose(std::to_string(size).c_str());
-        load(path);
-        if (maxsize < size) continue;
-        for (const long position : {0L, (maxsize - size) / 3, maxsize - size}) {
-            SCOPED_TRACE(std::to_string(size) + " at " + std::to_string(position));
-            slideTo(int(position));
-            letGo();
-            const SpectrumReport shown = currentSpectrumReport();
-            const SegmentComputation computed =
-                computeSegment({path, size, position}, readWaveFile(path.c_str()).samples);
-            ASSERT_FALSE(computed.range_error);
-            const SpectrumReport& report = computed.spectrum;
-            EXPECT_EQ(spectrumCsv(report), spectrumCsv(shown));
-            EXPECT_EQ(spectrumCsvRows(report, &name), spectrumCsvRows(shown, &name));
-            EXPECT_EQ(spectrumJson(report, &name), spectrumJson(shown, &name));
-            const auto computed_peaks = strongestSpectrumPeaks(report, size / 2, false);
-            const auto shown_peaks = strongestSpectrumPeaks(shown, size / 2, false);
-            EXPECT_EQ(peaksCsvRows(computed_peaks, nullptr), peaksCsvRows(shown_peaks, nullptr));
-            EXPECT_EQ(peaksJson(report, computed_peaks, &name),
-                      peaksJson(shown, shown_peaks, &name));
-        }
-    }
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Sounds, ComputedMatchesTheWindow, testing::Values(
-    Sound{"chirp", SAMPLES_DIR "/chirp.wav", {}},
-    Sound{"two_tones", SAMPLES_DIR "/two-tones.wav", {}},
-    Sound{"vowel", SAMPLES_DIR "/vowel.wav", {}},
-    Sound{"cut_tone", "", sine(440, 12000, 30000)},
-    Sound{"short_tone", "", sine(2500.5, 3000, 5000)},
-    Sound{"largest_size_exactly", "", pattern(4096)}),
+    Segment{"defaults", {"spectrum", "--", kMix}, 1024, 0, 9000},
+    Segment{"small_inside", {"spectrum", "--size", "512", "--position=1234", "--format", "csv", "--", kMix}, 512, 1234, 9000},
+    Segment{"at_the_end_of_a_cut_file", {"spectrum", "--size", "4096", "--position", "17954", "--", kMix}, 4096, 17954, 30000},
+    // The name in the JSON form is the file's own, without the folder it was given in.
+    Segment{"json", {"spectrum", "--format", "json", "--size", "2048", "--position", "100", "--", "./" + kMix}, 2048, 100, 30000}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -179,23 +120,24 @@ class PeaksOfTheTwoTones : public CliAndWindow, public testing::WithParamInterfa
 // JSON form names the same. With --all, every bin of FFTW's log power larger than both
 // neighbours, strongest first.
 TEST_P(PeaksOfTheTwoTones, NameBothTonesAndNothingElse) {
-    const long size = GetParam();
-    const std::string wave = SAMPLES_DIR "/two-tones.wav";
+    const std::string size = std::to_string(GetParam()), wave = SAMPLES_DIR "/two-tones.wav";
     const std::string header =
         "rank,bin,frequency_hz,log_power,phase_rad,level_dbfs,amplitude,frequency_error_hz";
-    std::vector<std::string> args = {"peaks", wave, "--size", std::to_string(size)};
-    const CliRun csv = cli(args);
+    const CliRun csv = cli({"peaks", wave, "--size", size});
     ASSERT_EQ(csv.exit_code, 0) << csv.err;
-    std::vector<std::string> json_args = args;
-    json_args.insert(json_args.end(), {"--format", "json"});
+    const auto json =
+        nlohmann::json::parse(cli({"peaks", wave, "--size", size, "--format", "json"}).out);
     std::vector<Numbers> from_json;
-    const nlohmann::json json = nlohmann::json::parse(cli(json_args).out);
-    for (const nlohmann::json& p : json.at("peaks")) {
+    for (const nlohmann::json& p : json.at("peaks"))
         from_json.push_back({p["rank"], p["bin"], p["frequency_hz"], p["log_power"], p["phase_rad"],
                              p["level_dbfs"], p["amplitude"], p["frequency_error_hz"]});
-    }
 
-    const auto bins = hammingSpectrum(sampleFile(wave).data(), size);
+    const double n = double(GetParam());
+    const auto bins = hammingSpectrum(sampleFile(wave).data(), GetParam());
+    const auto peakAt = [&](std::size_t k) {
+        return std::norm(bins[k]) > std::norm(bins[k - 1]) &&
+               std::norm(bins[k]) > std::norm(bins[k + 1]);
+    };
     const double tones_hz[] = {440, 2500}, amplitudes[] = {12000, 5000};
     for (const auto& rows : {csvRows(csv.out, header), from_json}) {
         ASSERT_EQ(rows.size(), 2u);
@@ -203,28 +145,26 @@ TEST_P(PeaksOfTheTwoTones, NameBothTonesAndNothingElse) {
             SCOPED_TRACE(i);
             EXPECT_EQ(rows[i][0], double(i + 1));
             const auto k = std::size_t(rows[i][1]);
-            EXPECT_NEAR((rows[i][2] - tones_hz[i]) * double(size) / 44100.0, 0, 1e-3);
-            EXPECT_GT(std::norm(bins[k]), std::norm(bins[k - 1]));
-            EXPECT_GT(std::norm(bins[k]), std::norm(bins[k + 1]));
+            EXPECT_NEAR((rows[i][2] - tones_hz[i]) * n / 44100.0, 0, 1e-3);
+            EXPECT_TRUE(peakAt(k));
             expectBin(rows[i][3], rows[i][4], bins[k]);
             EXPECT_NEAR(rows[i][5], 20 * std::log10(amplitudes[i] / 32767), 0.01);
             EXPECT_NEAR(rows[i][6], amplitudes[i], amplitudes[i] * 1e-3);
             EXPECT_GT(rows[i][7], 0);
-            EXPECT_LT(rows[i][7], 44100.0 / double(size));
+            EXPECT_LT(rows[i][7], 44100.0 / n);
         }
     }
 
-    args.insert(args.end(), {"--all", "--count", std::to_string(size / 2)});
-    const std::vector<Numbers> all = csvRows(cli(args).out, header);
-    std::vector<std::pair<double, long>> maxima;
-    for (long k = 1; k + 1 < size / 2; ++k) {
-        const double p = std::norm(bins[std::size_t(k)]);
-        if (p > std::norm(bins[std::size_t(k - 1)]) && p > std::norm(bins[std::size_t(k + 1)]))
-            maxima.push_back({-p, k});
-    }
-    std::sort(maxima.begin(), maxima.end());
+    std::vector<std::pair<double, double>> maxima;  // minus the power, and the bin
+    for (std::size_t k = 1; k + 1 < bins.size() / 2; ++k)
+        if (peakAt(k)) maxima.push_back({-std::norm(bins[k]), double(k)});
+    std::ranges::sort(maxima);
+    const std::vector<Numbers> all = csvRows(
+        cli({"peaks", wave, "--size", size, "--all", "--count", std::to_string(bins.size() / 2)})
+            .out,
+        header);
     ASSERT_EQ(all.size(), maxima.size());
-    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i][1], double(maxima[i].second));
+    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i][1], maxima[i].second);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PeaksOfTheTwoTones, testing::ValuesIn(names::kSegmentSizes));

@@ -16,8 +16,7 @@ namespace {
 
 using Complex = std::complex<double>;
 using Signal = std::vector<Complex>;
-constexpr int kForward = 0;
-constexpr int kInverse = 1;
+constexpr int kForward = 0, kInverse = 1;  // fft()'s flag
 
 Signal randomSignal(int n, unsigned seed) {
     std::mt19937 gen(seed);

@@ -31,11 +31,9 @@ Points referenceLine(int x1, int y1, int x2, int y2, int width, int height) {
 
 Points blackPoints(const WSDdev& device) {
     Points points;
-    for (int y = 0; y < device.height(); ++y) {
-        for (int x = 0; x < device.width(); ++x) {
+    for (int y = 0; y < device.height(); ++y)
+        for (int x = 0; x < device.width(); ++x)
             if (device.pixel(x, y) == 0xff000000u) points.emplace(x, y);
-        }
-    }
     return points;
 }
 
@@ -61,19 +59,15 @@ TEST(Device, SizingGivesAWhitePictureAndSetPixelAndRunsStoreOnlyInsideIt) {
 TEST(LineRuns, EveryLineInASmallPictureIsTheBresenhamLine) {
     constexpr int kWidth = 7, kHeight = 6;
     WSDdev device;
-    for (int x1 = -1; x1 <= kWidth; ++x1) {
-        for (int y1 = -1; y1 <= kHeight; ++y1) {
-            for (int x2 = -1; x2 <= kWidth; ++x2) {
-                for (int y2 = -1; y2 <= kHeight; ++y2) {
+    for (short x1 = -1; x1 <= kWidth; ++x1)
+        for (short y1 = -1; y1 <= kHeight; ++y1)
+            for (short x2 = -1; x2 <= kWidth; ++x2)
+                for (short y2 = -1; y2 <= kHeight; ++y2) {
                     device.setSize(kWidth, kHeight);
-                    device.drawLine(static_cast<short>(x1), static_cast<short>(y1),
-                                    static_cast<short>(x2), static_cast<short>(y2));
+                    device.drawLine(x1, y1, x2, y2);
                     ASSERT_EQ(blackPoints(device), referenceLine(x1, y1, x2, y2, kWidth, kHeight))
                         << "(" << x1 << ", " << y1 << ") to (" << x2 << ", " << y2 << ")";
                 }
-            }
-        }
-    }
 }
 
 // Full-length runs in a picture whose rows are longer than its columns are high, both
@@ -81,18 +75,15 @@ TEST(LineRuns, EveryLineInASmallPictureIsTheBresenhamLine) {
 // coordinates, wholly outside.
 TEST(LineRuns, RunsAlongTheEdgesCoverTheWholeSide) {
     constexpr int kWidth = 670, kHeight = 100;
-    const struct {
-        short x1, y1, x2, y2;
-    } runs[] = {{0, 0, 0, 99},
-                {669, 99, 669, 0},
-                {0, 0, 669, 0},
-                {669, 99, 0, 99},
-                {-32768, -32768, -32768, 32767}};
-    for (const auto& r : runs) {
+    // clang-format off
+    const short runs[][4] = {{0, 0, 0, 99}, {669, 99, 669, 0}, {0, 0, 669, 0}, {669, 99, 0, 99},
+                             {-32768, -32768, -32768, 32767}};
+    // clang-format on
+    for (const auto& [x1, y1, x2, y2] : runs) {
         WSDdev device;
         device.setSize(kWidth, kHeight);
-        device.drawLine(r.x1, r.y1, r.x2, r.y2);
-        EXPECT_EQ(blackPoints(device), referenceLine(r.x1, r.y1, r.x2, r.y2, kWidth, kHeight));
+        device.drawLine(x1, y1, x2, y2);
+        EXPECT_EQ(blackPoints(device), referenceLine(x1, y1, x2, y2, kWidth, kHeight));
     }
 }
 
