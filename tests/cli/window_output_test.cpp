@@ -125,6 +125,7 @@ TEST_P(PeaksOfTheTwoTones, NameBothTonesAndNothingElse) {
         "rank,bin,frequency_hz,log_power,phase_rad,level_dbfs,amplitude,frequency_error_hz";
     const CliRun csv = cli({"peaks", wave, "--size", size});
     ASSERT_EQ(csv.exit_code, 0) << csv.err;
+    EXPECT_EQ(csvRows(cli({"peaks", wave, "--size", size, "--count", "1"}).out, header).size(), 1u);
     const auto json =
         nlohmann::json::parse(cli({"peaks", wave, "--size", size, "--format", "json"}).out);
     std::vector<Numbers> from_json;

@@ -76,6 +76,8 @@ std::vector<Signal> testSignals() {
         // The weak tone lies in the strong one's sidelobes (0.6 of its magnitude of 27 at
         // 200 bins), which the fit does not model.
         rows.push_back({.name = at + "WeakToneBesideAStrongOne", .size = size, .tones = {{30.4, 10000, 1}, {230.4, 100, 2}}, .noise_sigma = 3, .tolerance_bins = 0.05, .tolerance_db = 0.5});
+        // The keys walk the tones by frequency, whichever is the stronger.
+        rows.push_back({.name = at + "StrongerToneAbove", .size = size, .tones = {{last / 2 + 0.3, 16000, 1}, {last / 8 + 0.2, 4000, 2}}, .tolerance_bins = 1e-3, .tolerance_db = 0.05, .pointed = true});
         rows.push_back({.name = at + "TwoTonesSample", .size = size, .tones = {{440.0 * double(size) / 44100, 12000}, {2500.0 * double(size) / 44100, 5000}}, .tolerance_bins = 1e-3, .pointed = true, .file = SAMPLES_DIR "/two-tones.wav"});
         rows.push_back({.name = at + "Dither", .size = size, .dither = true});
         rows.push_back({.name = at + "Silence", .size = size});
