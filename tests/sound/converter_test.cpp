@@ -32,14 +32,9 @@ constexpr double kToneHz = kToneBin * kRateHz / kPoints;
 constexpr double kOnsetS = 0.2;
 constexpr double kAmplitude = 0.5;
 
-// ln(1 + |X|²) of the Hamming-windowed segment, X scaled by 1/N, as the power plot shows.
+// ln(1 + |X|²) of the Hamming-windowed segment, as the power plot shows.
 std::vector<double> logPower(const std::vector<short>& samples, std::size_t first) {
-    std::vector<std::complex<double>> segment(kPoints);
-    for (int i = 0; i < kPoints; ++i) {
-        const double window = 0.54 - 0.46 * std::cos(2 * std::numbers::pi * i / (kPoints - 1));
-        segment[std::size_t(i)] = window * samples.at(first + std::size_t(i));
-    }
-    const auto spectrum = fftwDft(segment, true);
+    const auto spectrum = hammingSpectrum(samples.data() + first, kPoints);
     std::vector<double> power(kPoints / 2);
     for (std::size_t k = 0; k < power.size(); ++k) power[k] = std::log1p(std::norm(spectrum[k]));
     return power;
