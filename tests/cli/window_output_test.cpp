@@ -12,13 +12,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/peak_report.h"
+#include "cli/segment_computation.h"
 #include "cli_window_fixture.h"
 #include "names/window_names.h"
 #include "support/fftw_dft.h"
+#include "wave/wave_reader.h"
 
 namespace {
 
 using wave_builder::pattern;
+using wave_builder::sine;
 using Numbers = std::vector<double>;
 
 // The rows of a CSV after its header, every field read back as a number.
@@ -169,5 +173,40 @@ TEST_P(PeaksOfTheTwoTones, NameBothTonesAndNothingElse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PeaksOfTheTwoTones, testing::ValuesIn(names::kSegmentSizes));
+
+// The two paths held together: what spectrum and peaks compute without the window is, in
+// every byte, what they would print from the window's own state after the user's actions,
+// at every size that fits, at the start, inside and at the last position.
+// clang-format off
+class ComputedMatchesTheWindow : public CliAndWindow, public testing::WithParamInterface<std::pair<std::string, std::vector<std::int16_t>>> {};
+// clang-format on
+
+TEST_P(ComputedMatchesTheWindow, InEveryByteOfEveryForm) {
+    const auto& [sample, tone] = GetParam();
+    const std::string path = sample.empty() ? file("tone.wav", tone) : sample, name = "a name";
+    for (const long size : names::kSegmentSizes) {
+        choose(std::to_string(size).c_str());
+        load(path);
+        if (maxsize < size) continue;
+        for (const long position : {0L, (maxsize - size) / 3, maxsize - size}) {
+            slideTo(int(position));
+            letGo();
+            const SpectrumReport shown = currentSpectrumReport();
+            const SegmentComputation computed =
+                computeSegment({path, size, position}, readWaveFile(path.c_str()).samples);
+            ASSERT_FALSE(computed.range_error);
+            const SpectrumReport& report = computed.spectrum;
+            EXPECT_EQ(spectrumCsvRows(report, &name), spectrumCsvRows(shown, &name)) << size;
+            EXPECT_EQ(spectrumJson(report, &name), spectrumJson(shown, &name)) << size;
+            EXPECT_EQ(peaksJson(report, strongestSpectrumPeaks(report, size / 2, true), &name),
+                      peaksJson(shown, strongestSpectrumPeaks(shown, size / 2, true), &name));
+        }
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Sounds, ComputedMatchesTheWindow, testing::Values(std::pair{std::string(SAMPLES_DIR "/vowel.wav"), pattern(0)},
+    std::pair{std::string(), sine(440, 12000, 30000)}, std::pair{std::string(), pattern(4096)}));
+// clang-format on
 
 }  // namespace
