@@ -1,23 +1,20 @@
 // Writes the fuzzer's seed corpus into the folder given: valid files of every shape the
 // reader accepts and malformed ones for each of its refusals.
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "seed_folder.h"
 #include "support/wave_builder.h"
 
 using namespace wave_builder;
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 64;
-    }
-    const std::filesystem::path folder = argv[1];
-    std::filesystem::create_directories(folder);
+    const auto folder_given = seedFolder(argc, argv);
+    if (!folder_given) return 64;
+    const std::filesystem::path& folder = *folder_given;
 
     const auto samples = pattern(300);
     const Bytes data = chunk("data", sampleBytes(samples));

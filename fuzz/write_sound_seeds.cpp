@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "seed_folder.h"
 #include "support/sound_writer.h"
 
 namespace {
@@ -32,12 +33,9 @@ constexpr Seed kSeeds[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
-        return 64;
-    }
-    const std::filesystem::path folder = argv[1];
-    std::filesystem::create_directories(folder);
+    const auto folder_given = seedFolder(argc, argv);
+    if (!folder_given) return 64;
+    const std::filesystem::path& folder = *folder_given;
     for (const Seed& seed : kSeeds) {
         const std::filesystem::path sound = folder / (std::string(seed.name) + ".sound");
         if (!sound_writer::writeTone(sound.string(), seed.format, seed.rate_hz, seed.channels, 0.05,
