@@ -22,9 +22,10 @@ const CliCommand kCliCommands[] = {
      "      without its extension); the window is 800 x 600 unless resized to WxH (from\n"
      "      800x600 to 8000x8000), drawn at R device pixels per pixel (1 to 4, default 1)",
      runRender},
-    {"replay", "[SCRIPT] [--shots DIR]",
+    {"replay", "[SCRIPT] [--shots DIR [--as-seen]]",
      "act as the window's user, one action a line from SCRIPT or standard input, and print\n"
-     "      the window's state after each as a JSON line (--shots: DIR/NNN.png after each)",
+     "      the window's state after each as a JSON line (--shots: DIR/NNN.png after each,\n"
+     "      as the window is saved; --as-seen: with the readouts and the focus's frame)",
      runReplay},
     {nullptr, nullptr, nullptr, nullptr},
 };

@@ -104,9 +104,10 @@ std::vector<WSshownMessage> CliWindow::takeMessages() {
     return user_->takeMessages();
 }
 
-std::string CliWindow::windowPicture(const std::string& format, double scale) {
+std::string CliWindow::windowPicture(const std::string& format, double scale,
+                                     wsqt::PointerAndFocus pointer_and_focus) {
     const QImage picture = shown_picker_
                                ? wsqt::HeadlessSession::excerptPickerPicture(*shown_picker_)
-                               : session_->grabWindow(scale);
+                               : session_->grabWindow(scale, pointer_and_focus);
     return wsqt::encodedPicture(picture, format.c_str()).toStdString();
 }

@@ -9,6 +9,7 @@
 #include "cli/replay_script.h"
 #include "cli/window_state_json.h"
 #include "toolkit/WSscriptedUser.h"
+#include "toolkit/qt/qt_window_picture.h"
 
 namespace wsqt {
 class HeadlessSession;
@@ -63,10 +64,12 @@ class CliWindow {
 
     // The messages shown since the last call.
     std::vector<WSshownMessage> takeMessages();
-    // The whole window as the user sees it, drawn at scale device pixels per logical pixel,
-    // or the excerpt picker while it is shown, as the bytes of a picture file of that format
-    // (one of writablePictureFormats()); empty if it cannot be encoded.
-    std::string windowPicture(const std::string& format, double scale = 1);
+    // The whole window's picture (see wsqt::windowPicture), drawn at scale device pixels per
+    // logical pixel, or the excerpt picker while it is shown, as the bytes of a picture file of
+    // that format (one of writablePictureFormats()); empty if it cannot be encoded.
+    std::string windowPicture(
+        const std::string& format, double scale = 1,
+        wsqt::PointerAndFocus pointer_and_focus = wsqt::PointerAndFocus::left_out);
 
   private:
     std::unique_ptr<WSscriptedUser> user_;

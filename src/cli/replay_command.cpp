@@ -17,9 +17,10 @@
 #include "cli/window_state_json.h"
 #include "toolkit/WSexcerptPicker.h"
 
-// sefaro-cli replay [SCRIPT] [--shots DIR]: acts as the window's user, one action a line,
-// and records what the window shows after each, so that a bug report is a script anyone
-// can run again and a test can check the window end to end.
+// sefaro-cli replay [SCRIPT] [--shots DIR [--as-seen]]: acts as the window's user, one action
+// a line, and records what the window shows after each, so that a bug report is a script
+// anyone can run again, a test can check the window end to end and the README's screenshots
+// are made again.
 namespace {
 
 constexpr const char* kCommand = "replay";
@@ -60,12 +61,17 @@ std::optional<Script> readScript(std::istream& input) {
     return script;
 }
 
+// Where the shots go, if anywhere, and what they hold besides the program's state.
+struct Shots {
+    const std::string* folder = nullptr;
+    wsqt::PointerAndFocus pointer_and_focus = wsqt::PointerAndFocus::left_out;
+};
+
 // One run of a checked script: the window, where the script stands and how many actions it
 // did.
 class ReplayRun {
   public:
-    ReplayRun(Script script, const std::string* shots)
-        : script_(std::move(script)), shots_(shots) {}
+    ReplayRun(Script script, Shots shots) : script_(std::move(script)), shots_(shots) {}
 
     // Every action of the script, each followed by its record; the exit code.
     int run() {
@@ -195,9 +201,10 @@ class ReplayRun {
             return false;
         }
         std::string error;
-        if (shots_ &&
-            !saveWindowPicture(window_, (std::filesystem::path(*shots_) / shotName(step_)).string(),
-                               "png", error)) {
+        if (shots_.folder &&
+            !saveWindowPicture(window_,
+                               (std::filesystem::path(*shots_.folder) / shotName(step_)).string(),
+                               "png", error, 1, shots_.pointer_and_focus)) {
             failure_ = commandError(kCommand, error, kExitFailed);
             return false;
         }
@@ -211,7 +218,7 @@ class ReplayRun {
     }
 
     const Script script_;
-    const std::string* shots_;
+    const Shots shots_;
     CliWindow window_;
     std::size_t next_ = 0;
     long line_number_ = 0, step_ = 0;
@@ -219,7 +226,7 @@ class ReplayRun {
     bool recorded_ = false;
 };
 
-int replay(std::istream& input, const std::string* shots) {
+int replay(std::istream& input, Shots shots) {
     std::optional<Script> script = readScript(input);
     if (!script) return kExitUsage;
     return ReplayRun(std::move(*script), shots).run();
@@ -229,11 +236,16 @@ int replay(std::istream& input, const std::string* shots) {
 
 int runReplay(int argc, char** argv) {
     std::string error;
-    const auto arguments = splitArguments(argc, argv, {.options = {"shots"}}, error);
+    const auto arguments =
+        splitArguments(argc, argv, {.options = {"shots"}, .flags = {"as-seen"}}, error);
     if (!arguments) return commandUsageError(kCommand, error);
     if (arguments->operands.size() > 1) return commandUsageError(kCommand, "give one SCRIPT only");
-    const std::string* shots = arguments->option("shots");
-    if (shots && !makePictureFolder(*shots, "shots", error))
+    Shots shots{arguments->option("shots")};
+    if (arguments->flag("as-seen")) {
+        if (!shots.folder) return commandUsageError(kCommand, "--as-seen needs --shots DIR");
+        shots.pointer_and_focus = wsqt::PointerAndFocus::shown;
+    }
+    if (shots.folder && !makePictureFolder(*shots.folder, "shots", error))
         return commandError(kCommand, error, kExitFailed);
     const bool from_stdin = arguments->operands.empty() || arguments->operands[0] == "-";
     if (from_stdin) return replay(std::cin, shots);

@@ -32,8 +32,8 @@ std::optional<std::string> pictureFormat(const std::string& path) {
 }
 
 bool saveWindowPicture(CliWindow& window, const std::string& path, const std::string& format,
-                       std::string& error, double scale) {
-    const std::string picture = window.windowPicture(format, scale);
+                       std::string& error, double scale, wsqt::PointerAndFocus pointer_and_focus) {
+    const std::string picture = window.windowPicture(format, scale, pointer_and_focus);
     if (picture.empty()) {
         error = "the window could not be encoded as " + format;
         return false;

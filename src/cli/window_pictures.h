@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "toolkit/qt/qt_window_picture.h"
+
 class CliWindow;
 
 // Makes folder, with its parents, where the window's pictures are to go; false, with error
@@ -16,8 +18,8 @@ std::string writablePictureFormats();
 // with none; nothing when Qt cannot write it.
 std::optional<std::string> pictureFormat(const std::string& path);
 
-// Saves the whole window as a picture of that format at path, drawn at scale device pixels
-// per logical pixel, all of it or nothing; false, with error set to one line, when it cannot
-// be encoded or written.
+// Saves the whole window's picture (see CliWindow::windowPicture) in that format at path, all
+// of it or nothing; false, with error set to one line, when it cannot be encoded or written.
 bool saveWindowPicture(CliWindow& window, const std::string& path, const std::string& format,
-                       std::string& error, double scale = 1);
+                       std::string& error, double scale = 1,
+                       wsqt::PointerAndFocus pointer_and_focus = wsqt::PointerAndFocus::left_out);

@@ -218,6 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay", "a", "b"}, 64, "", "give one SCRIPT only"},
     Run{{"replay", "no script"}, 1, "", "sefaro-cli replay: cannot read no script: No such file or directory\n"},
     Run{{"replay", "--shots", "short.wav"}, 1, "", "cannot write shots into short.wav: "},
+    Run{{"replay", "--as-seen", "-"}, 64, "", "sefaro-cli replay: --as-seen needs --shots DIR (usage: "},
     Run{{"replay", "-"}, 0, R"("line":2,"action":"load short.wav","messages":[])", "", "# from stdin\nload short.wav\n"},
     Run{{"replay"}, 64, "", kLine + "3: unknown action \"jump\"\n", "cancel\n\njump 3\ncancel\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"load\": load needs a PATH\n", "load  \n"},

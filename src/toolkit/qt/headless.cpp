@@ -17,7 +17,7 @@
 #include "toolkit/qt/headless_state.h"
 #include "toolkit/qt/qt_excerpt_picker.h"
 #include "toolkit/qt/qt_peer.h"
-#include "toolkit/qt/qt_window_picture.h"
+#include "toolkit/qt/qt_program_font.h"
 
 namespace wsqt {
 
@@ -35,6 +35,7 @@ HeadlessSession::HeadlessSession() : state_(std::make_unique<State>()) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         owned_application_ = std::make_unique<QApplication>(fake_argc, fake_argv);
     }
+    useProgramFont();
     WSinstallBackend(&state_->backend);
     WSDappDev::runInitHandlers();
     settle();
@@ -140,9 +141,9 @@ void HeadlessSession::showAtPixelRatio(double ratio) {
     settle();
 }
 
-QImage HeadlessSession::grabWindow(double ratio) {
+QImage HeadlessSession::grabWindow(double ratio, PointerAndFocus pointer_and_focus) {
     settle();
-    return windowPicture(mainWindowWidget(), ratio);
+    return windowPicture(mainWindowWidget(), ratio, pointer_and_focus);
 }
 
 }  // namespace wsqt

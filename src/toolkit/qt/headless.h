@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "toolkit/qt/qt_window_picture.h"
+
 class QApplication;
 class QWidget;
 class WSCbase;
@@ -64,9 +66,10 @@ class HeadlessSession {
     // the window or no tooltip is set there.
     std::optional<std::string> tooltipUnderPointer() const;
 
-    // The main window as a user sees it, drawn at ratio device pixels per logical pixel
-    // (1: in logical pixels, as it is saved).
-    QImage grabWindow(double ratio = 1);
+    // The main window's picture (see windowPicture), drawn at ratio device pixels per logical
+    // pixel (1: in logical pixels, as it is saved).
+    QImage grabWindow(double ratio = 1,
+                      PointerAndFocus pointer_and_focus = PointerAndFocus::left_out);
     // The excerpt picker as it would be shown for picker.
     static QImage excerptPickerPicture(WSCexcerptPicker& picker);
     // The picture at ratio 1 as the bytes of a PNG file; empty if it cannot be encoded.

@@ -8,6 +8,7 @@
 
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_command_line.h"
+#include "toolkit/qt/qt_program_font.h"
 
 namespace wsqt {
 
@@ -59,6 +60,7 @@ std::unique_ptr<QApplication> startGuiApplication(int& argc, char** argv) {
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    useProgramFont();
     for (const auto& [type, message] : std::exchange(start.held, {})) {
         if (previous)
             previous(type, QMessageLogContext(), message);

@@ -65,11 +65,13 @@ QImage renderedAt(QWidget* window, double ratio) {
 
 }  // namespace
 
-QImage windowPicture(QWidget* window, double ratio) {
+QImage windowPicture(QWidget* window, double ratio, PointerAndFocus pointer_and_focus) {
     if (!window) return {};
-    const std::vector<WSCvdrawingArea*> left = leaveAreas(window);
+    const bool leave_out = pointer_and_focus == PointerAndFocus::left_out;
+    const std::vector<WSCvdrawingArea*> left =
+        leave_out ? leaveAreas(window) : std::vector<WSCvdrawingArea*>{};
     QPointer<QWidget> focused = QApplication::focusWidget();
-    if (focused && focused->window() == window) {
+    if (leave_out && focused && focused->window() == window) {
         focused->clearFocus();
     } else {
         focused = nullptr;
