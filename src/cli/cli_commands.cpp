@@ -6,15 +6,22 @@
 const CliCommand kCliCommands[] = {
     {"info", "FILE...", "check WAVE files as the window loads them and print what it shows",
      runInfo},
-    {"spectrum", "FILE... [--size N] [--position P] [--format csv|json]",
+    {"spectrum",
+     "FILE... [--size N] [--position P] [--reference B [--reference-position Q]] [--format "
+     "csv|json]",
      "print the power and phase spectra the window plots for that segment (N = 512, 1024,\n"
-     "      2048 or 4096, default 1024; P from 0, the default, to points - N)",
+     "      2048 or 4096, default 1024; P from 0, the default, to points - N); with B, its\n"
+     "      segment at Q (default P) and the difference in dB appended",
      runSpectrum},
     {"peaks", "FILE... [--size N] [--position P] [--count K] [--all] [--format csv|json]",
      "print the K strongest tones of that spectrum (K from 1 to N/2, default 5), strongest\n"
      "      first, each fitted between bins, with its level in dBFS (--all: every local\n"
      "      maximum, noise too)",
      runPeaks},
+    {"compare", "A B [--size N] [--position P] [--reference-position Q] [--format csv|json]",
+     "print A's power spectrum at P beside B's at Q (default P), and A's level above B's in\n"
+     "      dB at every bin",
+     runCompare},
     {"render",
      "FILE [--size N] [--position P] [--window-size WxH] [--scale R] -o OUT.png | FILE... -o DIR",
      "save the whole window, as it shows that segment, as a picture in the format OUT's\n"
