@@ -4,6 +4,21 @@
 
 #include "dsp/dbfs_level.h"
 #include "dsp/tone_peaks.h"
+#include "wave/analysis_state.h"
+#include "wave/reference_state.h"
+
+std::optional<SpectrumReport> currentReferenceReport() {
+    if (!heldReference || heldReference->log_power.empty()) return std::nullopt;
+    SpectrumReport report;
+    report.name = heldReference->name;
+    report.rate_hz = sampleFreq;
+    report.points = static_cast<long>(heldReference->wave.size());
+    report.size = selsize;
+    report.position = heldReference->position;
+    report.log_power = heldReference->log_power;
+    report.phase_rad = heldReference->phase_rad;
+    return report;
+}
 
 std::vector<double> differenceDb(const SpectrumReport& current, const SpectrumReport& reference) {
     const std::size_t bins = std::min(current.log_power.size(), reference.log_power.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,10 @@
 
 // A spectrum beside a reference spectrum of the same size, and their difference: what the
 // window's exports append while a reference is held, and what sefaro-cli compare prints.
+
+// The reference the window holds now, as a report of its own (its name, position and
+// spectrum at the present N); nothing while none is held or its segment does not fit.
+std::optional<SpectrumReport> currentReferenceReport();
 
 // The current bins' level above the reference's, bin by bin, in dB (0 where both are silent,
 // ±∞ where one is).
