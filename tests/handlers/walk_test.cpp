@@ -304,6 +304,8 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{6000, "size 512\nload w.wav\nreference open short.wav 400\nsize 1024\nsize 512\nreference drop\nreference hold", "0", "0 0 5488 109", 0, -1, "", 1, "w.wav 0"},
     Walk{6000, "load w.wav\nreference hold\nreference open short.wav 0\nreference open w.wav 4977\nreference open none.wav 1", "0", "0 0 4976 99", 0, -1, "", 1, "w.wav 0"},
     Walk{0, "reference hold\nreference open short.wav 0", "position", " 0  ", -1},
+    // Over the power plot the reading adds the difference from the reference: none from itself.
+    Walk{22050, "load w.wav\nslide 9000\nrelease\nreference hold\npoint 130 360", "9000", "9000 0 21026 420", 9000, -1, kBin156 + ", Δ 0.00 dB | 277,306", 1, "w.wav 9000"},
     Walk{1000, "load w.wav\nreference hold", "0", "0 0 -24 0", -1}));
 // clang-format on
 
