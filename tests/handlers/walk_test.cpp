@@ -310,3 +310,31 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
 // clang-format on
 
 }  // namespace
+
+namespace {
+
+class Overlay : public ScriptedScenario {};
+
+// A tone of 16384 centred on bin 100 of 1024 points against the same tone at 8192: its peak
+// bin holds ln(1 + (A·552.5/2048)²), 16.789 and 15.403. On the 388 x 330 power plot (mx 11,
+// my 9, 312 rows from the top margin to the bottom axis) bin 100 lies at column
+// 11 + ⌊100 · 366/512⌋ = 82; the current peak, the larger, reaches row 9 in the view's black,
+// and the reference's, on the same scale, row ⌊321 − 312 · 15.403/16.789⌋ = 34, in orange.
+// Away from the curves the frame's inside is white; the view's own picture has no orange.
+TEST_F(Overlay, DrawsTheReferenceOnTheLargerPeaksScale) {
+    const double bin_100_hz = 100 * 44100.0 / 1024;
+    file("loud.wav", wave_builder::sine(bin_100_hz, 16384, 6000));
+    file("soft.wav", wave_builder::sine(bin_100_hz, 8192, 6000));
+    for (const char* line : {"load loud.wav", "reference open soft.wav 0"}) perform(line);
+    const WSDdev& shown = *session.find(names::kPowerArea)->getdev();
+    EXPECT_EQ(shown.pixel(82, 9), 0xff000000u);
+    EXPECT_EQ(shown.pixel(82, 34), 0xfff67400u);
+    EXPECT_EQ(shown.pixel(82, 33), 0xffffffffu);
+    EXPECT_EQ(shown.pixel(300, 20), 0xffffffffu);
+    const auto own = pixels(mdev3);
+    EXPECT_EQ(std::count(own.begin(), own.end(), 0xfff67400u), 0);
+    perform("reference drop");
+    EXPECT_EQ(pixels(session.find(names::kPowerArea)->getdev()), own);
+}
+
+}  // namespace
