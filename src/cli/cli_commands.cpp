@@ -23,8 +23,8 @@ const CliCommand kCliCommands[] = {
      "      dB at every bin",
      runCompare},
     {"render",
-     "FILE [--size N] [--position P] [--reference B [--reference-position Q] [--difference]]\n"
-     "      [--window-size WxH] [--scale R] -o OUT.png | FILE... -o DIR",
+     "FILE [--size N] [--position P] [--reference B [--reference-position Q] [--difference]] "
+     "[--window-size WxH] [--scale R] -o OUT.png | FILE... -o DIR",
      "save the whole window, as it shows that segment, as a picture in the format OUT's\n"
      "      extension names (into DIR: one NAME-N-P.png per FILE, NAME being the file's name\n"
      "      without its extension); the window is 800 x 600 unless resized to WxH (from\n"

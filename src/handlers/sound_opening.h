@@ -18,4 +18,3 @@ bool openOutsideSound(const std::string& path);
 
 // The excerpt from from_s of channel (0: the mean) of the file at path, with no picker.
 void openSoundExcerpt(const std::string& path, double from_s, int channel);
-

@@ -159,7 +159,8 @@ const LevelCase kLevelCases[] = {
     // differ by nothing, a silent one against a sounding one by -∞.
     {"FourTimesThePowerIsSixDbAbove", binLevelDifferenceDb(400, 100, 512), 6.020599913279624},
     {"TwoSilentBinsDifferByNothing", binLevelDifferenceDb(0, 0, 512), 0},
-    {"SilenceUnderASoundIsMinusInfinity", binLevelDifferenceDb(0, 1e-300, 512), -std::numeric_limits<double>::infinity()},
+    {"SilenceUnderASoundIsMinusInfinity", binLevelDifferenceDb(0, 1e-300, 512),
+     -std::numeric_limits<double>::infinity()},
 };
 
 class ReadoutLevel : public testing::TestWithParam<LevelCase> {};

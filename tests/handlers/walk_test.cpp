@@ -173,8 +173,11 @@ TEST_P(Walks, EndWhereTheRowSays) {
     // Each area shows its view.
     const char* areas[] = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea,
                            names::kPhaseArea};
-    for (int v = 1; v <= 4; ++v)
+    // (The power plot with a reference shows the overlay over its view, checked apart.)
+    for (int v = 1; v <= 4; ++v) {
+        if (v == 3 && heldReference) continue;
         EXPECT_EQ(pixels(session.find(areas[v - 1])->getdev()), view(v)) << v;
+    }
     if (walk.ratio == 2) {
         const WSDmwindowDev* devices[] = {mdev, mdev2, mdev3, mdev4};
         for (int v = 1; v <= 4; ++v)
