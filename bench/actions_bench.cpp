@@ -93,6 +93,18 @@ void BM_activate(benchmark::State& state) {
     for (auto _ : state) slider->execProcedure(WSEV_ACTIVATE);
 }
 
+// The same with the segment at 3000 held as reference: the power plot's overlay is painted
+// over the view's picture at each activation; against BM_activate.
+void BM_activate_with_reference(benchmark::State& state) {
+    WSCbase* slider = program().widget(names::kPositionSlider);
+    slider->storeUserValue(_WSNvalue(), "3000");
+    slider->execProcedure(WSEV_ACTIVATE);
+    WSchooseDesktopAction(names::kHoldReferenceEntry);
+    slider->storeUserValue(_WSNvalue(), "5000");
+    for (auto _ : state) slider->execProcedure(WSEV_ACTIVATE);
+    WSchooseDesktopAction(names::kDropReferenceEntry);
+}
+
 void BM_step(benchmark::State& state) {
     WSCbase* forw = program().widget(names::kForwButton);
     WSCbase* back = program().widget(names::kBackButton);
@@ -126,6 +138,7 @@ BENCHMARK(BM_open_any)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_value_change)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_readout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_activate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_activate_with_reference)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_step)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_size_change)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_resize)->Unit(benchmark::kMicrosecond);

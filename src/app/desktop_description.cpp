@@ -4,9 +4,11 @@
 #include "app/tool_tips.h"
 #include "handlers/bin_reading_display.h"
 #include "handlers/position_controls.h"
+#include "handlers/reference_hold.h"
 #include "handlers/sound_opening.h"
 #include "names/window_names.h"
 #include "report/segment_report.h"
+#include "report/spectrum_comparison.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
@@ -28,8 +30,9 @@ constexpr char kHelpText[] =
     "    the blue band marks where the segment lies\n"
     "  pointer over a plot: the readout names the sample, or the bin and\n"
     "    its peak, under it\n"
-    "  right-click a plot: open any sound, copy the reading, save or copy the\n"
-    "    picture or the spectrum\n"
+    "  right-click a plot: open any sound, copy the reading, hold the segment\n"
+    "    as reference, open a reference from another file, drop it, show the\n"
+    "    difference, save or copy the picture or the spectrum\n"
     "\n"
     "Keyboard\n"
     "  Ctrl+O  open a WAVE file\n"
@@ -41,6 +44,8 @@ constexpr char kHelpText[] =
     "  Ctrl+C  copy picture\n"
     "  Ctrl+Shift+C  copy spectrum\n"
     "  Ctrl+Alt+C  copy reading: the power or phase plot's reading as one line\n"
+    "  R  hold the segment as reference: the power plot shows both curves\n"
+    "  Shift+R  drop the reference\n"
     "  Tab  next control; on the slider Left/Right one sample,\n"
     "       PageUp/PageDown a fiftieth, Home/End either end;\n"
     "       on from the slider to the power and the phase plot\n"
@@ -50,9 +55,12 @@ constexpr char kHelpText[] =
     "  F1  this help\n"
     "  Ctrl+Q, Ctrl+W  quit";
 
-// The spectrum as sefaro-cli spectrum prints it, once a segment is analysed.
+// The spectrum as sefaro-cli spectrum prints it, once a segment is analysed; with the
+// reference's columns while one is held that fits, as spectrum --reference prints them.
 std::string spectrumText() {
-    return spectrumCsv(currentSpectrumReport());
+    const std::optional<SpectrumReport> reference = currentReferenceReport();
+    return reference ? comparedSpectrumCsv(currentSpectrumReport(), *reference)
+                     : spectrumCsv(currentSpectrumReport());
 }
 
 // The reading shown now, in its long form, with the file, size and position it is of;
@@ -89,6 +97,23 @@ struct DesktopDescription {
         d.help_text = kHelpText;
 
         d.copies = {{.label = "Copy reading", .shortcut = "Ctrl+Alt+C", .text = readingLine}};
+        d.actions = {{.label = names::kHoldReferenceEntry,
+                      .shortcut = "R",
+                      .run = holdShownSegment,
+                      .enabled = referenceCanBeHeld},
+                     {.label = names::kOpenReferenceEntry,
+                      .shortcut = "",
+                      .run = openReference,
+                      .enabled = referenceCanBeOpened},
+                     {.label = names::kDropReferenceEntry,
+                      .shortcut = "Shift+R",
+                      .run = dropReference,
+                      .enabled = referenceHeld},
+                     {.label = names::kShowDifferenceEntry,
+                      .shortcut = "",
+                      .run = [] { showDifference(!differenceIsShown()); },
+                      .enabled = referenceHeld,
+                      .checked = differenceIsShown}};
         d.exports = {{.content = WSdesktopExport::Content::windowPicture,
                       .save_label = "Save window as picture…",
                       .save_shortcut = "Ctrl+S",

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "handlers/converted_source.h"
+#include "handlers/reference_hold.h"
 #include "names/window_names.h"
 #include "numbers/whole_number.h"
 #include "toolkit/toolkit.h"
@@ -69,5 +70,7 @@ std::string toolTipOf(const WSCbase& widget) {
         return "Where the segment starts; with the focus, Left and Right step one sample, "
                "PageUp and PageDown a fiftieth";
     }
+    // The power caption names the reference that the power plot shows beside its curve.
+    if (name == names::kPowerCaption) return referenceLegend();
     return informationTip(name, widget);
 }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "report/spectrum_comparison.h"
+
 JsonObject segmentJson(const SpectrumReport& report, const std::string* file) {
     JsonObject json;
     if (file) json["file"] = *file;
@@ -14,13 +16,38 @@ JsonObject segmentJson(const SpectrumReport& report, const std::string* file) {
     return json;
 }
 
-std::string spectrumJson(const SpectrumReport& report, const std::string* file) {
-    std::vector<double> frequency_hz(report.log_power.size());
-    for (std::size_t k = 0; k < frequency_hz.size(); ++k)
-        frequency_hz[k] = binFrequencyHz(report, k);
+namespace {
+
+JsonObject spectrumObject(const SpectrumReport& report, const std::string* file) {
     JsonObject json = segmentJson(report, file);
-    json["frequency_hz"] = frequency_hz;
+    json["frequency_hz"] = binFrequenciesHz(report);
     json["log_power"] = report.log_power;
     json["phase_rad"] = report.phase_rad;
+    return json;
+}
+
+std::string referenceJson(JsonObject json, const SpectrumReport& report,
+                          const SpectrumReport& reference, const std::string& reference_file,
+                          bool with_phase) {
+    json["reference"] = {{"file", reference_file}, {"position", reference.position}};
+    json["reference_log_power"] = reference.log_power;
+    if (with_phase) json["reference_phase_rad"] = reference.phase_rad;
+    json["difference_db"] = differenceDb(report, reference);
     return jsonLine(json);
+}
+
+}  // namespace
+
+std::string spectrumJson(const SpectrumReport& report, const std::string* file) {
+    return jsonLine(spectrumObject(report, file));
+}
+
+std::string comparisonJson(const SpectrumReport& report, const SpectrumReport& reference,
+                           const std::string& reference_file, const std::string* file) {
+    return referenceJson(spectrumObject(report, file), report, reference, reference_file, false);
+}
+
+std::string comparedSpectrumJson(const SpectrumReport& report, const SpectrumReport& reference,
+                                 const std::string& reference_file, const std::string* file) {
+    return referenceJson(spectrumObject(report, file), report, reference, reference_file, true);
 }

@@ -12,3 +12,11 @@ JsonObject segmentJson(const SpectrumReport& report, const std::string* file);
 // One object on one line: name, rate, bits, points, size, position, then the arrays
 // frequency_hz, log_power and phase_rad. With file, its first key "file" holds it.
 std::string spectrumJson(const SpectrumReport& report, const std::string* file);
+
+// spectrumJson's object followed by "reference": {"file": reference_file, "position": …} and
+// the arrays reference_log_power and difference_db: what compare prints.
+std::string comparisonJson(const SpectrumReport& report, const SpectrumReport& reference,
+                           const std::string& reference_file, const std::string* file);
+// The same with reference_phase_rad between the two arrays: what spectrum --reference prints.
+std::string comparedSpectrumJson(const SpectrumReport& report, const SpectrumReport& reference,
+                                 const std::string& reference_file, const std::string* file);

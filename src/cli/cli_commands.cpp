@@ -6,21 +6,30 @@
 const CliCommand kCliCommands[] = {
     {"info", "FILE...", "check WAVE files as the window loads them and print what it shows",
      runInfo},
-    {"spectrum", "FILE... [--size N] [--position P] [--format csv|json]",
+    {"spectrum",
+     "FILE... [--size N] [--position P] [--reference B [--reference-position Q]] [--format "
+     "csv|json]",
      "print the power and phase spectra the window plots for that segment (N = 512, 1024,\n"
-     "      2048 or 4096, default 1024; P from 0, the default, to points - N)",
+     "      2048 or 4096, default 1024; P from 0, the default, to points - N); with B, its\n"
+     "      segment at Q (default P) and the difference in dB appended",
      runSpectrum},
     {"peaks", "FILE... [--size N] [--position P] [--count K] [--all] [--format csv|json]",
      "print the K strongest tones of that spectrum (K from 1 to N/2, default 5), strongest\n"
      "      first, each fitted between bins, with its level in dBFS (--all: every local\n"
      "      maximum, noise too)",
      runPeaks},
+    {"compare", "A B [--size N] [--position P] [--reference-position Q] [--format csv|json]",
+     "print A's power spectrum at P beside B's at Q (default P), and A's level above B's in\n"
+     "      dB at every bin",
+     runCompare},
     {"render",
-     "FILE [--size N] [--position P] [--window-size WxH] [--scale R] -o OUT.png | FILE... -o DIR",
+     "FILE [--size N] [--position P] [--reference B [--reference-position Q] [--difference]] "
+     "[--window-size WxH] [--scale R] -o OUT.png | FILE... -o DIR",
      "save the whole window, as it shows that segment, as a picture in the format OUT's\n"
      "      extension names (into DIR: one NAME-N-P.png per FILE, NAME being the file's name\n"
      "      without its extension); the window is 800 x 600 unless resized to WxH (from\n"
-     "      800x600 to 8000x8000), drawn at R device pixels per pixel (1 to 4, default 1)",
+     "      800x600 to 8000x8000), drawn at R device pixels per pixel (1 to 4, default 1);\n"
+     "      with B, its segment at Q (default P) held as reference, --difference shown",
      runRender},
     {"replay", "[SCRIPT] [--shots DIR [--as-seen]]",
      "act as the window's user, one action a line from SCRIPT or standard input, and print\n"
@@ -50,7 +59,8 @@ void printCliUsage(std::FILE* out) {
         "replay actions: load PATH, cancel, size N, slide P, release, back, forw,\n"
         "  key Left|Right|PageUp|PageDown|Home|End, point X Y, click X Y,\n"
         "  drag X1 Y1 X2 Y2, leave, resize W H, open-any PATH [SECONDS [CHANNEL]], pick PATH,\n"
-        "  picker-from SECONDS, picker-channel C, picker-ok, picker-cancel; blank lines and #\n"
+        "  picker-from SECONDS, picker-channel C, picker-ok, picker-cancel, reference hold,\n"
+        "  reference open PATH POSITION, reference drop, difference on|off; blank lines and #\n"
         "  comments\n",
         out);
 }

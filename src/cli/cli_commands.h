@@ -34,5 +34,6 @@ int commandError(const char* command, const std::string& why, int exit_code);
 int runInfo(int argc, char** argv);
 int runSpectrum(int argc, char** argv);
 int runPeaks(int argc, char** argv);
+int runCompare(int argc, char** argv);
 int runRender(int argc, char** argv);
 int runReplay(int argc, char** argv);

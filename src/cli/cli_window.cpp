@@ -52,6 +52,17 @@ void CliWindow::pick(const std::string& path, std::function<bool(WSCexcerptPicke
     user_->setExcerptDriver(nullptr);
 }
 
+void CliWindow::chooseMenuEntry(const std::string& label, bool on) {
+    WSchooseDesktopAction(label, on);
+}
+
+void CliWindow::openReference(const std::string& path, long position) {
+    user_->queueAnswer(path);
+    user_->queueNumber(position);
+    // A disabled entry asks nothing: the answers would be left for a later question.
+    if (!WSchooseDesktopAction(names::kOpenReferenceEntry)) user_->dropAnswers();
+}
+
 bool CliWindow::chooseSize(const std::string& item) {
     return session_->choose(names::kSizeBox, item.c_str());
 }

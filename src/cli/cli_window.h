@@ -36,6 +36,12 @@ class CliWindow {
     void openExcerpt(const std::string& path, double from_s, int channel);
     // Open any sound… with the picker acted on by driver while it is shown (true: OK).
     void pick(const std::string& path, std::function<bool(WSCexcerptPicker&)> driver);
+    // An entry of the plots' context menu chosen, a toggle switched to on (nothing when the
+    // entry is disabled or the toggle is already so).
+    void chooseMenuEntry(const std::string& label, bool on = true);
+    // Open reference…: the file dialog confirms path, the position question is answered
+    // position.
+    void openReference(const std::string& path, long position);
     // A choice in the size box; false when it has no such item.
     bool chooseSize(const std::string& item);
     // The item the size box shows.

@@ -9,8 +9,10 @@
 std::string optionNeeds(std::string_view name) {
     if (name == "size") return "one of " + segmentSizesText();
     if (name == "window-size") return "WxH, " + windowSizesText();
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kNeeds = {{
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kNeeds = {{
         {"position", "a whole number of samples"},
+        {"reference-position", "a whole number of samples"},
+        {"reference", "a FILE to compare with"},
         {"count", "a whole number of peaks"},
         {"format", "csv or json"},
         {"files-from", "a LIST, one path a line (- for standard input)"},

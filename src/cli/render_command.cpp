@@ -6,15 +6,18 @@
 #include <vector>
 
 #include "cli/cli_commands.h"
+#include "cli/command_reference.h"
 #include "cli/picture_request.h"
 #include "cli/segment_batch.h"
 #include "cli/window_pictures.h"
+#include "names/window_names.h"
 #include "report/export_name.h"
 
-// sefaro-cli render FILE [--size N] [--position P] [--window-size WxH] [--scale R] -o OUT.png,
-// or FILE… -o DIR: the whole window, resized to WxH, as it shows that segment, drawn from the
-// window itself at R device pixels per logical pixel and saved as a picture of the kind OUT's
-// extension names (PNG into a folder).
+// sefaro-cli render FILE [--size N] [--position P] [--reference B [--reference-position Q]
+// [--difference]] [--window-size WxH] [--scale R] -o OUT.png, or FILE… -o DIR: the whole
+// window, resized to WxH, as it shows that segment (with B's segment at Q held as reference,
+// and its difference shown), drawn from the window itself at R device pixels per logical pixel and
+// saved as a picture of the kind OUT's extension names (PNG into a folder).
 namespace {
 
 constexpr const char* kCommand = "render";
@@ -43,8 +46,21 @@ std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentReque
 
 int runRender(int argc, char** argv) {
     int exit_code = kExitOk;
-    const auto batch = segmentBatch(kCommand, argc, argv, {"o", "window-size", "scale"}, exit_code);
+    const auto batch = segmentBatch(
+        kCommand, argc, argv, {"o", "window-size", "scale", "reference", kReferencePositionOption},
+        exit_code, {"difference"});
     if (!batch) return exit_code;
+    // The reference is checked once, so that a file it cannot be is told before any picture.
+    const std::string* reference_file = batch->arguments.option("reference");
+    std::optional<SpectrumReport> reference;
+    if (reference_file) {
+        reference = commandReference(kCommand, *batch, *reference_file, exit_code);
+        if (!reference) return exit_code;
+    } else if (batch->arguments.option(kReferencePositionOption) ||
+               batch->arguments.flag("difference")) {
+        return commandUsageError(kCommand,
+                                 "--reference-position and --difference need --reference");
+    }
     std::string error;
     const std::optional<PictureRequest> picture = pictureRequest(batch->arguments, error);
     if (!picture) return commandUsageError(kCommand, error);
@@ -77,6 +93,12 @@ int runRender(int argc, char** argv) {
         FileReport report = showBatchSegment(window, *batch, index);
         if (!notes[index].empty()) report.messages.push_back(notes[index]);
         if (report.exit_code != kExitOk) return report;
+        if (reference) {
+            window->openReference(*reference_file, reference->position);
+            window->takeMessages();  // told already, when the reference was checked
+            window->chooseMenuEntry(names::kShowDifferenceEntry,
+                                    batch->arguments.flag("difference"));
+        }
         window->resize(picture->width, picture->height);
         if (!saveWindowPicture(*window, paths[index], format, report.error, picture->scale))
             report.exit_code = kExitFailed;

@@ -15,6 +15,7 @@
 #include "cli/text_input.h"
 #include "cli/window_pictures.h"
 #include "cli/window_state_json.h"
+#include "names/window_names.h"
 #include "toolkit/WSexcerptPicker.h"
 
 // sefaro-cli replay [SCRIPT] [--shots DIR [--as-seen]]: acts as the window's user, one action
@@ -148,6 +149,18 @@ class ReplayRun {
                 break;
             case ReplayVerb::pick:
                 return pick(action);
+            case ReplayVerb::reference_hold:
+                window_.chooseMenuEntry(names::kHoldReferenceEntry);
+                break;
+            case ReplayVerb::reference_open:
+                window_.openReference(action.argument, action.numbers[0]);
+                break;
+            case ReplayVerb::reference_drop:
+                window_.chooseMenuEntry(names::kDropReferenceEntry);
+                break;
+            case ReplayVerb::difference:
+                window_.chooseMenuEntry(names::kShowDifferenceEntry, action.argument == "on");
+                break;
             case ReplayVerb::picker_from:
             case ReplayVerb::picker_channel:
             case ReplayVerb::picker_ok:

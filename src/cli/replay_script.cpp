@@ -21,7 +21,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-constexpr std::array<std::pair<std::string_view, ReplayVerb>, 20> kVerbs = {{
+constexpr std::array<std::pair<std::string_view, ReplayVerb>, 22> kVerbs = {{
     {"load", ReplayVerb::load},
     {"cancel", ReplayVerb::cancel},
     {"size", ReplayVerb::size},
@@ -42,6 +42,8 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 20> kVerbs = {{
     {"picker-channel", ReplayVerb::picker_channel},
     {"picker-ok", ReplayVerb::picker_ok},
     {"picker-cancel", ReplayVerb::picker_cancel},
+    {"reference", ReplayVerb::reference_hold},  // hold, open or drop: told by what follows
+    {"difference", ReplayVerb::difference},
 }};
 
 constexpr std::array<std::string_view, 9> kKeys = {
@@ -199,6 +201,28 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             action.channel = *channel;
             break;
         }
+        case ReplayVerb::reference_hold:
+        case ReplayVerb::reference_open:
+        case ReplayVerb::reference_drop: {
+            const auto [before_last, last] = splitLastWord(rest);
+            if (rest == "hold" || rest == "drop") {
+                action.verb =
+                    rest == "hold" ? ReplayVerb::reference_hold : ReplayVerb::reference_drop;
+            } else if (rest.starts_with("open") && rest.size() > 4 &&
+                       kBlanks.find(rest[4]) != std::string_view::npos &&
+                       !trimmed(before_last.substr(4)).empty() && parseNumbers(last, 1)) {
+                action.verb = ReplayVerb::reference_open;
+                action.argument = std::string(trimmed(before_last.substr(4)));
+                action.numbers = *parseNumbers(last, 1);
+            } else {
+                return malformed("reference needs hold, drop or open PATH POSITION");
+            }
+            break;
+        }
+        case ReplayVerb::difference:
+            if (rest != "on" && rest != "off") return malformed("difference needs on or off");
+            action.argument = std::string(rest);
+            break;
         case ReplayVerb::cancel:
         case ReplayVerb::picker_ok:
         case ReplayVerb::picker_cancel:

@@ -26,6 +26,11 @@
 //   pick PATH    Open any sound…: the file dialog confirms PATH and the picker stays shown
 //                for the picker actions that follow:
 //   picker-from SECONDS, picker-channel CHANNEL, picker-ok, picker-cancel
+//   reference hold        Hold as reference, from the context menu
+//   reference open PATH POSITION   Open reference…: the file dialog confirms PATH, the
+//                question for the position is answered POSITION
+//   reference drop        Drop reference
+//   difference on|off     Show difference switched on or off
 // Blank lines and lines starting with '#' are no actions. Blanks around a line do not
 // count, nor a carriage return at its end.
 enum class ReplayVerb {
@@ -48,15 +53,21 @@ enum class ReplayVerb {
     picker_from,
     picker_channel,
     picker_ok,
-    picker_cancel
+    picker_cancel,
+    reference_hold,
+    reference_open,
+    reference_drop,
+    difference
 };
 
 struct ReplayAction {
     ReplayVerb verb = ReplayVerb::cancel;
     // load: the path; size: the item's text; key: the key's name; focus: the widget's
     // instance name
+    // reference open: the path; difference: on or off
     std::string argument;
-    std::vector<int> numbers;  // slide: P; point, click: X Y; drag: X1 Y1 X2 Y2; resize: W H
+    std::vector<int> numbers;  // reference open: POSITION; slide: P; point, click: X Y; drag: X1 Y1
+                               // X2 Y2; resize: W H
     double seconds = 0;        // open-any, picker-from: the excerpt's start
     int channel = 0;           // open-any, picker-channel: 0 for the mean, or 1, 2, …
     std::string text;          // the line as recorded, without the blanks around it

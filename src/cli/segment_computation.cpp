@@ -20,13 +20,8 @@ SegmentComputation computeSegment(const SegmentRequest& request,
     computation.range_error = segmentRangeError(request, points);
     if (computation.range_error) return computation;
 
-    const auto size = static_cast<std::size_t>(request.size);
-    std::vector<short> segment(size);
-    std::vector<double> re(size), im(size), power(size), phase(size);
-    copySegment(samples.data(), points, request.position, segment.data(), request.size);
-    const Spectrum analysed = analyseSegment(
-        {segment.data(), request.size, re.data(), im.data(), power.data(), phase.data()});
-
+    PlottedHalf analysed =
+        analyseWaveSegment(samples.data(), points, request.position, request.size);
     SpectrumReport& report = computation.spectrum;
     // The name label shows the file's name without its folder.
     report.name = std::filesystem::path(request.file).filename().string();
@@ -35,7 +30,7 @@ SegmentComputation computeSegment(const SegmentRequest& request,
     report.points = points;
     report.size = request.size;
     report.position = request.position;
-    report.log_power.assign(power.begin(), power.begin() + analysed.points);
-    report.phase_rad.assign(phase.begin(), phase.begin() + analysed.points);
+    report.log_power = std::move(analysed.log_power);
+    report.phase_rad = std::move(analysed.phase_rad);
     return computation;
 }

@@ -6,6 +6,8 @@
 #include "names/window_names.h"
 #include "toolkit/WSexcerptPicker.h"
 #include "toolkit/toolkit.h"
+#include "wave/analysis_state.h"
+#include "wave/reference_state.h"
 
 namespace {
 
@@ -39,6 +41,12 @@ std::string windowStateJson(long step, long line, std::string_view action,
         const unsigned short width = window->getProperty(_WSNwidth());
         const unsigned short height = window->getProperty(_WSNheight());
         record["window_size"] = {width, height};
+    }
+    record["reference"] = nullptr;
+    if (heldReference) {
+        record["reference"] = {{"file", heldReference->name},
+                               {"size", selsize},
+                               {"position", heldReference->position}};
     }
     JsonObject& widgets = record["widgets"] = JsonObject::object();
     for (WSCbase* widget : WSGIappObjectList()->all()) {

@@ -9,6 +9,12 @@ double binLevelDbfs(double power, long n) {
     return 10 * std::log10(power / (reference * reference));
 }
 
+double binLevelDifferenceDb(double power, double reference_power, long n) {
+    // Two silent bins are alike; -inf minus -inf would be NaN.
+    if (power == 0 && reference_power == 0) return 0;
+    return binLevelDbfs(power, n) - binLevelDbfs(reference_power, n);
+}
+
 double toneLevelDbfs(double amplitude) {
     return 20 * std::log10(amplitude / kFullScaleAmplitude);
 }

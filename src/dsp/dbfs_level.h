@@ -9,5 +9,9 @@ inline constexpr double kFullScaleAmplitude = 32767;
 // there (without its mirror), 32767·Σw/(2n) with Σw = 0.54·n − 0.46; -inf for P = 0.
 double binLevelDbfs(double power, long n);
 
+// How far a bin of power lies above the same bin of reference_power, both of n-point
+// spectra: the difference of their binLevelDbfs; 0 where both are 0, ±∞ where one is.
+double binLevelDifferenceDb(double power, double reference_power, long n);
+
 // A tone's level: its amplitude against 32767.
 double toneLevelDbfs(double amplitude);

@@ -47,3 +47,15 @@ Spectrum lastSpectrum() {
     const long points = selsize / 2;
     return {points, findMax(power, points)};
 }
+
+PlottedHalf analyseWaveSegment(const short* wave, long points, long position, long size) {
+    const auto n = static_cast<std::size_t>(size);
+    std::vector<short> segment(n);
+    std::vector<double> re(n), im(n), power_of(n), phase_of(n);
+    copySegment(wave, points, position, segment.data(), size);
+    const Spectrum analysed = analyseSegment(
+        {segment.data(), size, re.data(), im.data(), power_of.data(), phase_of.data()});
+    power_of.resize(static_cast<std::size_t>(analysed.points));
+    phase_of.resize(static_cast<std::size_t>(analysed.points));
+    return {std::move(power_of), std::move(phase_of)};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 // The arithmetic of one segment, without any widget. Each step has a form on arrays the
 // caller owns, which sefaro-cli computes with, and a form on the analysis state, which the
 // window's callbacks use; the latter only hands the state's arrays to the former, so the two
@@ -35,6 +37,16 @@ struct SegmentArrays {
 // Hamming window, forward FFT scaled by 1/N, power and phase, then ln(1 + power) over the
 // plotted half.
 Spectrum analyseSegment(const SegmentArrays& arrays);
+
+// The plotted half of one segment's spectrum, in arrays of its own.
+struct PlottedHalf {
+    std::vector<double> log_power;  // ln(1 + P) of bins 0 … N/2 − 1
+    std::vector<double> phase_rad;
+};
+
+// analyseSegment of the size samples from position of a wave of points samples, into arrays
+// of its own; touches no analysis state. Needs 0 ≤ position ≤ points − size.
+PlottedHalf analyseWaveSegment(const short* wave, long points, long position, long size);
 
 // analyseSegment of the state's segment into selRe, selIm, power and phase. Needs a segment.
 Spectrum computeSpectrum();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "handlers/position_controls.h"
+#include "handlers/reference_hold.h"
 #include "handlers/segment_analysis.h"
 #include "handlers/segment_buffers.h"
 #include "handlers/segment_fit_notice.h"
@@ -29,6 +30,7 @@ long chosenSize() {
 void changeSegmentSize(WaveView wave_view, long slider_event) {
     releaseSegment();
     selsize = chosenSize();
+    refitReference();
     const bool has_segment = makeSegmentAtStart();
     const short peak = wholeWavePeak();
     if (wave_view == WaveView::redraw) drawWaveView(peak);

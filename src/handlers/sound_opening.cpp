@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "handlers/converted_source.h"
+#include "handlers/sound_reading.h"
 #include "handlers/wave_load_display.h"
 #include "sound/excerpt_description.h"
 #include "sound/reader_fallback.h"
@@ -31,14 +32,22 @@ std::string startText(double from_s) {
     return text;
 }
 
-// Converts and keeps the excerpt; the file dialog confirmed path just before.
-void keepExcerpt(const DialogPlace& place, const std::string& path, const ExcerptRequest& request) {
-    const SoundExcerpt excerpt = convertExcerpt(path, request);
+// The excerpt converted, its notice told; nothing, the problem told, when it cannot be.
+std::optional<SoundExcerpt> convertedExcerpt(const DialogPlace& place, const std::string& path,
+                                             const ExcerptRequest& request) {
+    SoundExcerpt excerpt = convertExcerpt(path, request);
     if (excerpt.failure != ExcerptFailure::none) {
         showProblem(place, path, excerptProblem(excerpt, startText(request.from_s)));
-        return;
+        return std::nullopt;
     }
     if (excerpt.wave.message) showLoadMessage(place, excerpt.wave.message);
+    return excerpt;
+}
+
+// Keeps the excerpt converted from path, which the file dialog confirmed just before.
+void keepExcerpt(const std::string& path, const std::optional<SoundExcerpt>& converted) {
+    if (!converted) return;
+    const SoundExcerpt& excerpt = *converted;
     WSGIappFileSelect()->keepFolder();
     keepWave(excerpt.wave);
     rememberConvertedSource(excerptDescription(fileNameOf(path), excerpt));
@@ -52,12 +61,13 @@ std::string pickerFacts(const std::string& path, const SoundFacts& source) {
            minutesText(source.durationSeconds());
 }
 
-// The picker's choice for the file the dialog confirmed, then the excerpt it names.
-void pickAndKeep(const DialogPlace& place, const std::string& path) {
+// The picker's choice for the file the dialog confirmed, then the excerpt it names converted;
+// nothing when cancelled or not converted.
+std::optional<SoundExcerpt> pickedExcerpt(const DialogPlace& place, const std::string& path) {
     SoundFile file(path);
     if (!file.isOpen()) {
         showProblem(place, path, file.problem());
-        return;
+        return std::nullopt;
     }
     const SoundFacts& source = file.facts();
     ExcerptRequest request;
@@ -68,10 +78,10 @@ void pickAndKeep(const DialogPlace& place, const std::string& path) {
                           kExcerptSeconds, std::move(envelope.minimum),
                           std::move(envelope.maximum));
         // Cancel leaves the loaded wave, its labels and views as they were.
-        if (picker->popup() != 1) return;
+        if (picker->popup() != 1) return std::nullopt;
         request = {picker->fromSeconds(), picker->channel()};
     }
-    keepExcerpt(place, path, request);
+    return convertedExcerpt(place, path, request);
 }
 
 }  // namespace
@@ -81,7 +91,8 @@ void openAnySound() {
     WSCfileSelect* dialog = placedFileDialog(nullptr, place);
     dialog->offerNext("Open any sound", {kSoundFileFilter});
     if (dialog->popup() != 1) return;
-    pickAndKeep(place, dialog->getFileName().getString(-2));
+    const std::string path = dialog->getFileName().getString(-2);
+    keepExcerpt(path, pickedExcerpt(place, path));
 }
 
 bool openOutsideSound(const std::string& path) {
@@ -89,7 +100,7 @@ bool openOutsideSound(const std::string& path) {
     DialogPlace place;
     WSCfileSelect* dialog = placedFileDialog(nullptr, place);
     dialog->confirmNext(path);
-    if (dialog->popup() == 1) pickAndKeep(place, path);
+    if (dialog->popup() == 1) keepExcerpt(path, pickedExcerpt(place, path));
     return true;
 }
 
@@ -97,5 +108,18 @@ void openSoundExcerpt(const std::string& path, double from_s, int channel) {
     DialogPlace place;
     WSCfileSelect* dialog = placedFileDialog(nullptr, place);
     dialog->confirmNext(path);
-    if (dialog->popup() == 1) keepExcerpt(place, path, {from_s, channel});
+    if (dialog->popup() == 1) keepExcerpt(path, convertedExcerpt(place, path, {from_s, channel}));
+}
+
+std::optional<WaveRead> readSoundWave(const DialogPlace& place, const std::string& path) {
+    WaveRead read = readWaveFile(path.c_str());
+    if (read.outcome == WaveReadOutcome::refused && converterMayOpen(read) &&
+        SoundFile(path).isOpen()) {
+        std::optional<SoundExcerpt> excerpt = pickedExcerpt(place, path);
+        if (!excerpt) return std::nullopt;
+        return std::move(excerpt->wave);
+    }
+    if (read.message) showLoadMessage(place, read.message);
+    if (read.outcome == WaveReadOutcome::refused) return std::nullopt;
+    return read;
 }

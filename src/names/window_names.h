@@ -37,6 +37,12 @@ inline constexpr char kPhaseCaption[] = "newvlab_007";
 inline constexpr char kPowerCaptionText[] = "power";
 inline constexpr char kPhaseCaptionText[] = "phase";
 
+// The context menu's entries for the reference, by which a replay chooses them too.
+inline constexpr char kHoldReferenceEntry[] = "Hold as reference";
+inline constexpr char kOpenReferenceEntry[] = "Open reference…";
+inline constexpr char kDropReferenceEntry[] = "Drop reference";
+inline constexpr char kShowDifferenceEntry[] = "Show difference";
+
 // The segment sizes, smallest first, as numbers and as the size box's item list.
 inline constexpr std::array<long, 4> kSegmentSizes{512, 1024, 2048, 4096};
 inline constexpr char kSegmentSizeItems[] = "512,1024,2048,4096";

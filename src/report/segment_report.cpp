@@ -46,22 +46,33 @@ std::string spectrumCsvHeader() {
     return "bin,frequency_hz,log_power,phase_rad\n";
 }
 
-std::string spectrumCsvRows(const SpectrumReport& report, const std::string* file) {
+std::vector<double> binFrequenciesHz(const SpectrumReport& report) {
+    std::vector<double> frequencies(report.log_power.size());
+    for (std::size_t k = 0; k < frequencies.size(); ++k) frequencies[k] = binFrequencyHz(report, k);
+    return frequencies;
+}
+
+std::string binCsvRows(const std::vector<std::span<const double>>& columns,
+                       const std::string* file) {
     const std::string lead = file ? csvField(*file) + ',' : "";
-    constexpr std::size_t kRowBytes = 80;  // four numbers of at most 24 characters each
+    const std::size_t rows = columns.empty() ? 0 : columns.front().size();
+    constexpr std::size_t kNumberBytes = 25;  // a number of at most 24 characters and its comma
     std::string out;
-    out.reserve(report.log_power.size() * (lead.size() + kRowBytes));
-    for (std::size_t k = 0; k < report.log_power.size(); ++k) {
+    out.reserve(rows * (lead.size() + kNumberBytes * (columns.size() + 1)));
+    for (std::size_t k = 0; k < rows; ++k) {
         out += lead;
         appendWhole(out, static_cast<long>(k));
-        for (const double value :
-             {binFrequencyHz(report, k), report.log_power[k], report.phase_rad[k]}) {
+        for (const std::span<const double> column : columns) {
             out += ',';
-            appendRoundTrip(out, value);
+            appendRoundTrip(out, column[k]);
         }
         out += '\n';
     }
     return out;
+}
+
+std::string spectrumCsvRows(const SpectrumReport& report, const std::string* file) {
+    return binCsvRows({binFrequenciesHz(report), report.log_power, report.phase_rad}, file);
 }
 
 std::string spectrumCsv(const SpectrumReport& report) {

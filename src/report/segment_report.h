@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,19 @@ SpectrumReport currentSpectrumReport();
 // Bin k lies at k · rate / N.
 double binFrequencyHz(const SpectrumReport& report, std::size_t bin);
 
+// The frequency of every plotted bin.
+std::vector<double> binFrequenciesHz(const SpectrumReport& report);
+
+// One row per bin k of the columns, all of the same length: k, then each column's value at k,
+// every number in the shortest form that reads back to the same double. With file, each row
+// starts with it as a CSV field.
+std::string binCsvRows(const std::vector<std::span<const double>>& columns,
+                       const std::string* file = nullptr);
+
 // The header line of the CSV form, "bin,frequency_hz,log_power,phase_rad".
 std::string spectrumCsvHeader();
 
-// One row per bin; every number in the shortest form that reads back to the same double.
-// With file, each row starts with it as a CSV field.
+// binCsvRows of the frequencies, the log power and the phase.
 std::string spectrumCsvRows(const SpectrumReport& report, const std::string* file = nullptr);
 
 // The header, then the rows: what the window exports and sefaro-cli prints for one file.

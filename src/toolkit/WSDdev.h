@@ -14,8 +14,8 @@ unsigned short deviceLength(unsigned short length, double ratio);
 double usablePixelRatio(double ratio);
 
 // A drawing device: an RGB32 picture (0xffRRGGBB, rows top to bottom) with pixel access,
-// aliased one-pixel lines in the drawing colour, and copies onto another device. Every
-// operation clips to the picture, so no call can write outside it. Coordinates are device
+// aliased one-pixel lines in the drawing colour (black unless set), and copies onto another device.
+// Every operation clips to the picture, so no call can write outside it. Coordinates are device
 // pixels; the pixel ratio says how many of them a logical pixel of the area shown spans.
 class WSDdev {
   public:
@@ -56,6 +56,10 @@ class WSDdev {
     // Opens a drawing pass over (x, y, width, height); the flags are accepted and unused.
     void beginDraw(short x, short y, unsigned short width, unsigned short height, long flag1,
                    long flag2);
+    // The colour of the lines drawn from now on; black at first.
+    void setForeColor(unsigned char red, unsigned char green, unsigned char blue) {
+        fore_color_ = 0xff000000u | (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
+    }
     // Both end points included.
     void drawLine(short x1, short y1, short x2, short y2);
     void endDraw() { notifyChanged(); }
@@ -81,7 +85,7 @@ class WSDdev {
     unsigned short height_ = 0;
     double ratio_ = 1;
     std::vector<uint32_t> pixels_;
-    static constexpr uint32_t fore_color_ = 0xff000000u;  // lines are drawn black
+    uint32_t fore_color_ = 0xff000000u;  // lines are drawn black unless set otherwise
     std::function<void()> listener_;
 };
 

@@ -10,6 +10,13 @@ class WSCfileSelect;
 class WSCmessageDialog;
 class WSCexcerptPicker;
 
+// A whole number asked of the user: a one-line prompt, the value offered first and the
+// range the answer must lie in.
+struct WSnumberQuestion {
+    std::string title, prompt;
+    long value = 0, minimum = 0, maximum = 0;
+};
+
 // What a windowing backend provides. Without one installed the core still keeps every
 // table, procedure and picture, and the dialogs answer "cancel".
 class WSbackend {
@@ -26,6 +33,8 @@ class WSbackend {
                                                      const std::string& filter) = 0;
     // Shows the excerpt picker modally; true when the user confirmed a choice.
     virtual bool runExcerptPicker(WSCexcerptPicker& picker) = 0;
+    // Asks for a whole number in the question's range modally; nothing when cancelled.
+    virtual std::optional<long> runNumberDialog(const WSnumberQuestion& question) = 0;
 };
 
 // Answers the dialogs in place of the user (tests and the command-line tool).
@@ -37,6 +46,8 @@ class WSdialogResponder {
     virtual std::optional<std::string> chooseSaveFile(const std::string& proposed_path) = 0;
     // Chooses in the picker as the user would; true for OK.
     virtual bool chooseExcerpt(WSCexcerptPicker& picker) = 0;
+    // Answers the number question as the user would; nothing for cancel.
+    virtual std::optional<long> chooseNumber(const WSnumberQuestion& question) = 0;
 };
 
 // Neither is owned; null uninstalls.

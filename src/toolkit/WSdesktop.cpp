@@ -32,6 +32,16 @@ void WSopenOutsideFile(const std::string& path) {
     WSopenFile(path);
 }
 
+bool WSchooseDesktopAction(const std::string& label, bool on) {
+    for (const WSdesktopAction& action : WSGIdesktop().actions) {
+        if (action.label != label) continue;
+        if (action.enabled && !action.enabled()) return false;
+        if (!action.checked || action.checked() != on) action.run();
+        return true;
+    }
+    return false;
+}
+
 void WSshowDocumentName(const std::string& name) {
     if (documentListener()) documentListener()(name);
 }

@@ -34,6 +34,17 @@ struct WSdesktopCopy {
     std::function<std::string()> text;
 };
 
+// An entry of the context menu's first group, after the copies, whose shortcut works anywhere
+// in the window.
+struct WSdesktopAction {
+    std::string label, shortcut;
+    std::function<void()> run;
+    // False disables the entry and its shortcut; null means always enabled.
+    std::function<bool()> enabled = nullptr;
+    // A toggle shows whether it is on; run then switches it. Null: no toggle.
+    std::function<bool()> checked = nullptr;
+};
+
 struct WSdesktop {
     std::string application_name;  // the window class and where settings are kept
     std::string desktop_id;        // the desktop entry's name without ".desktop"
@@ -56,9 +67,10 @@ struct WSdesktop {
     std::vector<std::string> close_shortcuts;
     std::string help_shortcut, help_title, help_text;
 
-    // Offered in the context menu of these widgets, the copies first, then the exports' save
-    // and their copy entries; their shortcuts work anywhere in the window.
+    // Offered in the context menu of these widgets, the copies and actions first, then the exports'
+    // save and their copy entries; their shortcuts work anywhere in the window.
     std::vector<WSdesktopCopy> copies;
+    std::vector<WSdesktopAction> actions;
     std::vector<WSdesktopExport> exports;
     std::vector<std::string> context_menu_widgets;
     // The file name (no folder) proposed for saving an export of this suffix.
@@ -85,6 +97,11 @@ WSdesktop& WSGIdesktop();
 void WSopenFile(const std::string& path);
 // The same for a file the program may open its own way (open_outside) first.
 void WSopenOutsideFile(const std::string& path);
+
+// The action of that label chosen as from the context menu: run when it is enabled; a toggle
+// only when it is not already as on says. False when there is no such action or it is
+// disabled.
+bool WSchooseDesktopAction(const std::string& label, bool on = true);
 
 // The program shows the document of that name (a file just loaded): the backend names it in
 // the window manager's title and takes the empty hint away. Null stops the listening.

@@ -75,6 +75,13 @@ WSCexcerptPicker* WSGIappExcerptPicker() {
     return shared<WSCexcerptPicker>();
 }
 
+std::optional<long> WSGFaskWholeNumber(const WSnumberQuestion& question) {
+    if (WSdialogResponder* responder = WSinstalledDialogResponder())
+        return responder->chooseNumber(question);
+    if (WSbackend* backend = WSinstalledBackend()) return backend->runNumberDialog(question);
+    return std::nullopt;
+}
+
 std::optional<std::string> WSGFchooseSaveFile(const std::string& proposed_path,
                                               const std::string& filter) {
     if (WSdialogResponder* responder = WSinstalledDialogResponder())

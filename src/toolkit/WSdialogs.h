@@ -7,6 +7,7 @@
 
 #include "toolkit/WSCbase.h"
 #include "toolkit/WSCstring.h"
+#include "toolkit/WSbackend.h"
 
 // The shared file selection dialog. Placed by _WSNx/_WSNy; after a confirmed choice
 // getFileName gives the full path and _WSNfileName the file's name without its folder.
@@ -55,6 +56,10 @@ class WSCmessageDialog : public WSCbase {
 
 WSCfileSelect* WSGIappFileSelect();
 WSCmessageDialog* WSGIappMessageDialog();
+
+// Asks the user for a whole number (WSnumberQuestion); the number confirmed, or nothing when
+// cancelled. A responder's answer may lie outside the range: the program checks it.
+std::optional<long> WSGFaskWholeNumber(const WSnumberQuestion& question);
 
 // Asks the user where to save, offering proposed_path first; filter names the kind of file
 // ("PNG picture (*.png)"). The path chosen, or nothing when cancelled.

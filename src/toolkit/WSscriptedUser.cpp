@@ -50,3 +50,10 @@ bool WSscriptedUser::chooseExcerpt(WSCexcerptPicker& picker) {
     picker.moveTo(choice->from_s);
     return picker.chooseChannel(choice->channel);
 }
+
+std::optional<long> WSscriptedUser::chooseNumber(const WSnumberQuestion& question) {
+    if (numbers_.empty()) return question.value;
+    const std::optional<long> number = numbers_.front();
+    numbers_.pop_front();
+    return number;
+}

@@ -31,6 +31,14 @@ class WSscriptedUser : public WSdialogResponder {
     void queueExcerptChoice(std::optional<WSexcerptChoice> choice) {
         excerpt_choices_.push_back(choice);
     }
+    // The answer to the next number question: a number, or nothing to cancel. With none
+    // queued, the user confirms the value offered.
+    void queueNumber(std::optional<long> number) { numbers_.push_back(number); }
+    // Forgets the paths and numbers no dialog took (one that was never shown).
+    void dropAnswers() {
+        answers_.clear();
+        numbers_.clear();
+    }
     // Forgets the choices no picker took (a source short enough needs none).
     void dropExcerptChoices() { excerpt_choices_.clear(); }
     // Acts in the picker while it is shown; returns true for OK. Null: the queued choices.
@@ -49,6 +57,7 @@ class WSscriptedUser : public WSdialogResponder {
     void takeMessage(WSCmessageDialog& dialog) override;
     std::optional<std::string> chooseSaveFile(const std::string& proposed_path) override;
     bool chooseExcerpt(WSCexcerptPicker& picker) override;
+    std::optional<long> chooseNumber(const WSnumberQuestion& question) override;
 
   private:
     std::deque<std::optional<std::string>> answers_;
@@ -56,6 +65,7 @@ class WSscriptedUser : public WSdialogResponder {
     std::vector<std::string> file_dialog_places_;
     std::vector<std::string> save_proposals_;
     std::deque<std::optional<WSexcerptChoice>> excerpt_choices_;
+    std::deque<std::optional<long>> numbers_;
     std::function<bool(WSCexcerptPicker&)> excerpt_driver_;
     std::optional<std::string> nextAnswer();
 };

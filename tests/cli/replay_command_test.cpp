@@ -127,4 +127,27 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
     EXPECT_EQ(shot("012.png").size(), QSize(1200, 900));
 }
 
+// Each record names the reference held, or null; the window saved with the reference's
+// difference shown is, byte for byte, what render draws with the same reference.
+TEST_F(Replay, RecordsTheReferenceAndRendersItsDifferenceAsRenderDoes) {
+    const std::vector<Record> r = replay(
+        "load long.wav\nslide 300\nrelease\nreference hold\nreference open three thousand.wav "
+        "10\ndifference on\nreference drop\n",
+        {"script.txt", "--shots", "shots"});
+    ASSERT_EQ(r.size(), 7u) << run.err;
+    EXPECT_TRUE(r[2]["reference"].is_null());
+    EXPECT_EQ(r[3]["reference"],
+              Record::parse(R"({"file":"long.wav","size":1024,"position":300})"));
+    EXPECT_EQ(r[5]["reference"],
+              Record::parse(R"({"file":"three thousand.wav","size":1024,"position":10})"));
+    EXPECT_TRUE(r[6]["reference"].is_null());
+    const CliRun render = cliIn(
+        dir.path(), {"render", "long.wav", "--position", "300", "--reference", "three thousand.wav",
+                     "--reference-position", "10", "--difference", "-o", "render.png"});
+    ASSERT_EQ(render.exit_code, 0) << render.err;
+    EXPECT_EQ(fileText(dir.path() / "render.png"), fileText(dir.path() / "shots" / "006.png"));
+    EXPECT_NE(fileText(dir.path() / "shots" / "005.png"),
+              fileText(dir.path() / "shots" / "006.png"));
+}
+
 }  // namespace

@@ -226,7 +226,8 @@ TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
     EXPECT_FALSE(fs::exists(dir.path() / "missing"));
 }
 
-// Offered on each of the four plots: Open any sound, the reading's copy, then saves, then
+// Offered on each of the four plots: Open any sound, the reading's copy and the reference's
+// entries, then saves, then
 // copies; nothing to export of the spectrum without an analysed segment, no reading but over
 // a spectrum. Before any file the picture is named after the program, in the current folder.
 TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
@@ -254,7 +255,10 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
             for (QAction* action : menu->actions())
                 entries.push_back(action->shortcut().toString().toStdString() +
                                   (action->isEnabled() ? "" : " off"));
-            EXPECT_EQ(entries, (Strings{"Ctrl+Shift+O", "", "Ctrl+Alt+C" + reading, "", "Ctrl+S",
+            // Hold as reference, Open reference…, Drop reference and Show difference follow
+            // the reading's copy; with no reference held the last two are disabled.
+            EXPECT_EQ(entries, (Strings{"Ctrl+Shift+O", "", "Ctrl+Alt+C" + reading, "R" + spectrum,
+                                        "", "Shift+R off", " off", "", "Ctrl+S",
                                         "Ctrl+E" + spectrum, "Ctrl+C", "Ctrl+Shift+C" + spectrum}));
             menu->close();
         }

@@ -155,6 +155,12 @@ const LevelCase kLevelCases[] = {
     {"TenthOfItsPowerIsMinusTen", binLevelDbfs(7814083.044387251, 1024), -10},
     {"HalfScaleToneIsMinusSixDbfs", toneLevelDbfs(32767.0 / 2), -6.020599913279624},
     {"SilentBinIsMinusInfinity", binLevelDbfs(0, 1024), -std::numeric_limits<double>::infinity()},
+    // Against a reference: four times the power is 10·log10 4 dB above it, two silent bins
+    // differ by nothing, a silent one against a sounding one by -∞.
+    {"FourTimesThePowerIsSixDbAbove", binLevelDifferenceDb(400, 100, 512), 6.020599913279624},
+    {"TwoSilentBinsDifferByNothing", binLevelDifferenceDb(0, 0, 512), 0},
+    {"SilenceUnderASoundIsMinusInfinity", binLevelDifferenceDb(0, 1e-300, 512),
+     -std::numeric_limits<double>::infinity()},
 };
 
 class ReadoutLevel : public testing::TestWithParam<LevelCase> {};

@@ -5,6 +5,7 @@
 
 #include "cli/replay_script.h"
 #include "scenario.h"
+#include "toolkit/WSdesktop.h"
 
 // A scenario driven by the lines a replay script holds, so that a walk reads as a user's
 // script.
@@ -47,6 +48,20 @@ class ScriptedScenario : public Scenario {
                 return session.leave();
             case ReplayVerb::resize:
                 return session.resize(at[0], at[1]);
+            case ReplayVerb::reference_hold:
+                WSchooseDesktopAction(names::kHoldReferenceEntry);
+                return;
+            case ReplayVerb::reference_open:
+                user.queueAnswer((dir.path() / action->argument).string());
+                user.queueNumber(at[0]);
+                if (!WSchooseDesktopAction(names::kOpenReferenceEntry)) user.dropAnswers();
+                return;
+            case ReplayVerb::reference_drop:
+                WSchooseDesktopAction(names::kDropReferenceEntry);
+                return;
+            case ReplayVerb::difference:
+                WSchooseDesktopAction(names::kShowDifferenceEntry, action->argument == "on");
+                return;
             case ReplayVerb::open_any:
             case ReplayVerb::pick:
             case ReplayVerb::picker_from:

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <complex>
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "scripted_scenario.h"
 #include "support/fftw_dft.h"
 #include "toolkit/WSband.h"
+#include "wave/reference_state.h"
 
 namespace {
 
@@ -35,6 +37,9 @@ struct Walk {
     // if it came there now.
     std::string readouts = "";
     double ratio = 1;  // the screen's pixel ratio
+    // The reference held at the end: "FILE POSITION", with " unfit" when its segment does not
+    // fit at the present N; empty for none.
+    std::string reference = "";
 };
 const std::string kAsIfJustPointed = "as if just pointed";
 // Bin 156 of the segment at 9000, read by the captions and the tooltip: in noise the
@@ -75,6 +80,31 @@ class Walks : public ScriptedScenario, public testing::WithParamInterface<Walk> 
         }
         EXPECT_EQ(wrong, 0);
         EXPECT_EQ(tinted_white, 0);
+    }
+
+    // The reference held as the row says: its file's name and position, and its log power at
+    // the present N against FFTW over that file's samples there.
+    void expectReference(const std::string& expected,
+                         const std::map<std::string, std::vector<int16_t>>& files) {
+        if (expected.empty()) {
+            EXPECT_FALSE(heldReference);
+            return;
+        }
+        ASSERT_TRUE(heldReference);
+        std::istringstream words(expected);
+        std::string name, fit;
+        long position = 0;
+        words >> name >> position >> fit;
+        EXPECT_EQ(heldReference->name, name);
+        EXPECT_EQ(heldReference->position, position);
+        if (fit == "unfit") {
+            EXPECT_TRUE(heldReference->log_power.empty());
+            return;
+        }
+        const auto bins = hammingSpectrum(files.at(name).data() + position, selsize);
+        ASSERT_EQ(heldReference->log_power.size(), std::size_t(selsize / 2));
+        for (long k = 0; k < selsize / 2; ++k)
+            ASSERT_NEAR(heldReference->log_power[k], std::log1p(std::norm(bins[k])), 1e-9) << k;
     }
 
     // Drawn at the screen's resolution, not pixel-doubled: inside its frame, apart from the
@@ -123,6 +153,8 @@ TEST_P(Walks, EndWhereTheRowSays) {
         EXPECT_EQ(readouts(), walk.readouts);
     }
     if (walk.wave_samples) expectBandShown(walk.ratio);
+    expectReference(walk.reference,
+                    {{"w.wav", samples}, {"short.wav", wave_builder::pattern(1000)}});
     // What the views draw is checked against reviewed pictures elsewhere.
     if (walk.spectrum_of < 0) {
         EXPECT_EQ(seliii, nullptr);
@@ -141,8 +173,11 @@ TEST_P(Walks, EndWhereTheRowSays) {
     // Each area shows its view.
     const char* areas[] = {names::kWholeWaveArea, names::kSegmentArea, names::kPowerArea,
                            names::kPhaseArea};
-    for (int v = 1; v <= 4; ++v)
+    // (The power plot with a reference shows the overlay over its view, checked apart.)
+    for (int v = 1; v <= 4; ++v) {
+        if (v == 3 && heldReference) continue;
         EXPECT_EQ(pixels(session.find(areas[v - 1])->getdev()), view(v)) << v;
+    }
     if (walk.ratio == 2) {
         const WSDmwindowDev* devices[] = {mdev, mdev2, mdev3, mdev4};
         for (int v = 1; v <= 4; ++v)
@@ -261,7 +296,48 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
          "power | phase | 1024 samples: a segment of 2048 does not fit; choose 1024 or less | "},
     Walk{300, "load w.wav\npoint 502 360", "0", "0 0 -724 -14", -1, -1,
          "power | phase | 300 samples: a segment of 1024 does not fit; no size fits: a segment needs at least 512 samples | "},
-    Walk{1500, "load w.wav\nsize 4096\nsize 512\npoint 420 185", "0", "0 0 988 19", 0, -1, "power | phase | sample 228   5.17 ms   3036 | 20,234"}));
+    Walk{1500, "load w.wav\nsize 4096\nsize 512\npoint 420 185", "0", "0 0 988 19", 0, -1, "power | phase | sample 228   5.17 ms   3036 | 20,234"},
+    // A reference held stays where it was while the segment moves on; analysed again at each
+    // size, or not fitting; it outlives loads; before a load, or with no segment, nothing is
+    // held, and a file or position that cannot be the reference leaves the one held.
+    Walk{6000, "load w.wav\nslide 300\nrelease\nreference hold\nforw", "301", "301 0 4976 99", 301, -1, "", 1, "w.wav 300"},
+    Walk{6000, "load w.wav\nslide 300\nrelease\nreference hold\nsize 2048", "0", "0 0 3952 79", 0, -1, "", 1, "w.wav 300"},
+    Walk{6000, "size 512\nload w.wav\nreference open short.wav 400\nload w.wav\nforw", "1", "1 0 5488 109", 1, -1, "", 1, "short.wav 400"},
+    Walk{6000, "size 512\nload w.wav\nreference open short.wav 400\nsize 1024", "0", "0 0 4976 99", 0, -1, "", 1, "short.wav 400 unfit"},
+    Walk{6000, "size 512\nload w.wav\nreference open short.wav 400\nsize 1024\nsize 512\nreference drop\nreference hold", "0", "0 0 5488 109", 0, -1, "", 1, "w.wav 0"},
+    Walk{6000, "load w.wav\nreference hold\nreference open short.wav 0\nreference open w.wav 4977\nreference open none.wav 1", "0", "0 0 4976 99", 0, -1, "", 1, "w.wav 0"},
+    Walk{0, "reference hold\nreference open short.wav 0", "position", " 0  ", -1},
+    // Over the power plot the reading adds the difference from the reference: none from itself.
+    Walk{22050, "load w.wav\nslide 9000\nrelease\nreference hold\npoint 130 360", "9000", "9000 0 21026 420", 9000, -1, kBin156 + ", Δ 0.00 dB | 277,306", 1, "w.wav 9000"},
+    Walk{1000, "load w.wav\nreference hold", "0", "0 0 -24 0", -1}));
 // clang-format on
+
+}  // namespace
+
+namespace {
+
+class Overlay : public ScriptedScenario {};
+
+// A tone of 16384 centred on bin 100 of 1024 points against the same tone at 8192: its peak
+// bin holds ln(1 + (A·552.5/2048)²), 16.789 and 15.403. On the 388 x 330 power plot (mx 11,
+// my 9, 312 rows from the top margin to the bottom axis) bin 100 lies at column
+// 11 + ⌊100 · 366/512⌋ = 82; the current peak, the larger, reaches row 9 in the view's black,
+// and the reference's, on the same scale, row ⌊321 − 312 · 15.403/16.789⌋ = 34, in orange.
+// Away from the curves the frame's inside is white; the view's own picture has no orange.
+TEST_F(Overlay, DrawsTheReferenceOnTheLargerPeaksScale) {
+    const double bin_100_hz = 100 * 44100.0 / 1024;
+    file("loud.wav", wave_builder::sine(bin_100_hz, 16384, 6000));
+    file("soft.wav", wave_builder::sine(bin_100_hz, 8192, 6000));
+    for (const char* line : {"load loud.wav", "reference open soft.wav 0"}) perform(line);
+    const WSDdev& shown = *session.find(names::kPowerArea)->getdev();
+    EXPECT_EQ(shown.pixel(82, 9), 0xff000000u);
+    EXPECT_EQ(shown.pixel(82, 34), 0xfff67400u);
+    EXPECT_EQ(shown.pixel(82, 33), 0xffffffffu);
+    EXPECT_EQ(shown.pixel(300, 20), 0xffffffffu);
+    const auto own = pixels(mdev3);
+    EXPECT_EQ(std::count(own.begin(), own.end(), 0xfff67400u), 0);
+    perform("reference drop");
+    EXPECT_EQ(pixels(session.find(names::kPowerArea)->getdev()), own);
+}
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
+#include "wave/reference_state.h"
 
 namespace start_up {
 
@@ -83,6 +84,8 @@ inline void restore() {
     siii = nullptr;
     seliii = nullptr;
     maxsize = selsize = sampleFreq = 0;
+    heldReference.reset();
+    differenceShown = false;
 
     if (auto* slider =
             qobject_cast<QSlider*>(wsqt::HeadlessSession::qtWidget(names::kPositionSlider))) {

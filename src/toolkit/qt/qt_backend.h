@@ -16,6 +16,7 @@ class QtBackend : public WSbackend {
     std::optional<std::string> runSaveDialog(const std::string& proposed_path,
                                              const std::string& filter) override;
     bool runExcerptPicker(WSCexcerptPicker& picker) override;
+    std::optional<long> runNumberDialog(const WSnumberQuestion& question) override;
 };
 
 // Where a file dialog starts: the kept folder; the current folder when none was kept yet;

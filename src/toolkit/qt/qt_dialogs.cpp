@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 #include "toolkit/WSNames.h"
@@ -9,7 +10,7 @@
 #include "toolkit/qt/qt_peer.h"
 
 // The modal dialogs of QtBackend: the file and message dialogs, each placed at its
-// _WSNx/_WSNy, and the save dialog.
+// _WSNx/_WSNy, the save dialog and the question for a whole number.
 namespace wsqt {
 
 namespace {
@@ -53,6 +54,17 @@ std::optional<std::string> QtBackend::runSaveDialog(const std::string& proposed_
                                                       QString::fromStdString(filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
+}
+
+std::optional<long> QtBackend::runNumberDialog(const WSnumberQuestion& question) {
+    bool confirmed = false;
+    // A spin box: the answer cannot leave the range.
+    const int number = QInputDialog::getInt(
+        QApplication::activeWindow(), QString::fromStdString(question.title),
+        QString::fromStdString(question.prompt), static_cast<int>(question.value),
+        static_cast<int>(question.minimum), static_cast<int>(question.maximum), 1, &confirmed);
+    if (!confirmed) return std::nullopt;
+    return number;
 }
 
 void QtBackend::runMessageDialog(WSCmessageDialog& dialog) {

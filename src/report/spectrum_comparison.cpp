@@ -1,0 +1,59 @@
+#include "report/spectrum_comparison.h"
+
+#include <algorithm>
+
+#include "dsp/dbfs_level.h"
+#include "dsp/tone_peaks.h"
+#include "wave/analysis_state.h"
+#include "wave/reference_state.h"
+
+std::optional<SpectrumReport> currentReferenceReport() {
+    if (!heldReference || heldReference->log_power.empty()) return std::nullopt;
+    SpectrumReport report;
+    report.name = heldReference->name;
+    report.rate_hz = sampleFreq;
+    report.points = static_cast<long>(heldReference->wave.size());
+    report.size = selsize;
+    report.position = heldReference->position;
+    report.log_power = heldReference->log_power;
+    report.phase_rad = heldReference->phase_rad;
+    return report;
+}
+
+std::vector<double> differenceDb(const SpectrumReport& current, const SpectrumReport& reference) {
+    const std::size_t bins = std::min(current.log_power.size(), reference.log_power.size());
+    std::vector<double> difference(bins);
+    for (std::size_t k = 0; k < bins; ++k) {
+        difference[k] = binLevelDifferenceDb(binPower(current.log_power[k]),
+                                             binPower(reference.log_power[k]), current.size);
+    }
+    return difference;
+}
+
+std::string comparedSpectrumCsvHeader() {
+    std::string header = spectrumCsvHeader();
+    header.insert(header.size() - 1, ",reference_log_power,reference_phase_rad,difference_db");
+    return header;
+}
+
+std::string comparedSpectrumCsvRows(const SpectrumReport& current, const SpectrumReport& reference,
+                                    const std::string* file) {
+    return binCsvRows({binFrequenciesHz(current), current.log_power, current.phase_rad,
+                       reference.log_power, reference.phase_rad, differenceDb(current, reference)},
+                      file);
+}
+
+std::string comparedSpectrumCsv(const SpectrumReport& current, const SpectrumReport& reference) {
+    return comparedSpectrumCsvHeader() + comparedSpectrumCsvRows(current, reference);
+}
+
+std::string comparisonCsvHeader() {
+    return "bin,frequency_hz,log_power,reference_log_power,difference_db\n";
+}
+
+std::string comparisonCsvRows(const SpectrumReport& current, const SpectrumReport& reference,
+                              const std::string* file) {
+    return binCsvRows({binFrequenciesHz(current), current.log_power, reference.log_power,
+                       differenceDb(current, reference)},
+                      file);
+}
