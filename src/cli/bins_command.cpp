@@ -6,7 +6,7 @@
 
 // sefaro-cli spectrum FILE… [--size N] [--position P] [--reference B [--reference-position Q]]
 // [--format csv|json]: the spectra that the power and phase plots show for that segment,
-// read from the window's own state after the user's actions, so that they cannot differ from
+// computed by the functions the window's analysis calls, so that they cannot differ from
 // what is plotted; with a reference, its columns and the difference appended, as the
 // window's exports append them while B's segment at Q is held.
 int runSpectrum(int argc, char** argv) {
