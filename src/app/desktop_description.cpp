@@ -3,6 +3,7 @@
 #include "app/export_file_name.h"
 #include "app/tool_tips.h"
 #include "handlers/bin_reading_display.h"
+#include "handlers/frequency_zoom.h"
 #include "handlers/position_controls.h"
 #include "handlers/sound_opening.h"
 #include "names/window_names.h"
@@ -28,7 +29,12 @@ constexpr char kHelpText[] =
     "    the blue band marks where the segment lies\n"
     "  pointer over a plot: the readout names the sample, or the bin and\n"
     "    its peak, under it\n"
-    "  right-click a plot: open any sound, copy the reading, save or copy the\n"
+    "  wheel over the power or phase plot: zoom both about the frequency\n"
+    "    under the pointer\n"
+    "  middle-drag, or Shift+drag, on them: pan the zoomed frequencies\n"
+    "  double-click them: show all frequencies again\n"
+    "  right-click a plot: open any sound, copy the reading, show all\n"
+    "    frequencies, a logarithmic frequency axis, save or copy the\n"
     "    picture or the spectrum\n"
     "\n"
     "Keyboard\n"
@@ -47,6 +53,8 @@ constexpr char kHelpText[] =
     "  On the power or phase plot: Left/Right one bin, Shift+Left/Shift+Right\n"
     "       the previous/next peak, Home/End the first/last bin,\n"
     "       Escape ends the reading\n"
+    "  + and -  zoom the power and phase plots in and out, about the pointer\n"
+    "       over them, or the focused plot's reading\n"
     "  F1  this help\n"
     "  Ctrl+Q, Ctrl+W  quit";
 
@@ -89,6 +97,10 @@ struct DesktopDescription {
         d.help_text = kHelpText;
 
         d.copies = {{.label = "Copy reading", .shortcut = "Ctrl+Alt+C", .text = readingLine}};
+        d.view_entries = {{.label = "Show all frequencies", .run = showAllFrequencies},
+                          {.label = "Logarithmic frequency axis",
+                           .run = [] { showLogarithmicAxis(!logarithmicAxisShown()); },
+                           .checked = logarithmicAxisShown}};
         d.exports = {{.content = WSdesktopExport::Content::windowPicture,
                       .save_label = "Save window as picture…",
                       .save_shortcut = "Ctrl+S",

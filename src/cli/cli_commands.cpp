@@ -16,11 +16,13 @@ const CliCommand kCliCommands[] = {
      "      maximum, noise too)",
      runPeaks},
     {"render",
-     "FILE [--size N] [--position P] [--window-size WxH] [--scale R] -o OUT.png | FILE... -o DIR",
+     "FILE [--size N] [--position P] [--window-size WxH] [--scale R] [--frequency-range "
+     "LOW:HIGH] [--log-axis] -o OUT.png | FILE... -o DIR",
      "save the whole window, as it shows that segment, as a picture in the format OUT's\n"
      "      extension names (into DIR: one NAME-N-P.png per FILE, NAME being the file's name\n"
      "      without its extension); the window is 800 x 600 unless resized to WxH (from\n"
-     "      800x600 to 8000x8000), drawn at R device pixels per pixel (1 to 4, default 1)",
+     "      800x600 to 8000x8000), drawn at R device pixels per pixel (1 to 4, default 1),\n"
+     "      the spectra showing LOW to HIGH Hz as zoomed (on a logarithmic axis)",
      runRender},
     {"replay", "[SCRIPT] [--shots DIR]",
      "act as the window's user, one action a line from SCRIPT or standard input, and print\n"

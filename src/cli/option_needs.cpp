@@ -9,7 +9,7 @@
 std::string optionNeeds(std::string_view name) {
     if (name == "size") return "one of " + segmentSizesText();
     if (name == "window-size") return "WxH, " + windowSizesText();
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kNeeds = {{
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kNeeds = {{
         {"position", "a whole number of samples"},
         {"count", "a whole number of peaks"},
         {"format", "csv or json"},
@@ -18,6 +18,7 @@ std::string optionNeeds(std::string_view name) {
         {"o", "OUT.png or DIR"},
         {"shots", "a folder DIR"},
         {"scale", "a number from 1 to 4"},
+        {"frequency-range", "LOW:HIGH in Hz"},
     }};
     for (const auto& [option, needs] : kNeeds) {
         if (option == name) return std::string(needs);

@@ -11,10 +11,11 @@
 #include "cli/window_pictures.h"
 #include "report/export_name.h"
 
-// sefaro-cli render FILE [--size N] [--position P] [--window-size WxH] [--scale R] -o OUT.png,
-// or FILE… -o DIR: the whole window, resized to WxH, as it shows that segment, drawn from the
-// window itself at R device pixels per logical pixel and saved as a picture of the kind OUT's
-// extension names (PNG into a folder).
+// sefaro-cli render FILE [--size N] [--position P] [--window-size WxH] [--scale R]
+// [--frequency-range LOW:HIGH] [--log-axis] -o OUT.png, or FILE… -o DIR: the whole window,
+// resized to WxH, its spectra showing LOW … HIGH Hz (on a logarithmic axis), as it shows that
+// segment, drawn from the window itself at R device pixels per logical pixel and saved as a
+// picture of the kind OUT's extension names (PNG into a folder).
 namespace {
 
 constexpr const char* kCommand = "render";
@@ -43,7 +44,9 @@ std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentReque
 
 int runRender(int argc, char** argv) {
     int exit_code = kExitOk;
-    const auto batch = segmentBatch(kCommand, argc, argv, {"o", "window-size", "scale"}, exit_code);
+    const auto batch =
+        segmentBatch(kCommand, argc, argv, {"o", "window-size", "scale", "frequency-range"},
+                     exit_code, {"log-axis"});
     if (!batch) return exit_code;
     std::string error;
     const std::optional<PictureRequest> picture = pictureRequest(batch->arguments, error);
@@ -78,6 +81,7 @@ int runRender(int argc, char** argv) {
         if (!notes[index].empty()) report.messages.push_back(notes[index]);
         if (report.exit_code != kExitOk) return report;
         window->resize(picture->width, picture->height);
+        window->showFrequencies(picture->log_axis, picture->frequency_range_hz);
         if (!saveWindowPicture(*window, paths[index], format, report.error, picture->scale))
             report.exit_code = kExitFailed;
         return report;

@@ -2,7 +2,9 @@
 
 #include "handlers/segment_analysis.h"
 #include "plot/cmnDraw.h"
+#include "plot/frequency_view.h"
 #include "plot/view_update.h"
+#include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
 namespace {
@@ -21,16 +23,54 @@ void drawSegmentView(short wave_peak) {
     });
 }
 
+namespace {
+
+// The largest log power among the bins that lie across the plot.
+double peakInView(WSCvdrawingArea* area, long points, const PointRange& range) {
+    const PlotColumns columns = plotColumns(area->getProperty(_WSNwidth()), points, range);
+    const long first = firstPointFrom(columns, columns.mx);
+    const long end = firstPointFrom(columns, columns.mx + columns.span + 1);
+    return findMax(power + first, end - first);
+}
+
+}  // namespace
+
 void drawSpectrumViews(const Spectrum& spectrum) {
+    const long points = spectrum.points;
+    if (drawnAsDesigned(shownAxis())) {
+        if (power) {
+            updateView(PlotView::power, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
+                drawWavePlus(area, device, power, points, spectrum.peak);
+            });
+        }
+        if (phase) {
+            updateView(PlotView::phase, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
+                drawWave(area, device, phase, points, kPhaseScale);
+            });
+        }
+        return;
+    }
+    // A column holding several bins draws the strongest on both plots, the bin a reading
+    // there names.
+    const PointRange range = binRange(shownAxis(), shownGrid());
     if (power) {
-        updateView(PlotView::power, [&spectrum](WSCvdrawingArea* area, WSDmwindowDev* device) {
-            drawWavePlus(area, device, power, spectrum.points, spectrum.peak);
+        updateView(PlotView::power, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
+            drawWavePlus(area, device, power, points, peakInView(area, points, range), range,
+                         power);
         });
     }
-    if (phase) {
-        updateView(PlotView::phase, [&spectrum](WSCvdrawingArea* area, WSDmwindowDev* device) {
-            drawWave(area, device, phase, spectrum.points, kPhaseScale);
+    if (phase && power) {
+        updateView(PlotView::phase, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
+            drawWave(area, device, phase, points, kPhaseScale, range, power);
         });
+    }
+}
+
+void redrawSpectrumViews() {
+    if (seliii) {
+        drawSpectrumViews(lastSpectrum());
+    } else {
+        for (const PlotView view : {PlotView::power, PlotView::phase}) updateView(view, {});
     }
 }
 
@@ -47,5 +87,5 @@ void redrawViews() {
         return;
     }
     drawSegmentView(peak);
-    drawSpectrumViews(lastSpectrum());
+    redrawSpectrumViews();
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include "plot/plot_columns.h"
+
 class WSCvdrawingArea;
 class WSDmwindowDev;
 
@@ -29,6 +33,13 @@ void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device);
 // 16 bits.
 void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_frequency_hz);
 
+// The power plot's frame over a part of its points, or a logarithmic axis: the axes of
+// drawScalePlus, with ticks as long as its longer ones at the ticks' points (fractional, in
+// the units of the points), placed as the curves place count points of which range lies
+// across the plot; none at the frame's sides or beyond them.
+void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long count,
+                   const PointRange& range, const std::vector<double>& ticks);
+
 // The curve through values[0 … count − 1], centred on y = H/2: +maximum lands on the top
 // margin, −maximum on the bottom one; value i sits at x = mx + i·(W − 2mx)/count. The
 // short variant holds its vertical scale and y values in single precision.
@@ -40,6 +51,16 @@ void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values
 // The same, rising from the bottom axis: 0 lies on y = H − my, maximum on the top margin.
 void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
                   double maximum);
+
+// The same two curves over a part of their points, or a logarithmic axis: count points of which
+// range lies across the plot, each at the column where plot_columns puts it. A column that holds
+// several points draws the one of the largest strength (the first on a tie), so that it shows
+// what a reading there names; lines join the points drawn, and the two that leave the frame's
+// sides end there. Nothing is drawn beyond the sides.
+void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
+              double maximum, const PointRange& range, const double* strength);
+void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
+                  double maximum, const PointRange& range, const double* strength);
 
 // The largest magnitude, −1 for a count of 0 or less. The magnitude of −32768 saturates to
 // 32767, the largest that fits 16 bits; NaN values are passed over.

@@ -34,6 +34,14 @@ struct WSdesktopCopy {
     std::function<std::string()> text;
 };
 
+// An entry of the context menu's group that changes how the window shows what it shows: an
+// action, or, given checked, a toggle that shows whether it is on.
+struct WSdesktopViewEntry {
+    std::string label;
+    std::function<void()> run;
+    std::function<bool()> checked = nullptr;
+};
+
 struct WSdesktop {
     std::string application_name;  // the window class and where settings are kept
     std::string desktop_id;        // the desktop entry's name without ".desktop"
@@ -56,9 +64,11 @@ struct WSdesktop {
     std::vector<std::string> close_shortcuts;
     std::string help_shortcut, help_title, help_text;
 
-    // Offered in the context menu of these widgets, the copies first, then the exports' save
-    // and their copy entries; their shortcuts work anywhere in the window.
+    // Offered in the context menu of these widgets, each group between separators: the copies
+    // first, then the view entries, then the exports' save and their copy entries; the
+    // shortcuts work anywhere in the window.
     std::vector<WSdesktopCopy> copies;
+    std::vector<WSdesktopViewEntry> view_entries;
     std::vector<WSdesktopExport> exports;
     std::vector<std::string> context_menu_widgets;
     // The file name (no folder) proposed for saving an export of this suffix.

@@ -81,7 +81,8 @@ TEST_P(ReadoutBin, NamesTheStrongestBinNearThePointerAndWhetherItIsATone) {
     std::vector<double> log_power(kBins, 1.0);
     const std::vector<double> phase(kBins, 0.0);
     for (const auto& [bin, value] : c.raised) log_power[static_cast<std::size_t>(bin)] = value;
-    const std::optional<long> bin = readoutBin(log_power.data(), kBins, kSpectrumWidth, c.x);
+    const std::optional<long> bin =
+        readoutBin(log_power.data(), plotColumns(kSpectrumWidth, kBins), c.x);
     ASSERT_EQ(bin, c.bin);
     if (!bin) return;
     const BinReading reading = readBin({log_power.data(), phase.data(), kBins, kSize, kRate}, *bin);

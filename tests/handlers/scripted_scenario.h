@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/replay_script.h"
+#include "handlers/frequency_zoom.h"
 #include "scenario.h"
 
 // A scenario driven by the lines a replay script holds, so that a walk reads as a user's
@@ -47,6 +48,10 @@ class ScriptedScenario : public Scenario {
                 return session.leave();
             case ReplayVerb::resize:
                 return session.resize(at[0], at[1]);
+            case ReplayVerb::wheel:
+                return session.wheel(at[0], at[1], at[2]);
+            case ReplayVerb::axis:
+                return showLogarithmicAxis(action->argument == "log");
             case ReplayVerb::open_any:
             case ReplayVerb::pick:
             case ReplayVerb::picker_from:

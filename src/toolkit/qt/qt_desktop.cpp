@@ -220,6 +220,13 @@ void Desktop::showContextMenu(QWidget* area, const QPoint& place) {
         add(copy.label, copy.shortcut, !text.empty(), [text] { copyText(text); });
     }
     if (!description_.copies.empty()) menu_->addSeparator();
+    for (const WSdesktopViewEntry& entry : description_.view_entries) {
+        QAction* action = menu_->addAction(qt(entry.label));
+        action->setCheckable(entry.checked != nullptr);
+        action->setChecked(entry.checked && entry.checked());
+        connect(action, &QAction::triggered, this, [&entry] { entry.run(); });
+    }
+    if (!description_.view_entries.empty()) menu_->addSeparator();
     for (const WSdesktopExport& what : description_.exports) {
         add(what.save_label, what.save_shortcut, exportAvailable(what),
             [this, &what] { save(what); });
