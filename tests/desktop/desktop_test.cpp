@@ -26,6 +26,7 @@
 
 #include "cli/cli_window_fixture.h"
 #include "names/window_names.h"
+#include "plot/frequency_view.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/qt_command_line.h"
@@ -73,6 +74,13 @@ class Desktop : public CliAndWindow {
         return QAccessible::queryAccessibleInterface(session.qtWidget(name))
             ->text(which)
             .toStdString();
+    }
+    // The context menu a right click on plot shows.
+    QMenu* contextMenu(QWidget* plot) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                plot->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(plot, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     }
     void press(const char* keys) {
         QTest::keySequence(window(), QKeySequence(keys));
@@ -246,10 +254,7 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
             const QPoint inside = plot->mapTo(window(), QPoint(40, 40));
             session.point(inside.x(), inside.y());
             const std::string reading = spectrum.empty() && plot->y() > 200 ? "" : " off";
-            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                    plot->mapToGlobal(QPoint(20, 20)));
-            QApplication::sendEvent(plot, &event);
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QMenu* menu = contextMenu(plot);
             ASSERT_NE(menu, nullptr);
             Strings entries;
             for (QAction* action : menu->actions()) {
@@ -265,6 +270,18 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
             menu->close();
         }
     }
+    // The axis's entries: the zoom shows all frequencies again; the toggle checks the
+    // logarithmic axis, and shows it checked.
+    QWidget* power = session.qtWidget(names::kPowerArea);
+    session.wheel(power->x() + 100, power->y() + 100, 2);
+    ASSERT_TRUE(shownAxis().zoomed);
+    contextMenu(power)->actions()[4]->trigger();
+    EXPECT_FALSE(shownAxis().zoomed);
+    contextMenu(power)->actions()[5]->trigger();
+    EXPECT_TRUE(shownAxis().logarithmic);
+    QMenu* menu = contextMenu(power);
+    EXPECT_TRUE(menu->actions()[5]->isChecked());
+    menu->close();
     QGuiApplication::clipboard()->clear();
     choose("4096");  // no segment again: the spectrum's shortcuts do nothing
     user.queueAnswer((dir.path() / "never.csv").string());
