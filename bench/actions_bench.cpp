@@ -93,6 +93,19 @@ void BM_activate(benchmark::State& state) {
     for (auto _ : state) slider->execProcedure(WSEV_ACTIVATE);
 }
 
+// One notch of the wheel over the power plot, in and out in turn: both spectra drawn again
+// over the new frequency range, with no analysis; against BM_activate, which analyses the
+// segment and draws them over the whole axis.
+void BM_zoom(benchmark::State& state) {
+    auto* area = dynamic_cast<WSCvdrawingArea*>(program().widget(names::kPowerArea));
+    double steps = 1;
+    for (auto _ : state) {
+        area->raiseWheelEvent(150, 165, steps);
+        steps = -steps;
+    }
+    area->raisePointerEvent(WSEV_POINTER_LEAVE, 150, 165);
+}
+
 void BM_step(benchmark::State& state) {
     WSCbase* forw = program().widget(names::kForwButton);
     WSCbase* back = program().widget(names::kBackButton);
@@ -126,6 +139,7 @@ BENCHMARK(BM_open_any)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_value_change)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_readout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_activate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_zoom)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_step)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_size_change)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_resize)->Unit(benchmark::kMicrosecond);
