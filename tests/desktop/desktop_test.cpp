@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -26,6 +27,7 @@
 
 #include "cli/cli_window_fixture.h"
 #include "names/window_names.h"
+#include "handlers/frequency_zoom.h"
 #include "plot/frequency_view.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_backend.h"
@@ -173,7 +175,14 @@ struct Export {
     // The window resized to width × height on a screen of that pixel ratio.
     int width = 800, height = 600;
     double ratio = 1;
+    int wheel_steps = 0;  // over the power plot, on the logarithmic axis
 };
+
+// A frequency as render reads it back to the same double.
+std::string exactText(double hz) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, hz).ptr);
+}
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
 
@@ -186,6 +195,10 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     session.showAtPixelRatio(e.ratio);
     session.resize(e.width, e.height);
     show(wave, "2048", 300);
+    if (e.wheel_steps) {
+        showLogarithmicAxis(true);
+        session.wheel(100, 400, e.wheel_steps);
+    }
     user.queueAnswer((dir.path() / "saved").string());
     press(e.save_keys);
     const std::string name = fs::path(e.file).stem().string() + "-2048-300." + e.suffix;
@@ -196,6 +209,11 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     if (e.width != 800 || e.height != 600)
         args.insert(args.end(),
                     {"--window-size", std::to_string(e.width) + "x" + std::to_string(e.height)});
+    if (e.wheel_steps) {
+        ASSERT_TRUE(shownAxis().zoomed);
+        args.insert(args.end(), {"--log-axis", "--frequency-range",
+                                 exactText(shownAxis().low_hz) + ":" + exactText(shownAxis().high_hz)});
+    }
     const CliRun r = cli(args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
     const std::string saved = (dir.path() / "saved.").string() + e.suffix;
@@ -219,8 +237,10 @@ INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut, testing::Values(
     Export{"SONG.WAV", "Ctrl+S", "Ctrl+C", "render", "png"},
     // In logical pixels at ratio 1, whatever the screen's.
     Export{"song.wav", "Ctrl+S", "Ctrl+C", "render", "png", 1200, 900, 2},
+    // Zoomed on the logarithmic axis: render's --frequency-range and --log-axis.
+    Export{"zoomed.wav", "Ctrl+S", "Ctrl+C", "render", "png", 800, 600, 1, 3},
     Export{"tones.wav", "Ctrl+E", "Ctrl+Shift+C", "spectrum", "csv"}),
-    [](const auto& info) { return std::string(info.param.command) + (info.param.ratio != 1 ? "_at_ratio_2" : ""); });
+    [](const auto& info) { return std::string(info.param.command) + (info.param.ratio != 1 ? "_at_ratio_2" : "") + (info.param.wheel_steps ? "_zoomed" : ""); });
 // clang-format on
 
 TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
