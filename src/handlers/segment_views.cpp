@@ -27,9 +27,8 @@ namespace {
 
 // The largest log power among the bins that lie across the plot.
 double peakInView(WSCvdrawingArea* area, long points, const PointRange& range) {
-    const PlotColumns columns = plotColumns(area->getProperty(_WSNwidth()), points, range);
-    const long first = firstPointFrom(columns, columns.mx);
-    const long end = firstPointFrom(columns, columns.mx + columns.span + 1);
+    const auto [first, end] =
+        pointsInside(plotColumns(area->getProperty(_WSNwidth()), points, range));
     return findMax(power + first, end - first);
 }
 

@@ -180,8 +180,7 @@ void drawCurve(WSCvdrawingArea* area, WSDmwindowDev* device, const Value* values
 // The points a part of the curve draws: the strongest of each column inside the frame, and
 // beside them the nearest placeable point beyond each side.
 std::vector<long> pointsDrawn(const PlotColumns& columns, const double* strength) {
-    const long first = firstPointFrom(columns, columns.mx);
-    const long end = firstPointFrom(columns, columns.mx + columns.span + 1);
+    const auto [first, end] = pointsInside(columns);
     std::vector<long> drawn;
     // Point 0 has no place on a logarithmic axis.
     if (first > (columns.logarithmic ? 1 : 0)) drawn.push_back(first - 1);
@@ -238,6 +237,18 @@ void drawRangeCurve(WSCvdrawingArea* area, WSDmwindowDev* device, const double* 
     device->endDraw();
 }
 
+// The power plot's frame without its ticks: the picture cleared, its axes drawn and the pass
+// left open for the ticks.
+Frame beginPowerFrame(WSCvdrawingArea* area, WSDmwindowDev* device) {
+    const Frame frame = frameOf(area, device);
+    clearToWhite(device, frame);
+    beginPass(device, frame);
+    drawVerticalAxis(device, frame);
+    const int bottom = frame.height - frame.my;
+    line(device, frame, frame.width - frame.mx, bottom, frame.mx, bottom);
+    return frame;
+}
+
 }  // namespace
 
 void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device) {
@@ -252,12 +263,7 @@ void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device) {
 
 void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_frequency_hz) {
     if (!area || !device) return;
-    const Frame frame = frameOf(area, device);
-    clearToWhite(device, frame);
-    beginPass(device, frame);
-    drawVerticalAxis(device, frame);
-    const int bottom = frame.height - frame.my;
-    line(device, frame, frame.width - frame.mx, bottom, frame.mx, bottom);
+    const Frame frame = beginPowerFrame(area, device);
     const long nyquist_hz = sampling_frequency_hz / 2;
     if (sampling_frequency_hz > 0 && nyquist_hz <= 0xffff) {
         // Minor ticks first: a major tick at the same place is drawn over it.
@@ -272,12 +278,8 @@ void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_f
 void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long count,
                    const PointRange& range, const std::vector<double>& ticks) {
     if (!area || !device) return;
-    const Frame frame = frameOf(area, device);
-    clearToWhite(device, frame);
-    beginPass(device, frame);
-    drawVerticalAxis(device, frame);
+    const Frame frame = beginPowerFrame(area, device);
     const int bottom = frame.height - frame.my;
-    line(device, frame, frame.width - frame.mx, bottom, frame.mx, bottom);
     const PlotColumns columns = plotColumns(frame.width, count, range);
     for (const double tick : ticks) {
         const double x = pointX(columns, tick);

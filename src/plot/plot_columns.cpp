@@ -38,6 +38,11 @@ long firstPointFrom(const PlotColumns& columns, int x) {
     return first == points.end() ? columns.count : *first;
 }
 
+PointSpan pointsInside(const PlotColumns& columns) {
+    return {firstPointFrom(columns, columns.mx),
+            firstPointFrom(columns, columns.mx + columns.span + 1)};
+}
+
 long pointAtColumn(const PlotColumns& columns, int x) {
     if (columns.span <= 0 || columns.count <= 0) return -1;
     const long i = firstPointFrom(columns, x);

@@ -40,6 +40,13 @@ int pointColumn(const PlotColumns& columns, long i);
 // The first point drawn at column x or to its right: 0 when every point is, count when none.
 long firstPointFrom(const PlotColumns& columns, int x);
 
+// The points drawn inside the frame, from column mx to mx + span: first … end − 1.
+struct PointSpan {
+    long first = 0;
+    long end = 0;
+};
+PointSpan pointsInside(const PlotColumns& columns);
+
 // The first point drawn at column x, or −1 when none is (a margin, or a column that the
 // curve passes between two points when it has fewer points than columns).
 long pointAtColumn(const PlotColumns& columns, int x);

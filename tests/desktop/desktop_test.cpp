@@ -26,8 +26,8 @@
 #include <vector>
 
 #include "cli/cli_window_fixture.h"
-#include "names/window_names.h"
 #include "handlers/frequency_zoom.h"
+#include "names/window_names.h"
 #include "plot/frequency_view.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_backend.h"
@@ -211,8 +211,9 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
                     {"--window-size", std::to_string(e.width) + "x" + std::to_string(e.height)});
     if (e.wheel_steps) {
         ASSERT_TRUE(shownAxis().zoomed);
-        args.insert(args.end(), {"--log-axis", "--frequency-range",
-                                 exactText(shownAxis().low_hz) + ":" + exactText(shownAxis().high_hz)});
+        args.insert(args.end(),
+                    {"--log-axis", "--frequency-range",
+                     exactText(shownAxis().low_hz) + ":" + exactText(shownAxis().high_hz)});
     }
     const CliRun r = cli(args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
