@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 
 PlotColumns plotColumns(unsigned short width, long count) {
     return plotColumns(width, count, {0, static_cast<double>(count), false});
@@ -32,10 +31,16 @@ int pointColumn(const PlotColumns& columns, long i) {
 // halving, on the very columns the curves draw at.
 long firstPointFrom(const PlotColumns& columns, int x) {
     if (columns.span <= 0 || columns.count <= 0) return 0;
-    const auto points = std::views::iota(0L, columns.count);
-    const auto first =
-        std::ranges::partition_point(points, [&](long i) { return pointColumn(columns, i) < x; });
-    return first == points.end() ? columns.count : *first;
+    long low = 0, high = columns.count;  // the first point at x or right of it is in low … high
+    while (low < high) {
+        const long middle = low + (high - low) / 2;
+        if (pointColumn(columns, middle) < x) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low;
 }
 
 PointSpan pointsInside(const PlotColumns& columns) {
