@@ -13,8 +13,9 @@ constexpr double kMostLabels = 8;
 constexpr double kWholeAxisLabelStepHz = 5000;
 constexpr double kLowestLogarithmicLabelHz = 20;
 
+// 0 before anything is analysed.
 double binHz(const SpectrumGrid& grid) {
-    return double(grid.rate_hz) / double(grid.size);
+    return grid.size > 0 ? double(grid.rate_hz) / double(grid.size) : 0;
 }
 
 FrequencyRange wholeRange(bool logarithmic, const SpectrumGrid& grid) {

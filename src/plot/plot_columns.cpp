@@ -12,7 +12,7 @@ PlotColumns plotColumns(unsigned short width, long count, const PointRange& rang
     const int span = width - 2 * mx;
     const double extent =
         range.logarithmic ? std::log(range.last / range.first) : range.last - range.first;
-    return {mx, span, count, range.first, extent / span, range.logarithmic};
+    return {mx, span, count, range.first, span > 0 ? extent / span : 0, range.logarithmic};
 }
 
 double pointX(const PlotColumns& columns, double i) {
