@@ -105,6 +105,19 @@ void BM_activate_with_reference(benchmark::State& state) {
     WSchooseDesktopAction(names::kDropReferenceEntry);
 }
 
+// One notch of the wheel over the power plot, in and out in turn: both spectra drawn again
+// over the new frequency range, with no analysis; against BM_activate, which analyses the
+// segment and draws them over the whole axis.
+void BM_zoom(benchmark::State& state) {
+    auto* area = dynamic_cast<WSCvdrawingArea*>(program().widget(names::kPowerArea));
+    double steps = 1;
+    for (auto _ : state) {
+        area->raiseWheelEvent(150, 165, steps);
+        steps = -steps;
+    }
+    area->raisePointerEvent(WSEV_POINTER_LEAVE, 150, 165);
+}
+
 void BM_step(benchmark::State& state) {
     WSCbase* forw = program().widget(names::kForwButton);
     WSCbase* back = program().widget(names::kBackButton);
@@ -139,6 +152,7 @@ BENCHMARK(BM_value_change)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_readout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_activate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_activate_with_reference)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_zoom)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_step)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_size_change)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_resize)->Unit(benchmark::kMicrosecond);

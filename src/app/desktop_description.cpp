@@ -3,6 +3,7 @@
 #include "app/export_file_name.h"
 #include "app/tool_tips.h"
 #include "handlers/bin_reading_display.h"
+#include "handlers/frequency_zoom.h"
 #include "handlers/position_controls.h"
 #include "handlers/reference_hold.h"
 #include "handlers/sound_opening.h"
@@ -30,9 +31,14 @@ constexpr char kHelpText[] =
     "    the blue band marks where the segment lies\n"
     "  pointer over a plot: the readout names the sample, or the bin and\n"
     "    its peak, under it\n"
+    "  wheel over the power or phase plot: zoom both about the frequency\n"
+    "    under the pointer\n"
+    "  middle-drag, or Shift+drag, on them: pan the zoomed frequencies\n"
+    "  double-click them: show all frequencies again\n"
     "  right-click a plot: open any sound, copy the reading, hold the segment\n"
     "    as reference, open a reference from another file, drop it, show the\n"
-    "    difference, save or copy the picture or the spectrum\n"
+    "    difference, show all frequencies, a logarithmic frequency axis, save\n"
+    "    or copy the picture or the spectrum\n"
     "\n"
     "Keyboard\n"
     "  Ctrl+O  open a WAVE file\n"
@@ -52,6 +58,8 @@ constexpr char kHelpText[] =
     "  On the power or phase plot: Left/Right one bin, Shift+Left/Shift+Right\n"
     "       the previous/next peak, Home/End the first/last bin,\n"
     "       Escape ends the reading\n"
+    "  + and -  zoom the power and phase plots in and out, about the pointer\n"
+    "       over them, or the focused plot's reading\n"
     "  F1  this help\n"
     "  Ctrl+Q, Ctrl+W  quit";
 
@@ -114,6 +122,12 @@ struct DesktopDescription {
                       .run = [] { showDifference(!differenceIsShown()); },
                       .enabled = referenceHeld,
                       .checked = differenceIsShown}};
+        d.view_entries = {
+            {.label = "Show all frequencies", .shortcut = "", .run = showAllFrequencies},
+            {.label = "Logarithmic frequency axis",
+             .shortcut = "",
+             .run = [] { showLogarithmicAxis(!logarithmicAxisShown()); },
+             .checked = logarithmicAxisShown}};
         d.exports = {{.content = WSdesktopExport::Content::windowPicture,
                       .save_label = "Save window as picture…",
                       .save_shortcut = "Ctrl+S",

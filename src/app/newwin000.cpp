@@ -161,6 +161,9 @@ void _create_win_newwin000() {
     bind(newvdra_000, "key_ep", WSEV_KEY_PRESS, gra34key_ep, "gra34key_ep");
     bind(newvdra_000, "focusIn_ep", WSEV_FOCUS_IN, gra34focusIn_ep, "gra34focusIn_ep");
     bind(newvdra_000, "focusOut_ep", WSEV_FOCUS_OUT, gra34focusOut_ep, "gra34focusOut_ep");
+    bind(newvdra_000, "wheel_ep", WSEV_WHEEL, gra34wheel_ep, "gra34wheel_ep");
+    bind(newvdra_000, "pan_ep", WSEV_PAN_PRESS, gra34pan_ep, "gra34pan_ep");
+    bind(newvdra_000, "showAll_ep", WSEV_DOUBLE_CLICK, gra34showAll_ep, "gra34showAll_ep");
 
     newvdra_003 = makeArea<WSCvdrawingArea>(names::kPhaseArea);
     bind(newvdra_003, "init_ep", WSEV_INITIALIZE, gra4init_ep, "gra4init_ep");
@@ -170,6 +173,9 @@ void _create_win_newwin000() {
     bind(newvdra_003, "key_ep", WSEV_KEY_PRESS, gra34key_ep, "gra34key_ep");
     bind(newvdra_003, "focusIn_ep", WSEV_FOCUS_IN, gra34focusIn_ep, "gra34focusIn_ep");
     bind(newvdra_003, "focusOut_ep", WSEV_FOCUS_OUT, gra34focusOut_ep, "gra34focusOut_ep");
+    bind(newvdra_003, "wheel_ep", WSEV_WHEEL, gra34wheel_ep, "gra34wheel_ep");
+    bind(newvdra_003, "pan_ep", WSEV_PAN_PRESS, gra34pan_ep, "gra34pan_ep");
+    bind(newvdra_003, "showAll_ep", WSEV_DOUBLE_CLICK, gra34showAll_ep, "gra34showAll_ep");
 
     newvlab_002 = makeCaption(names::kPowerCaption, names::kPowerCaptionText);
     newvlab_007 = makeCaption(names::kPhaseCaption, names::kPhaseCaptionText);
@@ -182,6 +188,7 @@ void _create_win_newwin000() {
     // A new size: the growing widgets placed for it first, then the plots drawn again there.
     bind(newwin000, "layout_ep", WSEV_RESIZE, win1layout_ep, "win1layout_ep");
     bind(newwin000, "redraw_ep", WSEV_RESIZE, win1redraw_ep, "win1redraw_ep");
+    bind(newwin000, "key_ep", WSEV_KEY_PRESS, win1key_ep, "win1key_ep");
 
     newwin000->setVisible(1);
 }

@@ -1,6 +1,8 @@
 #include "cli/cli_window.h"
 
+#include "handlers/frequency_zoom.h"
 #include "names/window_names.h"
+#include "plot/frequency_view.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
@@ -93,6 +95,28 @@ void CliWindow::key(const std::string& key_name) {
 
 void CliWindow::resize(int width, int height) {
     session_->resize(width, height);
+}
+
+void CliWindow::wheel(int x, int y, int steps) {
+    session_->wheel(x, y, steps);
+}
+
+void CliWindow::axis(bool logarithmic) {
+    if (logarithmicAxisShown() != logarithmic) showLogarithmicAxis(logarithmic);
+}
+
+void CliWindow::showFrequencies(bool logarithmic,
+                                std::optional<std::pair<double, double>> range_hz) {
+    if (range_hz) {
+        showFrequencyRange(logarithmic, range_hz->first, range_hz->second);
+    } else {
+        axis(logarithmic);
+    }
+}
+
+ShownFrequencies CliWindow::shownFrequencies() const {
+    const FrequencyRange range = shownRange(shownAxis(), shownGrid());
+    return {range.low_hz, range.high_hz, shownAxis().logarithmic};
 }
 
 void CliWindow::point(int x, int y) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/replay_script.h"
@@ -58,6 +59,16 @@ class CliWindow {
 
     // The user resizes the window to width × height.
     void resize(int width, int height);
+
+    // The wheel turned by steps notches (positive zooms in) with the pointer at x, y.
+    void wheel(int x, int y, int steps);
+    // The context menu's "Logarithmic frequency axis" is checked, or not.
+    void axis(bool logarithmic);
+    // The spectra show low … high Hz (all of them when none is given), on a logarithmic
+    // axis or not, as a user zoomed them.
+    void showFrequencies(bool logarithmic, std::optional<std::pair<double, double>> range_hz);
+    // The frequencies the spectra show.
+    ShownFrequencies shownFrequencies() const;
 
     // The pointer, in the window's coordinates: moved there with no button, pressed and let
     // go there, pressed at one point, moved to another and let go there, out of the window.

@@ -1,6 +1,7 @@
 #include "cli/picture_request.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "numbers/whole_number.h"
 
@@ -22,15 +23,31 @@ std::optional<PictureRequest> windowSize(std::string_view text) {
     return request;
 }
 
-// A decimal number from 1 to 4, the whole text; nothing otherwise.
-std::optional<double> scale(std::string_view text) {
+// A decimal number, the whole text; nothing otherwise.
+std::optional<double> decimal(std::string_view text) {
     double value = 0;
     const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-    if (text.empty() || error != std::errc() || stop != end || !(value >= kLeastScale) ||
-        !(value <= kLargestScale))
+    const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
+    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+// A decimal number from 1 to 4, the whole text; nothing otherwise.
+std::optional<double> scale(std::string_view text) {
+    const std::optional<double> value = decimal(text);
+    if (!value || !(*value >= kLeastScale) || !(*value <= kLargestScale)) return std::nullopt;
+    return value;
+}
+
+// "LOW:HIGH", two decimal numbers with 0 ≤ LOW < HIGH; nothing otherwise.
+std::optional<std::pair<double, double>> frequencyRange(std::string_view text) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    const std::optional<double> low = decimal(text.substr(0, colon));
+    const std::optional<double> high = decimal(text.substr(colon + 1));
+    if (!low || !high || !(*low >= 0) || !(*low < *high)) return std::nullopt;
+    return std::pair(*low, *high);
 }
 
 }  // namespace
@@ -65,5 +82,13 @@ std::optional<PictureRequest> pictureRequest(const CommandArguments& arguments,
         }
         request.scale = *value;
     }
+    if (const std::string* text = arguments.option("frequency-range")) {
+        request.frequency_range_hz = frequencyRange(*text);
+        if (!request.frequency_range_hz) {
+            error = "frequency-range \"" + *text + "\" is not LOW:HIGH in Hz, 0 <= LOW < HIGH";
+            return std::nullopt;
+        }
+    }
+    request.log_axis = arguments.flag("log-axis");
     return request;
 }

@@ -14,10 +14,11 @@
 #include "report/export_name.h"
 
 // sefaro-cli render FILE [--size N] [--position P] [--reference B [--reference-position Q]
-// [--difference]] [--window-size WxH] [--scale R] -o OUT.png, or FILE… -o DIR: the whole
-// window, resized to WxH, as it shows that segment (with B's segment at Q held as reference,
-// and its difference shown), drawn from the window itself at R device pixels per logical pixel and
-// saved as a picture of the kind OUT's extension names (PNG into a folder).
+// [--difference]] [--window-size WxH] [--scale R] [--frequency-range LOW:HIGH] [--log-axis]
+// -o OUT.png, or FILE… -o DIR: the whole window, resized to WxH, its spectra showing LOW …
+// HIGH Hz (on a logarithmic axis), as it shows that segment (with B's segment at Q held as
+// reference, and its difference shown), drawn from the window itself at R device pixels per
+// logical pixel and saved as a picture of the kind OUT's extension names (PNG into a folder).
 namespace {
 
 constexpr const char* kCommand = "render";
@@ -47,8 +48,9 @@ std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentReque
 int runRender(int argc, char** argv) {
     int exit_code = kExitOk;
     const auto batch = segmentBatch(
-        kCommand, argc, argv, {"o", "window-size", "scale", "reference", kReferencePositionOption},
-        exit_code, {"difference"});
+        kCommand, argc, argv,
+        {"o", "window-size", "scale", "frequency-range", "reference", kReferencePositionOption},
+        exit_code, {"difference", "log-axis"});
     if (!batch) return exit_code;
     // The reference is checked once, so that a file it cannot be is told before any picture.
     const std::string* reference_file = batch->arguments.option("reference");
@@ -100,6 +102,7 @@ int runRender(int argc, char** argv) {
                                     batch->arguments.flag("difference"));
         }
         window->resize(picture->width, picture->height);
+        window->showFrequencies(picture->log_axis, picture->frequency_range_hz);
         if (!saveWindowPicture(*window, paths[index], format, report.error, picture->scale))
             report.exit_code = kExitFailed;
         return report;

@@ -144,6 +144,12 @@ class ReplayRun {
             case ReplayVerb::resize:
                 window_.resize(action.numbers[0], action.numbers[1]);
                 break;
+            case ReplayVerb::wheel:
+                window_.wheel(action.numbers[0], action.numbers[1], action.numbers[2]);
+                break;
+            case ReplayVerb::axis:
+                window_.axis(action.argument == "log");
+                break;
             case ReplayVerb::open_any:
                 window_.openAny(action.argument, WSexcerptChoice{action.seconds, action.channel});
                 break;
@@ -206,8 +212,9 @@ class ReplayRun {
     // written.
     bool record(const ReplayAction& action, const WSCexcerptPicker* picker = nullptr) {
         ++step_;
-        const std::string line = windowStateJson(step_, line_number_, action.text,
-                                                 window_.takeMessages(), window_.tooltip(), picker);
+        const std::string line =
+            windowStateJson(step_, line_number_, action.text, window_.takeMessages(),
+                            window_.tooltip(), window_.shownFrequencies(), picker);
         // Flushed, so that whoever drives the script sees each action's outcome at once.
         if (!writeToStdout(line)) {
             failure_ = commandError(kCommand, "cannot write to standard output", kExitFailed);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdlib>
 #include <utility>
 
 #include "cli/picture_request.h"
@@ -14,6 +15,7 @@
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r";
+constexpr int kMostWheelSteps = 100;
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(kBlanks);
@@ -21,7 +23,7 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-constexpr std::array<std::pair<std::string_view, ReplayVerb>, 22> kVerbs = {{
+constexpr std::array<std::pair<std::string_view, ReplayVerb>, 24> kVerbs = {{
     {"load", ReplayVerb::load},
     {"cancel", ReplayVerb::cancel},
     {"size", ReplayVerb::size},
@@ -36,6 +38,8 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 22> kVerbs = {{
     {"drag", ReplayVerb::drag},
     {"leave", ReplayVerb::leave},
     {"resize", ReplayVerb::resize},
+    {"wheel", ReplayVerb::wheel},
+    {"axis", ReplayVerb::axis},
     {"open-any", ReplayVerb::open_any},
     {"pick", ReplayVerb::pick},
     {"picker-from", ReplayVerb::picker_from},
@@ -46,8 +50,9 @@ constexpr std::array<std::pair<std::string_view, ReplayVerb>, 22> kVerbs = {{
     {"difference", ReplayVerb::difference},
 }};
 
-constexpr std::array<std::string_view, 9> kKeys = {
-    "Left", "Right", "PageUp", "PageDown", "Home", "End", "Shift+Left", "Shift+Right", "Escape"};
+constexpr std::array<std::string_view, 11> kKeys = {"Left",   "Right", "PageUp",     "PageDown",
+                                                    "Home",   "End",   "Shift+Left", "Shift+Right",
+                                                    "Escape", "Plus",  "Minus"};
 
 constexpr std::array<std::pair<std::string_view, const char*>, 3> kFocusTargets = {{
     {"power", names::kPowerArea},
@@ -150,7 +155,7 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             if (std::find(kKeys.begin(), kKeys.end(), rest) == kKeys.end()) {
                 return malformed(
                     "key needs one of Left, Right, PageUp, PageDown, Home, End, Shift+Left, "
-                    "Shift+Right, Escape");
+                    "Shift+Right, Escape, Plus, Minus");
             }
             action.argument = std::string(rest);
             break;
@@ -181,6 +186,17 @@ std::optional<ReplayAction> parseReplayLine(std::string_view line, std::string& 
             action.numbers = std::move(*size);
             break;
         }
+        case ReplayVerb::wheel: {
+            auto numbers = parseNumbers(rest, 3);
+            if (!numbers || (*numbers)[2] == 0 || std::abs((*numbers)[2]) > kMostWheelSteps)
+                return malformed("wheel needs whole numbers X Y and STEPS from -100 to 100, not 0");
+            action.numbers = std::move(*numbers);
+            break;
+        }
+        case ReplayVerb::axis:
+            if (rest != "linear" && rest != "log") return malformed("axis needs linear or log");
+            action.argument = std::string(rest);
+            break;
         case ReplayVerb::open_any:
             if (rest.empty()) return malformed("open-any needs a PATH");
             takeExcerptChoice(rest, action);

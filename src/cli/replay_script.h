@@ -13,13 +13,16 @@
 //   release      the handle is let go
 //   back, forw   a click on the step button
 //   key K        key K on the focused widget (the slider until a focus action): Left, Right,
-//                PageUp, PageDown, Home, End, Shift+Left, Shift+Right or Escape
+//                PageUp, PageDown, Home, End, Shift+Left, Shift+Right, Escape, Plus or Minus
 //   focus W      the keyboard focus moves to W, as by Tab: power, phase or slider
 //   point X Y    the pointer moves to X, Y in the window's coordinates, no button held
 //   click X Y    the left button is pressed and let go there
 //   drag X1 Y1 X2 Y2   pressed at X1, Y1, moved to X2, Y2 and let go there
 //   leave        the pointer leaves the window
 //   resize W H   the user resizes the window to W × H, from 800 × 600 to 8000 × 8000
+//   wheel X Y STEPS   the pointer moves to X, Y and the wheel turns STEPS notches there, from
+//                −100 to 100 but 0 (positive zooms the spectra in)
+//   axis A       the context menu's "Logarithmic frequency axis" set: linear or log
 //   open-any PATH [SECONDS [CHANNEL]]   Open any sound…: the file dialog confirms PATH, the
 //                excerpt picker (when it comes) OK with the start SECONDS (default 0) and
 //                CHANNEL, mean (the default) or 1, 2, …
@@ -48,6 +51,8 @@ enum class ReplayVerb {
     drag,
     leave,
     resize,
+    wheel,
+    axis,
     open_any,
     pick,
     picker_from,
@@ -63,14 +68,14 @@ enum class ReplayVerb {
 struct ReplayAction {
     ReplayVerb verb = ReplayVerb::cancel;
     // load: the path; size: the item's text; key: the key's name; focus: the widget's
-    // instance name
-    // reference open: the path; difference: on or off
+    // instance name; axis: linear or log; reference open: the path; difference: on or off
     std::string argument;
-    std::vector<int> numbers;  // reference open: POSITION; slide: P; point, click: X Y; drag: X1 Y1
-                               // X2 Y2; resize: W H
-    double seconds = 0;        // open-any, picker-from: the excerpt's start
-    int channel = 0;           // open-any, picker-channel: 0 for the mean, or 1, 2, …
-    std::string text;          // the line as recorded, without the blanks around it
+    // slide: P; point, click: X Y; drag: X1 Y1 X2 Y2; resize: W H; wheel: X Y STEPS;
+    // reference open: POSITION
+    std::vector<int> numbers;
+    double seconds = 0;  // open-any, picker-from: the excerpt's start
+    int channel = 0;     // open-any, picker-channel: 0 for the mean, or 1, 2, …
+    std::string text;    // the line as recorded, without the blanks around it
 };
 
 // The action on this line; nothing for a blank line or a comment, and nothing with error

@@ -27,7 +27,7 @@ std::map<std::string, std::string, std::less<>> shownProperties(WSCbase& widget)
 std::string windowStateJson(long step, long line, std::string_view action,
                             const std::vector<WSshownMessage>& messages,
                             const std::optional<std::string>& tooltip,
-                            const WSCexcerptPicker* picker) {
+                            const ShownFrequencies& frequencies, const WSCexcerptPicker* picker) {
     JsonObject record;
     record["step"] = step;
     record["line"] = line;
@@ -42,6 +42,8 @@ std::string windowStateJson(long step, long line, std::string_view action,
         const unsigned short height = window->getProperty(_WSNheight());
         record["window_size"] = {width, height};
     }
+    record["frequency_range"] = {frequencies.low_hz, frequencies.high_hz};
+    record["log_axis"] = frequencies.logarithmic;
     record["reference"] = nullptr;
     if (heldReference) {
         record["reference"] = {{"file", heldReference->name},

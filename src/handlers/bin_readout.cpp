@@ -42,11 +42,12 @@ std::string formatted(const char* format, auto... values) {
 
 }  // namespace
 
-std::optional<long> readoutBin(const double* log_power, long bins, unsigned short width, int x) {
-    const PlotColumns columns = plotColumns(width, bins);
-    if (!log_power || bins <= 0 || columns.span <= 0) return std::nullopt;
-    const long first = firstPointFrom(columns, x - kReadoutReachPixels);
-    const long end = firstPointFrom(columns, x + kReadoutReachPixels + 1);
+std::optional<long> readoutBin(const double* log_power, const PlotColumns& columns, int x) {
+    if (!log_power || columns.count <= 0 || columns.span <= 0) return std::nullopt;
+    // Only bins drawn inside the frame: a zoomed plot's bins beyond its sides are not.
+    const int right = columns.mx + columns.span;
+    const long first = firstPointFrom(columns, std::max(x - kReadoutReachPixels, columns.mx));
+    const long end = firstPointFrom(columns, std::min(x + kReadoutReachPixels, right) + 1);
     std::optional<long> strongest;
     for (long k = first; k < end; ++k) {
         if (!strongest || log_power[k] > log_power[*strongest]) strongest = k;

@@ -4,16 +4,19 @@
 #include <string>
 #include <vector>
 
+#include "plot/plot_columns.h"
+
 // What the readout over the power and phase plots names, from the plotted bins alone.
 
 // Bins the readout looks at on either side of the pointer's column: at the largest size
 // one pixel holds several bins, and a peak should be easy to catch.
 inline constexpr int kReadoutReachPixels = 3;
 
-// The bin named for a pointer at column x of a spectrum plot of that width: the largest
-// log power among the bins 0 … bins − 1 drawn within the reach of x (the lowest bin on a
-// tie); nothing when no bin is drawn that near.
-std::optional<long> readoutBin(const double* log_power, long bins, unsigned short width, int x);
+// The bin named for a pointer at column x of a spectrum plot whose bins lie at columns: the
+// largest log power among the bins 0 … count − 1 drawn within the reach of x (the lowest bin
+// on a tie), as a zoomed plot draws the strongest of a column; nothing when no bin is drawn
+// that near.
+std::optional<long> readoutBin(const double* log_power, const PlotColumns& columns, int x);
 
 // The plotted spectrum of one segment: ln(1 + P) and phase of bins 0 … bins − 1 of an
 // n-point transform at rate_hz.

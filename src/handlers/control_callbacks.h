@@ -13,3 +13,5 @@ void btn2act_ep(WSCbase* object);
 // The window took another size or pixel ratio, its widgets placed for it: every plot is
 // drawn again at its area's size, and the band and the readouts follow the new geometry.
 void win1redraw_ep(WSCbase* object);
+// A key that no widget of the window took: + and − zoom the spectra.
+void win1key_ep(WSCbase* object);

@@ -56,3 +56,7 @@ void hideKeyboardReading() {
 void endKeyboardReading() {
     reading_bin.reset();
 }
+
+std::optional<long> keyboardReadingBin() {
+    return reading_shown ? reading_bin : std::nullopt;
+}

@@ -16,3 +16,5 @@ void hideKeyboardReading();
 void followKeyboardReading();
 // The pointer took the reading over.
 void endKeyboardReading();
+// The bin the keys read on the focused plot; none when no reading is shown.
+std::optional<long> keyboardReadingBin();

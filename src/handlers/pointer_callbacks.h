@@ -10,9 +10,17 @@ void gra34move_ep(WSCbase* object);
 // The pointer leaves either spectrum plot: both captions read their own texts again, and
 // the plots show no reading as their tooltip, unless the keys hold one on a focused plot.
 void gra34leave_ep(WSCbase* object);
-// A key on the power or the phase plot, which has the focus: the keys' reading moves over
-// the bins and peaks, or ends (Escape).
+// A key on the power or the phase plot, which has the focus: + and − zoom, other keys move
+// the keys' reading over the bins and peaks, or end it (Escape).
 void gra34key_ep(WSCbase* object);
+// The wheel over the power or the phase plot: both zoom about the frequency under the
+// pointer.
+void gra34wheel_ep(WSCbase* object);
+// A pan begins on the power or the phase plot (middle button, or Shift and the left one):
+// the moves that follow pan both.
+void gra34pan_ep(WSCbase* object);
+// A double click on either: both show all frequencies again.
+void gra34showAll_ep(WSCbase* object);
 // The power or the phase plot took the focus: the keys' reading is shown again.
 void gra34focusIn_ep(WSCbase* object);
 // It lost the focus: the captions read their own texts until it comes back.

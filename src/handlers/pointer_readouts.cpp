@@ -7,6 +7,7 @@
 #include "handlers/position_controls.h"
 #include "handlers/wave_readout.h"
 #include "names/window_names.h"
+#include "plot/frequency_view.h"
 #include "plot/off_screen_view.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
@@ -46,11 +47,14 @@ void readOutSegment(WSCvdrawingArea* area) {
 }
 
 // Both captions name the same bin, whichever plot the pointer is on: both lay their bins
-// out alike. The pointer takes the reading over from the keys.
+// out alike, over the frequency axis they share. The pointer takes the reading over from the
+// keys.
 void readOutSpectrum(WSCvdrawingArea* area) {
     endKeyboardReading();
-    showSpectrumReading(seliii ? readoutBin(power, selsize / 2, widthOf(area), pointerColumn(area))
-                               : std::nullopt);
+    if (!seliii) return showSpectrumReading(std::nullopt);
+    const PlotColumns columns =
+        plotColumns(widthOf(area), selsize / 2, binRange(shownAxis(), shownGrid()));
+    showSpectrumReading(readoutBin(power, columns, pointerColumn(area)));
 }
 
 void followSegment() {

@@ -2,7 +2,9 @@
 
 #include "handlers/segment_analysis.h"
 #include "plot/cmnDraw.h"
+#include "plot/frequency_view.h"
 #include "plot/view_update.h"
+#include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
 namespace {
@@ -22,15 +24,28 @@ void drawSegmentView(short wave_peak) {
 }
 
 void drawSpectrumViews(const Spectrum& spectrum) {
+    const long points = spectrum.points;
     if (power) {
-        updateView(PlotView::power, [&spectrum](WSCvdrawingArea* area, WSDmwindowDev* device) {
-            drawWavePlus(area, device, power, spectrum.points, spectrum.peak);
+        updateView(PlotView::power, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
+            drawShownSpectrum(area, device, power, points, peakShown(area, power, points),
+                              SpectrumCurve::rising, power);
         });
     }
-    if (phase) {
-        updateView(PlotView::phase, [&spectrum](WSCvdrawingArea* area, WSDmwindowDev* device) {
-            drawWave(area, device, phase, spectrum.points, kPhaseScale);
+    // Zoomed or logarithmic, a column holding several bins draws the strongest on both plots,
+    // the bin a reading there names.
+    if (phase && (drawnAsDesigned(shownAxis()) || power)) {
+        updateView(PlotView::phase, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
+            drawShownSpectrum(area, device, phase, points, kPhaseScale, SpectrumCurve::centred,
+                              power);
         });
+    }
+}
+
+void redrawSpectrumViews() {
+    if (seliii) {
+        drawSpectrumViews(lastSpectrum());
+    } else {
+        for (const PlotView view : {PlotView::power, PlotView::phase}) updateView(view, {});
     }
 }
 
@@ -47,5 +62,5 @@ void redrawViews() {
         return;
     }
     drawSegmentView(peak);
-    drawSpectrumViews(lastSpectrum());
+    redrawSpectrumViews();
 }

@@ -9,6 +9,7 @@
 #include "handlers/segment_fit_notice.h"
 #include "handlers/segment_views.h"
 #include "names/window_names.h"
+#include "plot/frequency_view.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
 
@@ -28,6 +29,8 @@ long chosenSize() {
 }  // namespace
 
 void changeSegmentSize(WaveView wave_view, long slider_event) {
+    // Another file or size: the spectra are shown whole again, as designed.
+    setShownAxis({});
     releaseSegment();
     selsize = chosenSize();
     refitReference();

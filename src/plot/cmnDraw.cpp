@@ -26,7 +26,7 @@ struct Frame {
     double ratio;
 };
 
-Frame frameOf(WSCvdrawingArea* area, const WSDmwindowDev* device) {
+Frame frameOf(WSCvdrawingArea* area, const WSDdev* device) {
     const unsigned short width = area->getProperty(_WSNwidth());
     const unsigned short height = area->getProperty(_WSNheight());
     return {width, height, static_cast<short>(3 * width / 100),
@@ -41,7 +41,7 @@ int devicePixel(const Frame& frame, int logical) {
     return static_cast<int>(logical * frame.ratio);
 }
 
-void line(WSDmwindowDev* device, const Frame& frame, int x1, int y1, int x2, int y2) {
+void line(WSDdev* device, const Frame& frame, int x1, int y1, int x2, int y2) {
     device->drawLine(
         static_cast<short>(devicePixel(frame, x1)), static_cast<short>(devicePixel(frame, y1)),
         static_cast<short>(devicePixel(frame, x2)), static_cast<short>(devicePixel(frame, y2)));
@@ -49,7 +49,7 @@ void line(WSDmwindowDev* device, const Frame& frame, int x1, int y1, int x2, int
 
 // Every pixel of the frame set white, row by row as the picture is stored: the picture is
 // white before any line.
-void clearToWhite(WSDmwindowDev* device, const Frame& frame) {
+void clearToWhite(WSDdev* device, const Frame& frame) {
     const unsigned short width = deviceLength(frame.width, frame.ratio);
     const unsigned short height = deviceLength(frame.height, frame.ratio);
     device->beginPixelAccess();
@@ -58,18 +58,18 @@ void clearToWhite(WSDmwindowDev* device, const Frame& frame) {
     device->endPixelAccess();
 }
 
-void beginPass(WSDmwindowDev* device, const Frame& frame) {
+void beginPass(WSDdev* device, const Frame& frame) {
     device->beginDraw(0, 0, frame.width, frame.height, kWholePassFlag, kWholePassFlag);
 }
 
-void drawVerticalAxis(WSDmwindowDev* device, const Frame& frame) {
+void drawVerticalAxis(WSDdev* device, const Frame& frame) {
     line(device, frame, frame.mx, frame.height - frame.my, frame.mx, frame.my);
 }
 
 // Ticks hanging below the bottom axis at every multiple of step_hz strictly between 0 and
 // nyquist_hz. The counter is 16-bit like the Nyquist frequency; it stops where it would
 // wrap, so a rate near the top of that range cannot loop for ever.
-void drawTicks(WSDmwindowDev* device, const Frame& frame, unsigned short nyquist_hz,
+void drawTicks(WSDdev* device, const Frame& frame, unsigned short nyquist_hz,
                unsigned short step_hz, int length) {
     const int bottom = frame.height - frame.my;
     const long long span = frame.width - 2 * frame.mx;
@@ -89,14 +89,13 @@ bool toCoordinate(double value, short& coordinate) {
 }
 
 // The count − 1 segments between successive points: value i at x = mx + i/s with
-// s = count / (W − 2mx), at the height y_of(i), both multiplied by the pixel ratio before
-// they are truncated. A point that has no coordinates leaves out the two segments that meet
-// there.
+// s = count / (W − 2mx) (pointX over the whole plot), at the height y_of(i), both multiplied by the
+// pixel ratio before they are truncated. A point that has no coordinates leaves out the two
+// segments that meet there.
 template <class HeightOf>
-void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightOf y_of) {
-    const int span = frame.width - 2 * frame.mx;
-    if (count < 2 || span <= 0) return;
-    const double values_per_pixel = static_cast<double>(count) / span;
+void drawSegments(WSDdev* device, const Frame& frame, long count, HeightOf y_of) {
+    const PlotColumns columns = plotColumns(frame.width, count);
+    if (count < 2 || columns.span <= 0) return;
     // The points of a block are worked out before its lines are drawn: apart from the
     // line calls, the divisions of a block overlap instead of waiting for each other.
     constexpr long kBlock = 256;
@@ -106,7 +105,7 @@ void drawSegments(WSDmwindowDev* device, const Frame& frame, long count, HeightO
     for (long first = 0; first < count; first += kBlock) {
         const long n = std::min(kBlock, count - first);
         for (long j = 0; j < n; ++j) {
-            xs[j] = pointX(frame.mx, values_per_pixel, first + j);
+            xs[j] = pointX(columns, static_cast<double>(first + j));
             ys[j] = y_of(first + j);
         }
         for (long j = 0; j < n; ++j) {
@@ -143,27 +142,111 @@ enum class Baseline {
     bottom,  // 0 on the bottom axis, maximum on the top margin
 };
 
-// A curve whose value v sits at y = origin − v/k. Real is the precision in which k and the
-// y values are held before they are truncated.
+// Where a value v sits: y = origin − v/k. Real is the precision in which k and the y values
+// are held before they are truncated; k is 0 when no value can be placed.
+template <class Real>
+struct VerticalScale {
+    Real k, origin, top, bottom;
+
+    // A value beyond the scale (−32768 against a maximum of 32767) stops at the frame's
+    // edge, so a clipped sample shows where it clips; a non-finite one stays unplaceable.
+    template <class Value>
+    double y(Value v) const {
+        const Real y = origin - v / k;
+        return std::isfinite(y) ? std::clamp(y, top, bottom) : y;
+    }
+};
+
+template <class Real>
+VerticalScale<Real> verticalScale(const Frame& frame, Real maximum, Baseline baseline) {
+    const bool centred = baseline == Baseline::centre;
+    return {unitsPerPixel(centred ? 2 * maximum : maximum, frame.height - 2 * frame.my),
+            centred ? frame.height * Real(0.5) : Real(frame.height - frame.my), Real(frame.my),
+            Real(frame.height - frame.my)};
+}
+
 template <class Real, class Value>
-void drawCurve(WSCvdrawingArea* area, WSDmwindowDev* device, const Value* values, long count,
-               Real maximum, Baseline baseline) {
+void drawCurve(WSCvdrawingArea* area, WSDdev* device, const Value* values, long count, Real maximum,
+               Baseline baseline) {
     if (!area || !device) return;
     const Frame frame = frameOf(area, device);
     beginPass(device, frame);
-    const bool centred = baseline == Baseline::centre;
-    const Real k = unitsPerPixel(centred ? 2 * maximum : maximum, frame.height - 2 * frame.my);
-    const Real origin = centred ? frame.height * Real(0.5) : Real(frame.height - frame.my);
-    // A value beyond the scale (−32768 against a maximum of 32767) stops at the frame's
-    // edge, so a clipped sample shows where it clips; a non-finite one stays unplaceable.
-    const Real top = frame.my, bottom = frame.height - frame.my;
-    if (values && k != 0) {
-        drawSegments(device, frame, count, [&](long i) -> double {
-            const Real y = origin - values[i] / k;
-            return std::isfinite(y) ? std::clamp(y, top, bottom) : y;
-        });
+    const VerticalScale<Real> scale = verticalScale(frame, maximum, baseline);
+    if (values && scale.k != 0)
+        drawSegments(device, frame, count, [&](long i) { return scale.y(values[i]); });
+    device->endDraw();
+}
+
+// The points a part of the curve draws: the strongest of each column inside the frame, and
+// beside them the nearest placeable point beyond each side.
+std::vector<long> pointsDrawn(const PlotColumns& columns, const double* strength) {
+    const auto [first, end] = pointsInside(columns);
+    std::vector<long> drawn;
+    // Point 0 has no place on a logarithmic axis.
+    if (first > (columns.logarithmic ? 1 : 0)) drawn.push_back(first - 1);
+    for (long i = first; i < end;) {
+        const int column = pointColumn(columns, i);
+        long strongest = i;
+        for (++i; i < end && pointColumn(columns, i) == column; ++i) {
+            if (strength[i] > strength[strongest]) strongest = i;
+        }
+        drawn.push_back(strongest);
+    }
+    if (end < columns.count) drawn.push_back(end);
+    return drawn;
+}
+
+// The line from (x1, y1) to (x2, y2), x1 < x2, cut off at the frame's sides.
+void lineWithinSides(WSDdev* device, const Frame& frame, double x1, double y1, double x2,
+                     double y2) {
+    const double left = frame.mx, right = frame.width - frame.mx;
+    if (!(x1 < x2) || x2 < left || x1 > right) return;
+    const double slope = (y2 - y1) / (x2 - x1);
+    if (x1 < left) {
+        y1 += (left - x1) * slope;
+        x1 = left;
+    }
+    if (x2 > right) {
+        y2 -= (x2 - right) * slope;
+        x2 = right;
+    }
+    short cx1 = 0, cy1 = 0, cx2 = 0, cy2 = 0;
+    if (toCoordinate(x1 * frame.ratio, cx1) && toCoordinate(y1 * frame.ratio, cy1) &&
+        toCoordinate(x2 * frame.ratio, cx2) && toCoordinate(y2 * frame.ratio, cy2))
+        device->drawLine(cx1, cy1, cx2, cy2);
+}
+
+void drawRangeCurve(WSCvdrawingArea* area, WSDdev* device, const double* values, long count,
+                    double maximum, Baseline baseline, const PointRange& range,
+                    const double* strength) {
+    if (!area || !device) return;
+    const Frame frame = frameOf(area, device);
+    beginPass(device, frame);
+    const VerticalScale<double> scale = verticalScale(frame, maximum, baseline);
+    const PlotColumns columns = plotColumns(frame.width, count, range);
+    if (values && strength && scale.k != 0 && count > 0 && columns.span > 0) {
+        const std::vector<long> drawn = pointsDrawn(columns, strength);
+        for (std::size_t j = 1; j < drawn.size(); ++j) {
+            const long a = drawn[j - 1], b = drawn[j];
+            const double ya = scale.y(values[a]), yb = scale.y(values[b]);
+            if (std::isfinite(ya) && std::isfinite(yb))
+                lineWithinSides(device, frame, pointX(columns, double(a)), ya,
+                                pointX(columns, double(b)), yb);
+        }
     }
     device->endDraw();
+}
+
+// The power plot's frame without its ticks: the picture cleared, its axes drawn and the pass
+// left open for the ticks.
+Frame beginPowerFrame(WSCvdrawingArea* area, WSDdev* device) {
+    const Frame frame = frameOf(area, device);
+    clearToWhite(device, frame);
+    beginPass(device, frame);
+    drawVerticalAxis(device, frame);
+    const int bottom = frame.height - frame.my;
+    line(device, frame, frame.width - frame.mx, bottom, frame.mx, bottom);
+    return frame;
 }
 
 }  // namespace
@@ -180,12 +263,7 @@ void drawScale(WSCvdrawingArea* area, WSDmwindowDev* device) {
 
 void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_frequency_hz) {
     if (!area || !device) return;
-    const Frame frame = frameOf(area, device);
-    clearToWhite(device, frame);
-    beginPass(device, frame);
-    drawVerticalAxis(device, frame);
-    const int bottom = frame.height - frame.my;
-    line(device, frame, frame.width - frame.mx, bottom, frame.mx, bottom);
+    const Frame frame = beginPowerFrame(area, device);
     const long nyquist_hz = sampling_frequency_hz / 2;
     if (sampling_frequency_hz > 0 && nyquist_hz <= 0xffff) {
         // Minor ticks first: a major tick at the same place is drawn over it.
@@ -197,19 +275,44 @@ void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long sampling_f
     device->endDraw();
 }
 
-void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const short* values, long count,
+void drawScalePlus(WSCvdrawingArea* area, WSDmwindowDev* device, long count,
+                   const PointRange& range, const std::vector<double>& ticks) {
+    if (!area || !device) return;
+    const Frame frame = beginPowerFrame(area, device);
+    const int bottom = frame.height - frame.my;
+    const PlotColumns columns = plotColumns(frame.width, count, range);
+    for (const double tick : ticks) {
+        const double x = pointX(columns, tick);
+        if (!(x > frame.mx && x < frame.width - frame.mx)) continue;
+        const int column = static_cast<int>(x);
+        line(device, frame, column, bottom, column, bottom + (2 * frame.my) / 3);
+    }
+    device->endDraw();
+}
+
+void drawWave(WSCvdrawingArea* area, WSDdev* device, const short* values, long count,
               short maximum) {
     drawCurve<float>(area, device, values, count, maximum, Baseline::centre);
 }
 
-void drawWave(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
+void drawWave(WSCvdrawingArea* area, WSDdev* device, const double* values, long count,
               double maximum) {
     drawCurve<double>(area, device, values, count, maximum, Baseline::centre);
 }
 
-void drawWavePlus(WSCvdrawingArea* area, WSDmwindowDev* device, const double* values, long count,
+void drawWavePlus(WSCvdrawingArea* area, WSDdev* device, const double* values, long count,
                   double maximum) {
     drawCurve<double>(area, device, values, count, maximum, Baseline::bottom);
+}
+
+void drawWave(WSCvdrawingArea* area, WSDdev* device, const double* values, long count,
+              double maximum, const PointRange& range, const double* strength) {
+    drawRangeCurve(area, device, values, count, maximum, Baseline::centre, range, strength);
+}
+
+void drawWavePlus(WSCvdrawingArea* area, WSDdev* device, const double* values, long count,
+                  double maximum, const PointRange& range, const double* strength) {
+    drawRangeCurve(area, device, values, count, maximum, Baseline::bottom, range, strength);
 }
 
 short findMax(const short* values, long count) {

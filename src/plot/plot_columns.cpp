@@ -1,26 +1,51 @@
 #include "plot/plot_columns.h"
 
+#include <algorithm>
+#include <cmath>
+
 PlotColumns plotColumns(unsigned short width, long count) {
+    return plotColumns(width, count, {0, static_cast<double>(count), false});
+}
+
+PlotColumns plotColumns(unsigned short width, long count, const PointRange& range) {
     const int mx = 3 * width / 100;
-    return {mx, width - 2 * mx, count};
+    const int span = width - 2 * mx;
+    const double extent =
+        range.logarithmic ? std::log(range.last / range.first) : range.last - range.first;
+    return {mx, span, count, range.first, span > 0 ? extent / span : 0, range.logarithmic};
+}
+
+double pointX(const PlotColumns& columns, double i) {
+    return columns.logarithmic ? columns.mx + std::log(i / columns.first) / columns.per_pixel
+                               : columns.mx + (i - columns.first) / columns.per_pixel;
 }
 
 int pointColumn(const PlotColumns& columns, long i) {
-    const double values_per_pixel = static_cast<double>(columns.count) / columns.span;
-    return static_cast<int>(pointX(columns.mx, values_per_pixel, i));
+    constexpr double kFarthest = 1e6;
+    const double x = pointX(columns, static_cast<double>(i));
+    return std::isnan(x) ? -static_cast<int>(kFarthest)
+                         : static_cast<int>(std::clamp(x, -kFarthest, kFarthest));
 }
 
+// Columns grow with the point's index, so the first one at x or right of it is found by
+// halving, on the very columns the curves draw at.
 long firstPointFrom(const PlotColumns& columns, int x) {
     if (columns.span <= 0 || columns.count <= 0) return 0;
-    const long long offset = static_cast<long long>(x) - columns.mx;
-    if (offset <= 0) return 0;
-    const long long scaled = offset * columns.count;
-    long i = static_cast<long>((scaled + columns.span - 1) / columns.span);
-    if (i > columns.count) i = columns.count;
-    // The curves divide in floating point: settle the exact quotient on their columns.
-    while (i > 0 && pointColumn(columns, i - 1) >= x) --i;
-    while (i < columns.count && pointColumn(columns, i) < x) ++i;
-    return i;
+    long low = 0, high = columns.count;  // the first point at x or right of it is in low … high
+    while (low < high) {
+        const long middle = low + (high - low) / 2;
+        if (pointColumn(columns, middle) < x) {
+            low = middle + 1;
+        } else {
+            high = middle;
+        }
+    }
+    return low;
+}
+
+PointSpan pointsInside(const PlotColumns& columns) {
+    return {firstPointFrom(columns, columns.mx),
+            firstPointFrom(columns, columns.mx + columns.span + 1)};
 }
 
 long pointAtColumn(const PlotColumns& columns, int x) {

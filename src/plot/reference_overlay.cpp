@@ -7,8 +7,8 @@
 #include "dsp/dbfs_level.h"
 #include "dsp/tone_peaks.h"
 #include "plot/cmnDraw.h"
+#include "plot/frequency_view.h"
 #include "plot/off_screen_view.h"
-#include "plot/plot_columns.h"
 #include "toolkit/WSDdev.h"
 #include "toolkit/WSNames.h"
 #include "toolkit/WSwidgets.h"
@@ -32,13 +32,6 @@ struct OverlayFrame {
     int device(double logical) const { return static_cast<int>(logical * ratio); }
 };
 
-// The x of bin i of count, as the view's curve places it. Every point of the overlay is put
-// on its column here and nowhere else.
-double binX(const OverlayFrame& frame, long i, long count) {
-    const PlotColumns columns = plotColumns(static_cast<unsigned short>(frame.width), count);
-    return pointX(columns.mx, static_cast<double>(count) / columns.span, i);
-}
-
 void whitenInside(WSDdev& device, const OverlayFrame& frame) {
     // Right of the vertical axis, above the bottom axis, up to the right end of the axis.
     const int first = frame.device(frame.mx) + 1, last = frame.device(frame.width - frame.mx);
@@ -49,40 +42,17 @@ void whitenInside(WSDdev& device, const OverlayFrame& frame) {
     }
 }
 
-// The curve through y_of(i) for i < count, each y clamped into the frame; a point with no
-// finite y is left out with both its segments.
-template <class HeightOf>
-void drawCurve(WSDdev& device, const OverlayFrame& frame, long count, HeightOf y_of) {
-    if (frame.width - 2 * frame.mx <= 0) return;
-    bool have_previous = false;
-    int x1 = 0, y1 = 0;
-    for (long i = 0; i < count; ++i) {
-        const double y = y_of(i);
-        const bool have = std::isfinite(y);
-        const int x2 = frame.device(binX(frame, i, count));
-        const int y2 = have ? frame.device(std::clamp<double>(y, frame.top(), frame.bottom())) : 0;
-        if (have_previous && have) {
-            device.drawLine(static_cast<short>(x1), static_cast<short>(y1), static_cast<short>(x2),
-                            static_cast<short>(y2));
-        }
-        x1 = x2;
-        y1 = y2;
-        have_previous = have;
-    }
+void useReferenceColour(WSDdev& device) {
+    device.setForeColor(kReferenceRed, kReferenceGreen, kReferenceBlue);
 }
 
-void drawLogPower(WSDdev& device, const OverlayFrame& frame, const double* values, long count,
-                  double maximum) {
-    // Units per pixel, as the view's own curve divides by them: the larger curve lands on
-    // exactly the view's pixels.
-    const double k = maximum / (frame.bottom() - frame.top());
-    if (!std::isfinite(k) || k == 0) return;
-    drawCurve(device, frame, count, [&](long i) { return frame.bottom() - values[i] / k; });
-}
-
-void drawDifference(WSDdev& device, const OverlayFrame& frame, long count) {
+// The centre line at 0 dB and the ticks every 10 dB left of the vertical axis, then the
+// current level above the reference's at each bin, beyond ±40 dB (±∞ too) at the scale's edge.
+void drawDifference(WSCvdrawingArea* area, WSDdev& device, const OverlayFrame& frame, long bins) {
     const double centre = frame.height / 2;
     const double pixels_per_db = (frame.bottom() - frame.top()) / (2 * kDifferenceScaleDb);
+    device.beginDraw(0, 0, static_cast<unsigned short>(frame.width),
+                     static_cast<unsigned short>(frame.height), 1, 1);
     device.drawLine(static_cast<short>(frame.device(frame.mx)),
                     static_cast<short>(frame.device(centre)),
                     static_cast<short>(frame.device(frame.width - frame.mx)),
@@ -93,13 +63,16 @@ void drawDifference(WSDdev& device, const OverlayFrame& frame, long count) {
         device.drawLine(static_cast<short>(frame.device(frame.mx - frame.mx / 2)), y,
                         static_cast<short>(frame.device(frame.mx)), y);
     }
+    device.endDraw();
     const std::vector<double>& reference = heldReference->log_power;
-    device.setForeColor(kReferenceRed, kReferenceGreen, kReferenceBlue);
-    drawCurve(device, frame, count, [&](long i) {
+    std::vector<double> difference(static_cast<std::size_t>(bins));
+    for (long i = 0; i < bins; ++i) {
         const double db = binLevelDifferenceDb(binPower(power[i]), binPower(reference[i]), selsize);
-        // ±∞ lies beyond the scale like any large difference, at its edge.
-        return centre - std::clamp(db, -kDifferenceScaleDb, kDifferenceScaleDb) * pixels_per_db;
-    });
+        difference[i] = std::clamp(db, -kDifferenceScaleDb, kDifferenceScaleDb);
+    }
+    useReferenceColour(device);
+    drawShownSpectrum(area, &device, difference.data(), bins, kDifferenceScaleDb,
+                      SpectrumCurve::centred, power);
 }
 
 }  // namespace
@@ -119,17 +92,19 @@ void paintReferenceOverlay(WSCbase* power_area) {
     device.beginPixelAccess();
     whitenInside(device, frame);
     device.endPixelAccess();
-    device.beginDraw(0, 0, width, height, 1, 1);
     if (differenceShown) {
-        if (current && reference) drawDifference(device, frame, bins);
+        if (current && reference) drawDifference(area, device, frame, bins);
     } else {
-        const double maximum =
-            std::max(current ? findMax(power, bins) : 0,
-                     reference ? findMax(heldReference->log_power.data(), bins) : 0);
-        if (current) drawLogPower(device, frame, power, bins, maximum);
-        device.setForeColor(kReferenceRed, kReferenceGreen, kReferenceBlue);
-        if (reference) drawLogPower(device, frame, heldReference->log_power.data(), bins, maximum);
+        const double* reference_power = heldReference->log_power.data();
+        const double maximum = std::max(current ? peakShown(area, power, bins) : 0,
+                                        reference ? peakShown(area, reference_power, bins) : 0);
+        if (current)
+            drawShownSpectrum(area, &device, power, bins, maximum, SpectrumCurve::rising, power);
+        useReferenceColour(device);
+        if (reference) {
+            drawShownSpectrum(area, &device, reference_power, bins, maximum, SpectrumCurve::rising,
+                              reference_power);
+        }
     }
     device.setForeColor(0, 0, 0);
-    device.endDraw();
 }

@@ -23,5 +23,9 @@ using ViewContent = std::function<void(WSCvdrawingArea* area, WSDmwindowDev* dev
 // empty), and runs the area's expose procedures, which copy the picture to the window.
 void updateView(PlotView view, const ViewContent& content);
 
-// The power view's scale: the frequency axis for the loaded wave's sampling rate.
+// The power view's scale: the frequency axis for the loaded wave's sampling rate, over the
+// shown axis's range, and the numbers under its ticks as the area's overlay. They are
+// written when the axis is zoomed or logarithmic, or the window is taller than its least
+// height (below that, at the size the plots were designed for, they do not fit), and once a
+// rate is known.
 void drawPowerScale(WSCvdrawingArea* area, WSDmwindowDev* device);

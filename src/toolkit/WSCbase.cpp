@@ -7,6 +7,7 @@
 #include "toolkit/WSDdev.h"
 #include "toolkit/WSNames.h"
 #include "toolkit/WSbackend.h"
+#include "toolkit/WSevents.h"
 
 WSCbase::WSCbase(WSCbase* parent, const char* instance_name, const char* class_name)
     : parent_(parent),
@@ -85,6 +86,11 @@ void WSCbase::execProcedure(long event) {
 
 void WSCbase::setVisible(long visible) {
     if (peer_) peer_->visibilityChanged(visible != 0);
+}
+
+void WSCbase::raiseKeyEvent(const std::string& key) {
+    key_ = key;
+    execProcedure(WSEV_KEY_PRESS);
 }
 
 double WSCbase::pixelRatio() const {

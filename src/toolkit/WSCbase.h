@@ -64,6 +64,11 @@ class WSCbase {
 
     WSCpeer* peer() const { return peer_.get(); }
 
+    // Called by the backend: records the key, named as "Left", "Shift+Right", "Escape",
+    // "Plus", "Minus" …, then runs the key press procedures.
+    void raiseKeyEvent(const std::string& key);
+    const std::string& key() const { return key_; }
+
   protected:
     virtual std::string defaultValue(std::string_view name) const;
 
@@ -77,4 +82,5 @@ class WSCbase {
     std::vector<std::unique_ptr<WSCprocedure>> procedures_;
     std::unique_ptr<WSDdev> window_device_;
     std::unique_ptr<WSCpeer> peer_;
+    std::string key_;
 };

@@ -57,3 +57,6 @@ const char* _WSNtoolTip() {
 const char* _WSNoverlayBand() {
     return "overlayBand";
 }
+const char* _WSNoverlayLabels() {
+    return "overlayLabels";
+}

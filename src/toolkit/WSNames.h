@@ -24,3 +24,6 @@ const char* _WSNtoolTip();
 // A drawing area's band: "FIRST,LAST", the columns (both included) that the backend tints
 // over the area's picture; none when empty. The picture itself is left as it is.
 const char* _WSNoverlayBand();
+// A drawing area's axis labels: texts the backend writes over the area's picture, as
+// WSaxisLabels holds them; none when empty. The picture itself is left as it is.
+const char* _WSNoverlayLabels();

@@ -33,11 +33,14 @@ void WSopenOutsideFile(const std::string& path) {
 }
 
 bool WSchooseDesktopAction(const std::string& label, bool on) {
-    for (const WSdesktopAction& action : WSGIdesktop().actions) {
-        if (action.label != label) continue;
-        if (action.enabled && !action.enabled()) return false;
-        if (!action.checked || action.checked() != on) action.run();
-        return true;
+    const WSdesktop& desktop = WSGIdesktop();
+    for (const auto* entries : {&desktop.actions, &desktop.view_entries}) {
+        for (const WSdesktopAction& action : *entries) {
+            if (action.label != label) continue;
+            if (action.enabled && !action.enabled()) return false;
+            if (!action.checked || action.checked() != on) action.run();
+            return true;
+        }
     }
     return false;
 }

@@ -34,8 +34,8 @@ struct WSdesktopCopy {
     std::function<std::string()> text;
 };
 
-// An entry of the context menu's first group, after the copies, whose shortcut works anywhere
-// in the window.
+// An entry of the context menu whose shortcut, if any, works anywhere in the window: an
+// action, or, given checked, a toggle that shows whether it is on.
 struct WSdesktopAction {
     std::string label, shortcut;
     std::function<void()> run;
@@ -67,10 +67,12 @@ struct WSdesktop {
     std::vector<std::string> close_shortcuts;
     std::string help_shortcut, help_title, help_text;
 
-    // Offered in the context menu of these widgets, the copies and actions first, then the exports'
-    // save and their copy entries; their shortcuts work anywhere in the window.
+    // Offered in the context menu of these widgets, each group between separators: the copies
+    // and actions first, then the view entries (how the window shows what it shows), then the
+    // exports' save and their copy entries; the shortcuts work anywhere in the window.
     std::vector<WSdesktopCopy> copies;
     std::vector<WSdesktopAction> actions;
+    std::vector<WSdesktopAction> view_entries;
     std::vector<WSdesktopExport> exports;
     std::vector<std::string> context_menu_widgets;
     // The file name (no folder) proposed for saving an export of this suffix.

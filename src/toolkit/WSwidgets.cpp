@@ -47,11 +47,18 @@ void WSCvdrawingArea::raisePointerEvent(long event, double x, double y) {
         pointer_.press_y = y;
     } else if (event == WSEV_POINTER_RELEASE) {
         pointer_.pressed = false;
+    } else if (event == WSEV_PAN_PRESS) {
+        pointer_.panning = true;
+    } else if (event == WSEV_PAN_RELEASE) {
+        pointer_.panning = false;
     }
     execProcedure(event);
 }
 
-void WSCvdrawingArea::raiseKeyEvent(const std::string& key) {
-    key_ = key;
-    execProcedure(WSEV_KEY_PRESS);
+void WSCvdrawingArea::raiseWheelEvent(double x, double y, double steps) {
+    pointer_.x = x;
+    pointer_.y = y;
+    pointer_.inside = true;
+    wheel_steps_ = steps;
+    execProcedure(WSEV_WHEEL);
 }

@@ -59,6 +59,7 @@ struct WSpointer {
     double y = 0;
     bool inside = false;   // over the area (or dragging from it) since its last leave
     bool pressed = false;  // the left button is held since a press on this area
+    bool panning = false;  // the middle button, or Shift and the left one, likewise
     double press_x = 0;    // where the last press on this area happened
     double press_y = 0;
 };
@@ -77,12 +78,12 @@ class WSCvdrawingArea : public WSCbase {
     void raisePointerEvent(long event, double x, double y);
     const WSpointer& pointer() const { return pointer_; }
 
-    // Called by the backend: records the key, named as "Left", "Shift+Right", "Escape" …,
-    // then runs the key press procedures.
-    void raiseKeyEvent(const std::string& key);
-    const std::string& key() const { return key_; }
+    // Called by the backend: records the pointer at (x, y) and the wheel's turn in steps (one
+    // a notch, positive away from the user), then runs the wheel procedures.
+    void raiseWheelEvent(double x, double y, double steps);
+    double wheelSteps() const { return wheel_steps_; }
 
   private:
     WSpointer pointer_;
-    std::string key_;
+    double wheel_steps_ = 0;
 };

@@ -5,11 +5,15 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 #include <string>
 #include <vector>
 
 #include "names/window_names.h"
+#include "plot/frequency_view.h"
 #include "support/start_up_state.h"
+#include "support/temp_dir.h"
+#include "support/wave_builder.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
@@ -94,6 +98,36 @@ TEST_F(RealInput, ProgramChangesOfPropertiesRaiseNoEvent) {
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(slider()->value(), 250);
     EXPECT_EQ(qobject_cast<QComboBox*>(session.qtWidget(names::kSizeBox))->currentText(), "4096");
+}
+
+// A notch of the wheel over the power plot (its fraction t = 179/366 of the way across) zooms
+// both spectra by 1.25 about the frequency there, within half a bin; a middle drag and a
+// Shift drag pan them by the pointer's way, 17640 Hz a 366 pixels; a double click shows
+// them whole again.
+TEST_F(RealInput, TheWheelZoomsTheSpectraADragPansThemADoubleClickShowsThemAll) {
+    TempDir dir;
+    cancel.queueAnswer(dir.write("w.wav", wave_builder::monoWave(wave_builder::pattern(22050))));
+    session.click(names::kSelectButton);
+    QWidget* power = session.qtWidget(names::kPowerArea);
+    const QPointF at(190, 200);
+    QWheelEvent wheel(at, power->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(power, &wheel);
+    const double extent = 22050 / 1.25, t = 179.0 / 366;
+    const double low = shownAxis().low_hz;
+    ASSERT_TRUE(shownAxis().zoomed);
+    EXPECT_NEAR(shownAxis().high_hz - low, extent, 1e-6);
+    EXPECT_NEAR(low + t * extent, t * 22050, 44100.0 / 1024 / 2);
+    QTest::mousePress(power, Qt::MiddleButton, {}, QPoint(190, 200));
+    QTest::mouseMove(power, QPoint(220, 200));
+    QTest::mouseRelease(power, Qt::MiddleButton, {}, QPoint(220, 200));
+    EXPECT_NEAR(shownAxis().low_hz, low - 30 * extent / 366, 1e-6);
+    QTest::mousePress(power, Qt::LeftButton, Qt::ShiftModifier, QPoint(220, 200));
+    QTest::mouseMove(power, QPoint(190, 200));
+    QTest::mouseRelease(power, Qt::LeftButton, Qt::ShiftModifier, QPoint(190, 200));
+    EXPECT_NEAR(shownAxis().low_hz, low, 1e-6);
+    QTest::mouseDClick(power, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(shownAxis().zoomed);
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli_window_fixture.h"
@@ -148,6 +151,57 @@ TEST_F(Replay, RecordsTheReferenceAndRendersItsDifferenceAsRenderDoes) {
     EXPECT_EQ(fileText(dir.path() / "render.png"), fileText(dir.path() / "shots" / "006.png"));
     EXPECT_NE(fileText(dir.path() / "shots" / "005.png"),
               fileText(dir.path() / "shots" / "006.png"));
+}
+
+// The power plot at (10, 260), 388 wide (mx = 11, span = 366): the pointer at window x 300
+// lies at the fraction t = 279/366 of its width. A wheel's notch or + zooms by 1.25 about the
+// frequency there, which stays within half a bin (21.5 Hz at N = 1024) of where it was: at
+// f = 22050·t on the whole linear axis, at 43.07·512^t (bin 1 to 22050 Hz) on the
+// logarithmic one. A load or a size change gives the whole linear axis back.
+TEST_F(Replay, ZoomKeepsThePointersFrequencyUntilTheNextFileOrSize) {
+    const std::vector<Record> r = replay(
+        "load long.wav\nwheel 300 400 1\nkey Plus\naxis log\nwheel 300 400 2\nsize 2048\n"
+        "axis log\nload long.wav\nresize 1200 900\n");
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    ASSERT_EQ(r.size(), 9u);
+    const double t = 279.0 / 366, bin_hz = 44100.0 / 1024, half_bin_hz = bin_hz / 2;
+    const auto range = [&](std::size_t i) {
+        return std::pair(r[i]["frequency_range"][0].get<double>(),
+                         r[i]["frequency_range"][1].get<double>());
+    };
+    const auto linearAtPointer = [&](std::size_t i) {
+        const auto [low, high] = range(i);
+        return low + t * (high - low);
+    };
+    const auto labels = [&](std::size_t i) {
+        std::string texts;
+        std::istringstream fields(shown(r[i], names::kPowerArea, "overlayLabels"));
+        std::getline(fields, texts, ';');  // the frame
+        texts.clear();
+        for (std::string field; std::getline(fields, field, ';');)
+            texts += field.substr(field.find(':') + 1) + " ";
+        return texts;
+    };
+    for (const std::size_t whole : {0u, 5u, 7u}) {
+        EXPECT_EQ(range(whole), std::pair(0.0, 22050.0)) << whole;
+        EXPECT_EQ(r[whole]["log_axis"], false) << whole;
+    }
+    EXPECT_EQ(labels(0), "");  // at 800 x 600, as designed
+    EXPECT_NEAR(range(1).second - range(1).first, 22050 / 1.25, 1e-6);
+    EXPECT_NEAR(linearAtPointer(1), t * 22050, half_bin_hz);
+    EXPECT_NEAR(range(2).second - range(2).first, 22050 / 1.25 / 1.25, 1e-6);
+    EXPECT_NEAR(linearAtPointer(2), t * 22050, half_bin_hz);
+    EXPECT_EQ(r[3]["log_axis"], true);
+    EXPECT_EQ(range(3), std::pair(bin_hz, 22050.0));
+    EXPECT_EQ(labels(3), "50 100 200 500 1k 2k 5k 10k 20k ");
+    const int one_khz_column = int(11 + 366 * std::log(1000 / bin_hz) / std::log(512.0));
+    EXPECT_THAT(shown(r[3], names::kPowerArea, "overlayLabels"),
+                testing::HasSubstr(";" + std::to_string(one_khz_column) + ":1k;"));
+    const auto [low, high] = range(4);
+    EXPECT_NEAR(std::log(high / low), std::log(512.0) / 1.25 / 1.25, 1e-9);
+    EXPECT_NEAR(low * std::pow(high / low, t), bin_hz * std::pow(512.0, t), half_bin_hz);
+    EXPECT_EQ(range(6), std::pair(44100.0 / 2048, 22050.0));
+    EXPECT_EQ(labels(8), "5k 10k 15k 20k ");  // taller than at 800 x 600
 }
 
 }  // namespace

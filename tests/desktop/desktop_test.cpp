@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -25,7 +26,9 @@
 #include <vector>
 
 #include "cli/cli_window_fixture.h"
+#include "handlers/frequency_zoom.h"
 #include "names/window_names.h"
+#include "plot/frequency_view.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/qt_command_line.h"
@@ -73,6 +76,13 @@ class Desktop : public CliAndWindow {
         return QAccessible::queryAccessibleInterface(session.qtWidget(name))
             ->text(which)
             .toStdString();
+    }
+    // The context menu a right click on plot shows.
+    QMenu* contextMenu(QWidget* plot) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                                plot->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(plot, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
     }
     void press(const char* keys) {
         QTest::keySequence(window(), QKeySequence(keys));
@@ -165,7 +175,14 @@ struct Export {
     // The window resized to width × height on a screen of that pixel ratio.
     int width = 800, height = 600;
     double ratio = 1;
+    int wheel_steps = 0;  // over the power plot, on the logarithmic axis
 };
+
+// A frequency as render reads it back to the same double.
+std::string exactText(double hz) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, hz).ptr);
+}
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
 
@@ -178,6 +195,10 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     session.showAtPixelRatio(e.ratio);
     session.resize(e.width, e.height);
     show(wave, "2048", 300);
+    if (e.wheel_steps) {
+        showLogarithmicAxis(true);
+        session.wheel(100, 400, e.wheel_steps);
+    }
     user.queueAnswer((dir.path() / "saved").string());
     press(e.save_keys);
     const std::string name = fs::path(e.file).stem().string() + "-2048-300." + e.suffix;
@@ -188,6 +209,12 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     if (e.width != 800 || e.height != 600)
         args.insert(args.end(),
                     {"--window-size", std::to_string(e.width) + "x" + std::to_string(e.height)});
+    if (e.wheel_steps) {
+        ASSERT_TRUE(shownAxis().zoomed);
+        args.insert(args.end(),
+                    {"--log-axis", "--frequency-range",
+                     exactText(shownAxis().low_hz) + ":" + exactText(shownAxis().high_hz)});
+    }
     const CliRun r = cli(args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
     const std::string saved = (dir.path() / "saved.").string() + e.suffix;
@@ -211,8 +238,10 @@ INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut, testing::Values(
     Export{"SONG.WAV", "Ctrl+S", "Ctrl+C", "render", "png"},
     // In logical pixels at ratio 1, whatever the screen's.
     Export{"song.wav", "Ctrl+S", "Ctrl+C", "render", "png", 1200, 900, 2},
+    // Zoomed on the logarithmic axis: render's --frequency-range and --log-axis.
+    Export{"zoomed.wav", "Ctrl+S", "Ctrl+C", "render", "png", 800, 600, 1, 3},
     Export{"tones.wav", "Ctrl+E", "Ctrl+Shift+C", "spectrum", "csv"}),
-    [](const auto& info) { return std::string(info.param.command) + (info.param.ratio != 1 ? "_at_ratio_2" : ""); });
+    [](const auto& info) { return std::string(info.param.command) + (info.param.ratio != 1 ? "_at_ratio_2" : "") + (info.param.wheel_steps ? "_zoomed" : ""); });
 // clang-format on
 
 TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
@@ -227,9 +256,9 @@ TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {
 }
 
 // Offered on each of the four plots: Open any sound, the reading's copy and the reference's
-// entries, then saves, then
-// copies; nothing to export of the spectrum without an analysed segment, no reading but over
-// a spectrum. Before any file the picture is named after the program, in the current folder.
+// entries, the frequency axis's entries, then saves, then copies; nothing to export of the
+// spectrum without an analysed segment, no reading but over a spectrum. Before any file the
+// picture is named after the program, in the current folder.
 TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     user.queueAnswer(std::nullopt);
     press("Ctrl+S");
@@ -246,23 +275,40 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
             const QPoint inside = plot->mapTo(window(), QPoint(40, 40));
             session.point(inside.x(), inside.y());
             const std::string reading = spectrum.empty() && plot->y() > 200 ? "" : " off";
-            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
-                                    plot->mapToGlobal(QPoint(20, 20)));
-            QApplication::sendEvent(plot, &event);
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QMenu* menu = contextMenu(plot);
             ASSERT_NE(menu, nullptr);
             Strings entries;
-            for (QAction* action : menu->actions())
-                entries.push_back(action->shortcut().toString().toStdString() +
-                                  (action->isEnabled() ? "" : " off"));
-            // Hold as reference, Open reference…, Drop reference and Show difference follow
-            // the reading's copy; with no reference held the last two are disabled.
-            EXPECT_EQ(entries, (Strings{"Ctrl+Shift+O", "", "Ctrl+Alt+C" + reading, "R" + spectrum,
-                                        "", "Shift+R off", " off", "", "Ctrl+S",
-                                        "Ctrl+E" + spectrum, "Ctrl+C", "Ctrl+Shift+C" + spectrum}));
+            for (QAction* action : menu->actions()) {
+                const QKeySequence keys = action->shortcut();
+                entries.push_back(
+                    (keys.isEmpty() ? action->text() : keys.toString()).toStdString() +
+                    (action->isEnabled() ? "" : " off"));
+            }
+            // With no reference held, Drop reference and Show difference are disabled.
+            EXPECT_EQ(entries,
+                      (Strings{"Ctrl+Shift+O", "", "Ctrl+Alt+C" + reading, "R" + spectrum,
+                               "Open reference…", "Shift+R off", "Show difference off", "",
+                               "Show all frequencies", "Logarithmic frequency axis", "", "Ctrl+S",
+                               "Ctrl+E" + spectrum, "Ctrl+C", "Ctrl+Shift+C" + spectrum}));
             menu->close();
         }
     }
+    // The axis's entries: the zoom shows all frequencies again; the toggle checks the
+    // logarithmic axis, and shows it checked.
+    QWidget* power = session.qtWidget(names::kPowerArea);
+    session.wheel(power->x() + 100, power->y() + 100, 2);
+    ASSERT_TRUE(shownAxis().zoomed);
+    const auto entry = [&](const char* text) {
+        for (QAction* action : contextMenu(power)->actions())
+            if (action->text() == text) return action;
+        return static_cast<QAction*>(nullptr);
+    };
+    entry("Show all frequencies")->trigger();
+    EXPECT_FALSE(shownAxis().zoomed);
+    entry("Logarithmic frequency axis")->trigger();
+    EXPECT_TRUE(shownAxis().logarithmic);
+    EXPECT_TRUE(entry("Logarithmic frequency axis")->isChecked());
+    QApplication::activePopupWidget()->close();
     QGuiApplication::clipboard()->clear();
     choose("4096");  // no segment again: the spectrum's shortcuts do nothing
     user.queueAnswer((dir.path() / "never.csv").string());

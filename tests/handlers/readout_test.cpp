@@ -81,7 +81,8 @@ TEST_P(ReadoutBin, NamesTheStrongestBinNearThePointerAndWhetherItIsATone) {
     std::vector<double> log_power(kBins, 1.0);
     const std::vector<double> phase(kBins, 0.0);
     for (const auto& [bin, value] : c.raised) log_power[static_cast<std::size_t>(bin)] = value;
-    const std::optional<long> bin = readoutBin(log_power.data(), kBins, kSpectrumWidth, c.x);
+    const std::optional<long> bin =
+        readoutBin(log_power.data(), plotColumns(kSpectrumWidth, kBins), c.x);
     ASSERT_EQ(bin, c.bin);
     if (!bin) return;
     const BinReading reading = readBin({log_power.data(), phase.data(), kBins, kSize, kRate}, *bin);
@@ -102,6 +103,12 @@ struct ColumnCase {
 
 constexpr unsigned short kWaveWidth = 670;
 const std::vector<long> kPeaks = {2, 5, 7};
+// Bin 10 raised over a flat run of 366 bins.
+const std::vector<double> kBinTenRaised = [] {
+    std::vector<double> log_power(kBins, 1.0);
+    log_power[10] = 9;
+    return log_power;
+}();
 
 // 512 samples over 630 columns: sample i at column 20 + ⌊i · 630/512⌋, so column 25 falls
 // between samples 4 (24.9) and 5 (26.2).
@@ -110,6 +117,16 @@ const ColumnCase kColumnCases[] = {
     {"LeftMarginHasNoSample", sampleAtColumn(kWaveWidth, 22050, 19), -1},
     {"RightMarginHasNoSample", sampleAtColumn(kWaveWidth, 22050, 650), -1},
     {"ColumnBetweenTwoSamples", sampleAtColumn(kWaveWidth, 512, 25), -1},
+    // On a logarithmic axis from bin 1 to 366, bin 10 lies at 11 + 366·ln 10/ln 366 = 153.8,
+    // not at 21; zoomed to bins 8 … 12.575, bin 10 at 11 + 2·80 = 171.
+    {"LogarithmicAxisReadsTheBinAtItsColumn",
+     readoutBin(kBinTenRaised.data(), plotColumns(kSpectrumWidth, kBins, {1, 366, true}), 153)
+         .value_or(-1),
+     10},
+    {"ZoomedAxisReadsTheBinAtItsColumn",
+     readoutBin(kBinTenRaised.data(), plotColumns(kSpectrumWidth, kBins, {8, 12.575}), 171)
+         .value_or(-1),
+     10},
     {"ClickWithinThreePixels", withinClick(100, 50, 103, 47), true},
     {"DragBeyondThreePixels", withinClick(100, 50, 104, 50), false},
     // A screen of a pixel ratio above 1 gives the pointer's place with a fraction: the

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/replay_script.h"
+#include "handlers/frequency_zoom.h"
 #include "scenario.h"
 #include "toolkit/WSdesktop.h"
 
@@ -62,6 +63,10 @@ class ScriptedScenario : public Scenario {
             case ReplayVerb::difference:
                 WSchooseDesktopAction(names::kShowDifferenceEntry, action->argument == "on");
                 return;
+            case ReplayVerb::wheel:
+                return session.wheel(at[0], at[1], at[2]);
+            case ReplayVerb::axis:
+                return showLogarithmicAxis(action->argument == "log");
             case ReplayVerb::open_any:
             case ReplayVerb::pick:
             case ReplayVerb::picker_from:

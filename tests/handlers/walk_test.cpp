@@ -336,6 +336,13 @@ TEST_F(Overlay, DrawsTheReferenceOnTheLargerPeaksScale) {
     EXPECT_EQ(shown.pixel(300, 20), 0xffffffffu);
     const auto own = pixels(mdev3);
     EXPECT_EQ(std::count(own.begin(), own.end(), 0xfff67400u), 0);
+    // On the logarithmic axis (bins 1 … 512) both follow bin 100 to 11 + ⌊366 · ln 100 / ln 512⌋
+    // = 281, at the same rows.
+    perform("axis log");
+    EXPECT_EQ(shown.pixel(281, 9), 0xff000000u);
+    EXPECT_EQ(shown.pixel(281, 34), 0xfff67400u);
+    EXPECT_EQ(shown.pixel(82, 34), 0xffffffffu);
+    perform("axis linear");
     perform("reference drop");
     EXPECT_EQ(pixels(session.find(names::kPowerArea)->getdev()), own);
 }

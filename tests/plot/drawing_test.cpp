@@ -1,6 +1,7 @@
 // What cmnDraw draws: exact pixels of the frames, ticks and curves, and findMax.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <ostream>
 
@@ -60,12 +61,31 @@ TEST(DrawScalePlus, TicksEveryKilohertzStrictlyBelowHalfTheRate) {
     expectTicks(131070, minor, major);
 }
 
+// On a logarithmic axis from bin 1 (44100/1024 Hz) to 512 (22050 Hz) the tick of f stands at
+// column 11 + 366·ln(f/f1)/ln(fmax/f1), within a pixel.
+TEST(DrawScalePlus, LogarithmicTicksStandAtTheirFrequencies) {
+    const double f1 = 44100.0 / 1024, fmax = 22050;
+    const std::vector<double> frequencies = {50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000};
+    std::vector<double> ticks;
+    for (const double f : frequencies) ticks.push_back(f / f1);
+    auto area = areaOf(388, 330);
+    auto device = blackDevice(388, 330);
+    drawScalePlus(area.get(), device.get(), 512, {1, 512, true}, ticks);
+    std::vector<int> drawn;
+    for (int x = 0; x < 388; ++x) {
+        if (device->pixel(x, 324) != 0xffffffffu) drawn.push_back(x);
+    }
+    ASSERT_EQ(drawn.size(), frequencies.size());
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        EXPECT_NEAR(drawn[i], 11 + 366 * std::log(frequencies[i] / f1) / std::log(fmax / f1), 1);
+}
+
 // Curves: where the values land, and what is left out when a point cannot be placed.
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-enum Kind { shortWave, doubleWave, risingWave };
+enum Kind { shortWave, doubleWave, risingWave, zoomedRising };
 
 // A 136 × 200 area has mx = 4, my = 6: 128 pixels across and 188 down.
 struct CurveCase {
@@ -75,8 +95,16 @@ struct CurveCase {
     double maximum;
     std::vector<Line> lines;  // all that the curve may draw, in device pixels
     unsigned short area_width = 136, area_height = 200;
-    double ratio = 1;  // the device's pixel ratio
+    double ratio = 1;       // the device's pixel ratio
+    PointRange range = {};  // zoomedRising: the points across the plot
 };
+
+// A tone: count values of 1 and a 10 at peak.
+std::vector<double> tone(std::size_t count, std::size_t peak) {
+    std::vector<double> values(count, 1);
+    values[peak] = 10;
+    return values;
+}
 
 // A mark in the corner that the curve must leave: a curve draws over its frame, never
 // clears it.
@@ -98,8 +126,11 @@ TEST_P(CurveTest, DrawsExactlyItsSegments) {
         drawWave(area.get(), device.get(), samples.data(), n, static_cast<short>(c.maximum));
     } else if (c.kind == doubleWave) {
         drawWave(area.get(), device.get(), c.values.data(), n, c.maximum);
-    } else {
+    } else if (c.kind == risingWave) {
         drawWavePlus(area.get(), device.get(), c.values.data(), n, c.maximum);
+    } else {
+        drawWavePlus(area.get(), device.get(), c.values.data(), n, c.maximum, c.range,
+                     c.values.data());
     }
     auto expected = pictureWith(136, 200, kMark, c.ratio);
     drawLines(*expected, c.lines);
@@ -166,6 +197,28 @@ INSTANTIATE_TEST_SUITE_P(
                   136,
                   200,
                   1.5},
+        // Zoomed to points 16 … 32, 8 pixels apart: point i at x = 4 + 8·(i − 16), the tone's
+        // peak at 20 on column 36, the 1s at y = 194 − 18.8; the lines to points 15 and 33
+        // end at the frame's sides.
+        CurveCase{"zoomed_tone",
+                  zoomedRising,
+                  tone(40, 20),
+                  10,
+                  {{4, 175, 28, 175}, {28, 175, 36, 6}, {36, 6, 44, 175}, {44, 175, 132, 175}},
+                  136,
+                  200,
+                  1,
+                  {16, 32}},
+        // Two points a column (x = 4 + i/2): each column draws its strongest, the first on a tie.
+        CurveCase{"strongest_of_each_column",
+                  zoomedRising,
+                  {0, 4, 4, 0, 0, 0, 4, 0},
+                  4,
+                  {{4, 6, 5, 6}, {5, 6, 6, 194}, {6, 194, 7, 6}},
+                  136,
+                  200,
+                  1,
+                  {0, 256}},
         // An area with no room divides by nothing and draws nothing.
         CurveCase{"no_width", doubleWave, {0, 1, -1}, 1, {}, 0, 100},
         CurveCase{"no_height", shortWave, {0, 1, -1}, 1, {}, 100, 0}),

@@ -17,6 +17,7 @@
 
 #include "handlers/keyboard_reading.h"
 #include "names/window_names.h"
+#include "plot/frequency_view.h"
 #include "plot/view_update.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/toolkit.h"
@@ -37,9 +38,9 @@ inline void bindOnce(WSCbase* widget, long event, WSCcallback callback) {
 
 // Every property a callback or a test may set after the start-up, so that one the
 // start-up left unset can be given back its default reading.
-inline const char* const kChangeable[] = {_WSNvalue(),       _WSNminimum(),     _WSNmaximum(),
-                                          _WSNtoolTip(),     _WSNoverlayBand(), _WSNdragInterval(),
-                                          _WSNlabelString(), _WSNx(),           _WSNy()};
+inline const char* const kChangeable[] = {
+    _WSNvalue(),         _WSNminimum(),      _WSNmaximum(),     _WSNtoolTip(), _WSNoverlayBand(),
+    _WSNoverlayLabels(), _WSNdragInterval(), _WSNlabelString(), _WSNx(),       _WSNy()};
 
 using Properties = std::map<std::string, std::string, std::less<>>;
 
@@ -75,6 +76,7 @@ inline void restore() {
     }
     QApplication::processEvents();
     endKeyboardReading();
+    setShownAxis({});
     for (double** buffer : {&selRe, &selIm, &power, &phase}) {
         delete[] * buffer;
         *buffer = nullptr;

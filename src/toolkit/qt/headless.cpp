@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <cstdio>
+#include <string_view>
 
 #include "toolkit/WSCbase.h"
 #include "toolkit/WSCobjectList.h"
@@ -120,6 +121,8 @@ void HeadlessSession::key(const char* instance_name, int qt_key, Qt::KeyboardMod
 }
 
 void HeadlessSession::key(const char* instance_name, const char* key_name) {
+    if (key_name == std::string_view("Plus")) return key(instance_name, Qt::Key_Plus);
+    if (key_name == std::string_view("Minus")) return key(instance_name, Qt::Key_Minus);
     // Qt spells the page keys PgUp and PgDown, and Escape Esc.
     QString name = QString::fromUtf8(key_name);
     name.replace(QLatin1String("Page"), QLatin1String("Pg"));

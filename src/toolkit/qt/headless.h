@@ -43,7 +43,8 @@ class HeadlessSession {
     void focus(const char* instance_name);
     // A key pressed on a widget, which takes the keyboard focus (Qt::Key).
     void key(const char* instance_name, int qt_key, Qt::KeyboardModifiers modifiers = {});
-    // The same, the key given by its name: "Left", "PageUp", "Shift+Right", "Escape" …
+    // The same, the key given by its name: "Left", "PageUp", "Shift+Right", "Escape", "Plus",
+    // "Minus" …
     void key(const char* instance_name, const char* key_name);
 
     // The user resizes the main window to width × height (no smaller than the least size it
@@ -59,6 +60,9 @@ class HeadlessSession {
     void point(double x, double y);
     void click(double x, double y);
     void drag(double from_x, double from_y, double to_x, double to_y);
+    // The pointer moved to x, y, then the wheel turned there by steps notches (positive away
+    // from the user).
+    void wheel(double x, double y, int steps);
     // The pointer leaves the window.
     void leave();
     // What a user resting the pointer where it is would read: the tooltip of the widget

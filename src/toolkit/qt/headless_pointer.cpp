@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "toolkit/WSwidgets.h"
 #include "toolkit/qt/headless.h"
@@ -78,6 +79,19 @@ void HeadlessSession::drag(double from_x, double from_y, double to_x, double to_
     settle();
     // Let go, the pointer rests over whatever lies at the end of the drag.
     point(to_x, to_y);
+}
+
+void HeadlessSession::wheel(double x, double y, int steps) {
+    point(x, y);
+    QWidget* window = mainWindowWidget();
+    if (!state_->hovered) return;
+    constexpr int kEighthsOfADegreeANotch = 120;
+    const QPointF at(x, y);
+    QWheelEvent event(state_->hovered->mapFrom(window, at), window->mapToGlobal(at), QPoint(),
+                      QPoint(0, steps * kEighthsOfADegreeANotch), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(state_->hovered, &event);
+    settle();
 }
 
 void HeadlessSession::leave() {

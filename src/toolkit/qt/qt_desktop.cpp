@@ -115,10 +115,12 @@ Desktop::Desktop(const WSdesktop& description)
     addShortcut(description_.help_shortcut, [this] { showHelp(); });
     for (const WSdesktopCopy& copy : description_.copies)
         addShortcut(copy.shortcut, [&copy] { copyText(copy.text()); });
-    for (const WSdesktopAction& action : description_.actions) {
-        addShortcut(action.shortcut, [&action] {
-            if (!action.enabled || action.enabled()) action.run();
-        });
+    for (const auto* entries : {&description_.actions, &description_.view_entries}) {
+        for (const WSdesktopAction& action : *entries) {
+            addShortcut(action.shortcut, [&action] {
+                if (!action.enabled || action.enabled()) action.run();
+            });
+        }
     }
     for (const WSdesktopExport& what : description_.exports) {
         addShortcut(what.save_shortcut, [this, &what] { save(what); });
@@ -224,16 +226,21 @@ void Desktop::showContextMenu(QWidget* area, const QPoint& place) {
         const std::string text = copy.text();
         add(copy.label, copy.shortcut, !text.empty(), [text] { copyText(text); });
     }
-    for (const WSdesktopAction& entry : description_.actions) {
-        add(entry.label, entry.shortcut, !entry.enabled || entry.enabled(),
-            [&entry] { entry.run(); });
-        if (entry.checked) {
-            QAction* toggle = menu_->actions().constLast();
-            toggle->setCheckable(true);
-            toggle->setChecked(entry.checked());
+    const auto addActions = [&](const std::vector<WSdesktopAction>& entries) {
+        for (const WSdesktopAction& entry : entries) {
+            add(entry.label, entry.shortcut, !entry.enabled || entry.enabled(),
+                [&entry] { entry.run(); });
+            if (entry.checked) {
+                QAction* toggle = menu_->actions().constLast();
+                toggle->setCheckable(true);
+                toggle->setChecked(entry.checked());
+            }
         }
-    }
+    };
+    addActions(description_.actions);
     if (!description_.copies.empty() || !description_.actions.empty()) menu_->addSeparator();
+    addActions(description_.view_entries);
+    if (!description_.view_entries.empty()) menu_->addSeparator();
     for (const WSdesktopExport& what : description_.exports) {
         add(what.save_label, what.save_shortcut, exportAvailable(what),
             [this, &what] { save(what); });

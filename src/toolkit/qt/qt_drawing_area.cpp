@@ -1,13 +1,13 @@
 #include "toolkit/qt/qt_drawing_area.h"
 
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "toolkit/WSDdev.h"
 #include "toolkit/WSNames.h"
+#include "toolkit/WSaxisLabels.h"
 #include "toolkit/WSband.h"
 #include "toolkit/WSevents.h"
 #include "toolkit/WSwidgets.h"
@@ -28,13 +28,30 @@ void tintBand(QImage& picture, const WSband& band) {
     }
 }
 
-// A key as the program names it: "Left", "Shift+Right", "Escape" …
-std::string keyName(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Escape) return "Escape";
-    return QKeySequence(event.keyCombination()).toString(QKeySequence::PortableText).toStdString();
+constexpr int kFocusFrameWidth = 2;
+// Clear of the axis below them and of the frame's sides, and apart from each other.
+constexpr int kLabelGap = 2;
+constexpr int kLeastLabelSpacing = 6;
+
+// The axis labels over the picture, each centred on its column where it fits between the
+// frame's sides; one that would touch the label before it is left out.
+void paintAxisLabels(QPainter& painter, const WSaxisLabels& axis) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int baseline = axis.axis_y - kLabelGap - metrics.descent();
+    int free_from = axis.left + kLabelGap;
+    for (const WSaxisLabel& label : axis.labels) {
+        const QString text = QString::fromStdString(label.text);
+        const int width = metrics.horizontalAdvance(text);
+        const int x =
+            std::min(std::max(label.x - width / 2, free_from), axis.right - kLabelGap - width);
+        if (x < free_from) continue;
+        painter.drawText(x, baseline, text);
+        free_from = x + width + kLeastLabelSpacing;
+    }
 }
 
-constexpr int kFocusFrameWidth = 2;
+// One notch of a common wheel turns it by 120 eighths of a degree.
+constexpr double kEighthsOfADegreeANotch = 120;
 
 class AreaWidget : public QWidget {
   public:
@@ -67,6 +84,10 @@ class AreaWidget : public QWidget {
         // Drawn at the area's logical size: above a ratio of 1, pixel for pixel on the screen.
         picture.setDevicePixelRatio(device.pixelRatio());
         painter.drawImage(0, 0, picture);
+        if (const auto labels = parseAxisLabels(owner_.getProperty(_WSNoverlayLabels()).text())) {
+            painter.setPen(Qt::black);
+            paintAxisLabels(painter, *labels);
+        }
         if (hasFocus()) {
             // The focus frame, inside the area's edge; the picture under it is unchanged.
             painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
@@ -92,12 +113,36 @@ class AreaWidget : public QWidget {
         raise(WSEV_POINTER_MOVE, event->position());
     }
 
+    // The middle button, or Shift with the left one, pans; the left one alone presses.
     void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) raise(WSEV_POINTER_PRESS, event->position());
+        if (pans(*event)) {
+            panning_button_ = event->button();
+            raise(WSEV_PAN_PRESS, event->position());
+        } else if (event->button() == Qt::LeftButton) {
+            raise(WSEV_POINTER_PRESS, event->position());
+        }
     }
 
     void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) raise(WSEV_POINTER_RELEASE, event->position());
+        if (event->button() == panning_button_) {
+            panning_button_ = Qt::NoButton;
+            raise(WSEV_PAN_RELEASE, event->position());
+        } else if (event->button() == Qt::LeftButton) {
+            raise(WSEV_POINTER_RELEASE, event->position());
+        }
+    }
+
+    // The second click presses as the first did, then tells it was a double click.
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        mousePressEvent(event);
+        if (event->button() == Qt::LeftButton && !pans(*event))
+            raise(WSEV_DOUBLE_CLICK, event->position());
+    }
+
+    void wheelEvent(QWheelEvent* event) override {
+        const double steps = event->angleDelta().y() / kEighthsOfADegreeANotch;
+        if (steps == 0) return event->ignore();
+        owner_.raiseWheelEvent(event->position().x(), event->position().y(), steps);
     }
 
     void leaveEvent(QEvent*) override {
@@ -105,6 +150,11 @@ class AreaWidget : public QWidget {
     }
 
   private:
+    static bool pans(const QMouseEvent& event) {
+        return event.button() == Qt::MiddleButton ||
+               (event.button() == Qt::LeftButton && event.modifiers() & Qt::ShiftModifier);
+    }
+
     void raise(long event, QPointF position) {
         owner_.raisePointerEvent(event, position.x(), position.y());
     }
@@ -112,6 +162,7 @@ class AreaWidget : public QWidget {
     WSCvdrawingArea& owner_;
     bool painting_ = false;
     bool picture_is_new_ = false;
+    Qt::MouseButton panning_button_ = Qt::NoButton;
 };
 
 class DrawingAreaPeer : public Peer {
@@ -122,8 +173,8 @@ class DrawingAreaPeer : public Peer {
 
     void propertyChanged(std::string_view name) override {
         Peer::propertyChanged(name);
-        // The window device still holds the picture; only the band over it moved.
-        if (name == _WSNoverlayBand()) area_->showNewPicture();
+        // The window device still holds the picture; only what is over it changed.
+        if (name == _WSNoverlayBand() || name == _WSNoverlayLabels()) area_->showNewPicture();
     }
 
   private:

@@ -1,12 +1,14 @@
 #include "toolkit/qt/qt_main_window.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QWidget>
 #include <string>
 
 #include "toolkit/WSNames.h"
 #include "toolkit/WSevents.h"
 #include "toolkit/WSwidgets.h"
+#include "toolkit/qt/qt_peer.h"
 
 namespace wsqt {
 
@@ -34,6 +36,9 @@ class WindowWidget : public QWidget {
         QWidget::resizeEvent(event);
         follow();
     }
+
+    // A key the focused widget left (the + of a zoom while the slider has the focus, say).
+    void keyPressEvent(QKeyEvent* event) override { owner_.raiseKeyEvent(keyName(*event)); }
 
     void showEvent(QShowEvent* event) override {
         QWidget::showEvent(event);

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QCursor>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QToolTip>
 
 #include "numbers/whole_number.h"
@@ -96,6 +98,15 @@ QString shownToolTip(const QWidget* widget) {
         if (widgetOf(owner) == widget) return toolTipOf(*owner, *widget);
     }
     return widget->toolTip();
+}
+
+std::string keyName(const QKeyEvent& event) {
+    const bool commanded =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (event.key() == Qt::Key_Escape) return "Escape";
+    if (event.key() == Qt::Key_Plus && !commanded) return "Plus";
+    if (event.key() == Qt::Key_Minus && !commanded) return "Minus";
+    return QKeySequence(event.keyCombination()).toString(QKeySequence::PortableText).toStdString();
 }
 
 }  // namespace wsqt

@@ -3,9 +3,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <optional>
+#include <string>
 
 #include "toolkit/WSCpeer.h"
 
+class QKeyEvent;
 class WSCbase;
 
 namespace wsqt {
@@ -50,5 +52,9 @@ QWidget* widgetOf(const WSCbase* object);
 // says of the toolkit widget it shows, else the widget's own tooltip (a plot's readout, a
 // text cut short); empty for none.
 QString shownToolTip(const QWidget* widget);
+
+// A key as the program names it: "Left", "Shift+Right", "Escape" …; the + and − keys are
+// "Plus" and "Minus" however they are typed (with Shift, on the keypad).
+std::string keyName(const QKeyEvent& event);
 
 }  // namespace wsqt
