@@ -1,10 +1,12 @@
 #include "handlers/pointer_display.h"
 
 #include "handlers/position_controls.h"
+#include "handlers/reference_hold.h"
 #include "handlers/wave_readout.h"
 #include "names/window_names.h"
 #include "toolkit/toolkit.h"
 #include "wave/analysis_state.h"
+#include "wave/reference_state.h"
 
 namespace {
 
@@ -37,15 +39,20 @@ void showSpectrumTooltips(const std::string& text) {
     showAreaTooltip(names::kPhaseArea, text);
 }
 
-void showSegmentBand() {
+void showWaveBands() {
     WSCbase* area = WSGIappObjectList()->getInstance("WSCvdrawingArea", names::kWholeWaveArea);
     if (!area) return;
-    std::string band;
+    std::string band, reference_band;
     if (siii && seliii) {
         const unsigned short width = area->getProperty(_WSNwidth());
         band = bandText(segmentBand(width, maxsize, sliderPosition(), selsize));
+        if (referenceInLoadedWave())
+            reference_band =
+                bandText(segmentBand(width, maxsize, heldReference->position, selsize));
     }
     setText("WSCvdrawingArea", names::kWholeWaveArea, _WSNoverlayBand(), band.c_str());
+    setText("WSCvdrawingArea", names::kWholeWaveArea, _WSNoverlaySecondBand(),
+            reference_band.c_str());
 }
 
 void dragSliderTo(long position_samples) {

@@ -14,8 +14,9 @@ void showAreaTooltip(const char* area_name, const std::string& text);
 // Both spectrum plots' tooltips.
 void showSpectrumTooltips(const std::string& text);
 
-// The band on the whole wave over the segment's columns, or no band without a segment.
-void showSegmentBand();
+// The bands on the whole wave: over the segment's columns, or none without a segment; and
+// over the reference's, while it is a segment of the wave loaded.
+void showWaveBands();
 
 // Sets the slider's value to position and raises its value change, as a user's drag does.
 void dragSliderTo(long position_samples);

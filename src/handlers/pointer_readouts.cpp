@@ -58,7 +58,7 @@ void readOutSpectrum(WSCvdrawingArea* area) {
 }
 
 void followSegment() {
-    showSegmentBand();
+    showWaveBands();
     const struct {
         const char* name;
         void (*read_out)(WSCvdrawingArea*);

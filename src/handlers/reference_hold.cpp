@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <span>
 
+#include "handlers/pointer_display.h"
 #include "handlers/position_controls.h"
 #include "handlers/segment_analysis.h"
 #include "handlers/sound_reading.h"
@@ -16,10 +18,16 @@
 namespace {
 
 // The power plot shows the reference over the view's own picture, painted when the area
-// exposes it.
+// exposes it; the whole wave shows where it lies.
 void showReference() {
     if (WSCbase* area = WSGIappObjectList()->getInstance("WSCvdrawingArea", names::kPowerArea))
         area->execProcedure(WSEV_EXPOSE);
+    showWaveBands();
+}
+
+std::string loadedFileName() {
+    const WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", names::kNameLabel);
+    return label ? std::string(label->getProperty(_WSNlabelString()).text()) : "";
 }
 
 bool referenceFits(const ReferenceSegment& reference) {
@@ -55,9 +63,7 @@ bool referenceCanBeHeld() {
 
 void holdShownSegment() {
     if (!referenceCanBeHeld()) return;
-    const WSCbase* label = WSGIappObjectList()->getInstance("WSCvlabel", names::kNameLabel);
-    hold(std::vector<short>(siii, siii + maxsize),
-         label ? label->getProperty(_WSNlabelString()).text() : "", sliderPosition());
+    hold(std::vector<short>(siii, siii + maxsize), loadedFileName(), sliderPosition());
 }
 
 bool referenceCanBeOpened() {
@@ -99,6 +105,13 @@ void openReference() {
 
 bool referenceHeld() {
     return heldReference.has_value();
+}
+
+bool referenceInLoadedWave() {
+    return heldReference && siii && referenceFits(*heldReference) &&
+           heldReference->name == loadedFileName() &&
+           std::ranges::equal(heldReference->wave,
+                              std::span(siii, static_cast<std::size_t>(maxsize)));
 }
 
 void dropReference() {

@@ -5,7 +5,7 @@
 // The reference the window compares the analysed segment with: held from the segment shown,
 // or opened from another file at a position the user gives; analysed again at every size;
 // dropped by the user only. Each change shows at once over the power plot and in the whole
-// wave's reference band.
+// wave's band for it.
 
 // Whether the segment shown can be held: a wave is loaded and a segment fits it.
 bool referenceCanBeHeld();
@@ -21,6 +21,10 @@ void openReference();
 
 // Whether a reference is held.
 bool referenceHeld();
+// Whether the reference held is a segment of the wave loaded now, fitting at the present N:
+// the same file's name and the same samples, however it was taken (held, or opened from
+// that file). Samples, not a mark set when held, so that every way of loading agrees.
+bool referenceInLoadedWave();
 void dropReference();
 
 // Whether the power plot shows the difference instead of both curves.

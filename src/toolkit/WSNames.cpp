@@ -57,6 +57,9 @@ const char* _WSNtoolTip() {
 const char* _WSNoverlayBand() {
     return "overlayBand";
 }
+const char* _WSNoverlaySecondBand() {
+    return "overlaySecondBand";
+}
 const char* _WSNoverlayLabels() {
     return "overlayLabels";
 }

@@ -24,6 +24,9 @@ const char* _WSNtoolTip();
 // A drawing area's band: "FIRST,LAST", the columns (both included) that the backend tints
 // over the area's picture; none when empty. The picture itself is left as it is.
 const char* _WSNoverlayBand();
+// A drawing area's second band, as _WSNoverlayBand reads, tinted toward orange under the
+// first; none when empty.
+const char* _WSNoverlaySecondBand();
 // A drawing area's axis labels: texts the backend writes over the area's picture, as
 // WSaxisLabels holds them; none when empty. The picture itself is left as it is.
 const char* _WSNoverlayLabels();

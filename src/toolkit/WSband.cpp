@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr uint32_t kBandColour = 0x3daee9;
 // Products such as 3 × 1.1 come out a hair off the whole number they stand for.
 constexpr double kRoundingSlack = 1e-9;
 
@@ -47,7 +46,7 @@ WSband deviceBand(const WSband& band, double ratio) {
             deviceColumn(std::ceil((band.last_column + 1.0) * r - kRoundingSlack)) - 1};
 }
 
-uint32_t bandPixel(uint32_t pixel) {
-    return (pixel & 0xff000000u) | towardBand(pixel, kBandColour, 16) |
-           towardBand(pixel, kBandColour, 8) | towardBand(pixel, kBandColour, 0);
+uint32_t bandPixel(uint32_t pixel, uint32_t colour) {
+    return (pixel & 0xff000000u) | towardBand(pixel, colour, 16) | towardBand(pixel, colour, 8) |
+           towardBand(pixel, colour, 0);
 }

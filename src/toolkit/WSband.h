@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-// The band a drawing area shows over its picture (its _WSNoverlayBand property): whole
-// columns, both ends included, tinted a quarter of the way toward a light blue.
+// A band a drawing area shows over its picture (its _WSNoverlayBand property, or
+// _WSNoverlaySecondBand): whole columns, both ends included, tinted a quarter of the way
+// toward the band's colour.
 struct WSband {
     int first_column = 0;
     int last_column = 0;
@@ -21,6 +22,9 @@ std::optional<WSband> parseBand(std::string_view text);
 // logical column of the band covers at least in part, ⌊first·ratio⌋ … ⌈(last + 1)·ratio⌉ − 1.
 WSband deviceBand(const WSband& band, double ratio);
 
-// An RGB32 pixel as it shows inside the band: each channel moved a quarter of the way
-// toward #3daee9, rounded.
-uint32_t bandPixel(uint32_t pixel);
+inline constexpr uint32_t kBandColour = 0x3daee9;        // light blue
+inline constexpr uint32_t kSecondBandColour = 0xf67400;  // orange
+
+// An RGB32 pixel as it shows inside a band of that colour: each channel moved a quarter of
+// the way toward it, rounded.
+uint32_t bandPixel(uint32_t pixel, uint32_t colour = kBandColour);

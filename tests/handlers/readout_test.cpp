@@ -135,6 +135,8 @@ const ColumnCase kColumnCases[] = {
     {"PointerJustLeftOfZeroIsLeftOfIt", pixelIndex(-0.25), -1},
     {"BandTintsWhite", bandPixel(0xffffffffu), 0xffcfebfa},
     {"BandTintsBlack", bandPixel(0xff000000u), 0xff0f2c3a},
+    // A quarter of the way from 255 toward 246, 116 and 0: (3·255 + c + 2)/4.
+    {"SecondBandTintsWhite", bandPixel(0xffffffffu, kSecondBandColour), 0xfffddcbf},
     // The keys over ten bins with peaks at 2, 5 and 7; -1: the key moves nothing.
     {"RightBeginsAtTheFirstBin", keyedBin("Right", {}, 10, kPeaks).value_or(-1), 0},
     {"LeftBeginsAtTheLastBin", keyedBin("Left", {}, 10, kPeaks).value_or(-1), 9},

@@ -40,6 +40,8 @@ struct Walk {
     // The reference held at the end: "FILE POSITION", with " unfit" when its segment does not
     // fit at the present N; empty for none.
     std::string reference = "";
+    // The orange band over view 1 where the reference lies, "FIRST,LAST"; empty for none.
+    std::string reference_band = "";
 };
 const std::string kAsIfJustPointed = "as if just pointed";
 // Bin 156 of the segment at 9000, read by the captions and the tooltip: in noise the
@@ -59,12 +61,15 @@ class Walks : public ScriptedScenario, public testing::WithParamInterface<Walk> 
                session.tooltipUnderPointer().value_or("none") + " | " +
                text(names::kWholeWaveArea, _WSNoverlayBand());
     }
-    // The whole-wave area shows its view tinted over the band's columns (each device pixel
-    // of which a part lies in them) and untouched elsewhere; the view's own picture holds no
-    // tint. Compared over the device pixels that lie wholly inside the area.
+    // The whole-wave area shows its view tinted over the bands' columns (each device pixel
+    // of which a part lies in them; orange under blue) and untouched elsewhere; the view's
+    // own picture holds no tint. Compared over the device pixels that lie wholly inside the
+    // area.
     void expectBandShown(double ratio) {
-        int first = -1, last = -2;
+        int first = -1, last = -2, second_first = -1, second_last = -2;
         std::sscanf(text(names::kWholeWaveArea, _WSNoverlayBand()).c_str(), "%d,%d", &first, &last);
+        std::sscanf(text(names::kWholeWaveArea, _WSNoverlaySecondBand()).c_str(), "%d,%d",
+                    &second_first, &second_last);
         QWidget* area = session.qtWidget(names::kWholeWaveArea);
         QImage shown(mdev->width(), mdev->height(), QImage::Format_RGB32);
         shown.setDevicePixelRatio(ratio);
@@ -73,8 +78,12 @@ class Walks : public ScriptedScenario, public testing::WithParamInterface<Walk> 
         for (int y = 0; y < int(area->height() * ratio); ++y) {
             for (int x = 0; x < int(area->width() * ratio); ++x) {
                 const uint32_t own = mdev->pixel(x, y);
-                const bool in_band = x + 1 > first * ratio && x < (last + 1) * ratio;
-                wrong += shown.pixel(x, y) != (in_band ? bandPixel(own) : own);
+                const auto in = [&](int from, int to) {
+                    return x + 1 > from * ratio && x < (to + 1) * ratio;
+                };
+                const uint32_t under =
+                    in(second_first, second_last) ? bandPixel(own, kSecondBandColour) : own;
+                wrong += shown.pixel(x, y) != (in(first, last) ? bandPixel(under) : under);
                 tinted_white += own == 0xffcfebfau;
             }
         }
@@ -155,6 +164,7 @@ TEST_P(Walks, EndWhereTheRowSays) {
     if (walk.wave_samples) expectBandShown(walk.ratio);
     expectReference(walk.reference,
                     {{"w.wav", samples}, {"short.wav", wave_builder::pattern(1000)}});
+    EXPECT_EQ(text(names::kWholeWaveArea, _WSNoverlaySecondBand()), walk.reference_band);
     // What the views draw is checked against reviewed pictures elsewhere.
     if (walk.spectrum_of < 0) {
         EXPECT_EQ(seliii, nullptr);
@@ -300,15 +310,27 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     // A reference held stays where it was while the segment moves on; analysed again at each
     // size, or not fitting; it outlives loads; before a load, or with no segment, nothing is
     // held, and a file or position that cannot be the reference leaves the one held.
-    Walk{6000, "load w.wav\nslide 300\nrelease\nreference hold\nforw", "301", "301 0 4976 99", 301, -1, "", 1, "w.wav 300"},
-    Walk{6000, "load w.wav\nslide 300\nrelease\nreference hold\nsize 2048", "0", "0 0 3952 79", 0, -1, "", 1, "w.wav 300"},
+    // While it is a segment of the wave loaded (held, or opened from the same file), view 1
+    // shows it in orange as the band's formula lays it, 20 + ⌊i · 630/6000⌋ from sample i at
+    // 6000 samples: 300 … 1323 at columns 51 … 158 (⌊31.5⌋, ⌊138.9⌋), … 2347 at 266
+    // (⌊246.4⌋); 0 … 1023 at 20 … 127 (⌊107.4⌋), … 511 at 73 (⌊53.7⌋). None from another
+    // file, after another file's load, when it does not fit, or when dropped.
+    Walk{6000, "load w.wav\nslide 300\nrelease\nreference hold\nforw", "301", "301 0 4976 99", 301, -1, "", 1, "w.wav 300", "51,158"},
+    Walk{6000, "load w.wav\nreference open w.wav 300", "0", "0 0 4976 99", 0, -1, "", 1, "w.wav 300", "51,158"},
+    Walk{6000, "load w.wav\nslide 300\nrelease\nreference hold\nsize 2048", "0", "0 0 3952 79", 0, -1, "", 1, "w.wav 300", "51,266"},
+    Walk{6000, "load w.wav\nslide 4976\nrelease\nreference hold\nsize 2048", "0", "0 0 3952 79", 0, -1, "", 1, "w.wav 4976 unfit"},
+    Walk{6000, "size 512\nload w.wav\nreference hold\nload short.wav", "0", "0 0 488 9", 0, -1, "", 1, "w.wav 0"},
+    Walk{6000, "size 512\nload w.wav\nreference hold\nload short.wav\nload w.wav", "0", "0 0 5488 109", 0, -1, "", 1, "w.wav 0", "20,73"},
+    Walk{6000, "load w.wav\nreference hold\nreference drop", "0", "0 0 4976 99", 0},
     Walk{6000, "size 512\nload w.wav\nreference open short.wav 400\nload w.wav\nforw", "1", "1 0 5488 109", 1, -1, "", 1, "short.wav 400"},
     Walk{6000, "size 512\nload w.wav\nreference open short.wav 400\nsize 1024", "0", "0 0 4976 99", 0, -1, "", 1, "short.wav 400 unfit"},
-    Walk{6000, "size 512\nload w.wav\nreference open short.wav 400\nsize 1024\nsize 512\nreference drop\nreference hold", "0", "0 0 5488 109", 0, -1, "", 1, "w.wav 0"},
-    Walk{6000, "load w.wav\nreference hold\nreference open short.wav 0\nreference open w.wav 4977\nreference open none.wav 1", "0", "0 0 4976 99", 0, -1, "", 1, "w.wav 0"},
+    Walk{6000, "size 512\nload w.wav\nreference open short.wav 400\nsize 1024\nsize 512\nreference drop\nreference hold", "0", "0 0 5488 109", 0, -1, "", 1, "w.wav 0", "20,73"},
+    Walk{6000, "load w.wav\nreference hold\nreference open short.wav 0\nreference open w.wav 4977\nreference open none.wav 1", "0", "0 0 4976 99", 0, -1, "", 1, "w.wav 0", "20,127"},
     Walk{0, "reference hold\nreference open short.wav 0", "position", " 0  ", -1},
     // Over the power plot the reading adds the difference from the reference: none from itself.
-    Walk{22050, "load w.wav\nslide 9000\nrelease\nreference hold\npoint 130 360", "9000", "9000 0 21026 420", 9000, -1, kBin156 + ", Δ 0.00 dB | 277,306", 1, "w.wav 9000"},
+    Walk{22050, "load w.wav\nslide 9000\nrelease\nreference hold\npoint 130 360", "9000", "9000 0 21026 420", 9000, -1, kBin156 + ", Δ 0.00 dB | 277,306", 1, "w.wav 9000", "277,306"},
+    // The orange band follows a resize as the blue one does (columns as at 1200 x 900 above).
+    Walk{22050, "load w.wav\nslide 9000\nrelease\nreference hold\nkey Home\nresize 1200 900", "0", "0 0 21026 420", 0, -1, "", 1.5, "w.wav 9000", "442,489"},
     Walk{1000, "load w.wav\nreference hold", "0", "0 0 -24 0", -1}));
 // clang-format on
 

@@ -38,9 +38,17 @@ inline void bindOnce(WSCbase* widget, long event, WSCcallback callback) {
 
 // Every property a callback or a test may set after the start-up, so that one the
 // start-up left unset can be given back its default reading.
-inline const char* const kChangeable[] = {
-    _WSNvalue(),         _WSNminimum(),      _WSNmaximum(),     _WSNtoolTip(), _WSNoverlayBand(),
-    _WSNoverlayLabels(), _WSNdragInterval(), _WSNlabelString(), _WSNx(),       _WSNy()};
+inline const char* const kChangeable[] = {_WSNvalue(),
+                                          _WSNminimum(),
+                                          _WSNmaximum(),
+                                          _WSNtoolTip(),
+                                          _WSNoverlayBand(),
+                                          _WSNoverlaySecondBand(),
+                                          _WSNoverlayLabels(),
+                                          _WSNdragInterval(),
+                                          _WSNlabelString(),
+                                          _WSNx(),
+                                          _WSNy()};
 
 using Properties = std::map<std::string, std::string, std::less<>>;
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/WSDdev.h"
 #include "toolkit/WSNames.h"
@@ -19,12 +20,12 @@ namespace {
 
 // The band's columns of the picture (device columns, as deviceBand gives them) tinted. The
 // first change detaches the picture from the device, which stays as it is.
-void tintBand(QImage& picture, const WSband& band) {
+void tintBand(QImage& picture, const WSband& band, uint32_t colour) {
     const int first = std::max(band.first_column, 0);
     const int last = std::min(band.last_column, picture.width() - 1);
     for (int y = 0; first <= last && y < picture.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = first; x <= last; ++x) row[x] = bandPixel(row[x]);
+        for (int x = first; x <= last; ++x) row[x] = bandPixel(row[x], colour);
     }
 }
 
@@ -79,8 +80,12 @@ class AreaWidget : public QWidget {
         QPainter painter(this);
         const WSDdev& device = *owner_.getdev();
         QImage picture = imageOf(device);
-        if (const auto band = parseBand(owner_.getProperty(_WSNoverlayBand()).text()))
-            tintBand(picture, deviceBand(*band, device.pixelRatio()));
+        const std::pair<const char*, uint32_t> bands[] = {
+            {_WSNoverlaySecondBand(), kSecondBandColour}, {_WSNoverlayBand(), kBandColour}};
+        for (const auto& [property, colour] : bands) {
+            if (const auto band = parseBand(owner_.getProperty(property).text()))
+                tintBand(picture, deviceBand(*band, device.pixelRatio()), colour);
+        }
         // Drawn at the area's logical size: above a ratio of 1, pixel for pixel on the screen.
         picture.setDevicePixelRatio(device.pixelRatio());
         painter.drawImage(0, 0, picture);
@@ -174,7 +179,9 @@ class DrawingAreaPeer : public Peer {
     void propertyChanged(std::string_view name) override {
         Peer::propertyChanged(name);
         // The window device still holds the picture; only what is over it changed.
-        if (name == _WSNoverlayBand() || name == _WSNoverlayLabels()) area_->showNewPicture();
+        if (name == _WSNoverlayBand() || name == _WSNoverlaySecondBand() ||
+            name == _WSNoverlayLabels())
+            area_->showNewPicture();
     }
 
   private:
