@@ -158,13 +158,11 @@ TEST_P(ConverterChannels, TakesTheChosenChannelOrTheMean) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(LeftOnly, ConverterChannels,
-                         testing::Values(ChannelCase{"left", 1, kAmplitude},
-                                         ChannelCase{"right", 2, 0},
-                                         ChannelCase{"mean", kMeanOfChannels, kAmplitude / 2}),
-                         [](const testing::TestParamInfo<ChannelCase>& info) {
-                             return info.param.name;
-                         });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(LeftOnly, ConverterChannels, testing::Values(
+    ChannelCase{"left", 1, kAmplitude}, ChannelCase{"right", 2, 0}, ChannelCase{"mean", kMeanOfChannels, kAmplitude / 2}),
+    [](const testing::TestParamInfo<ChannelCase>& info) { return info.param.name; });
+// clang-format on
 
 // A one-channel 44100 Hz 16-bit file gives exactly the reader's samples, also when it is
 // cut; every value, the extremes included, comes back.
@@ -236,67 +234,24 @@ TEST_P(ConverterEdges, AnswersWithTheExcerptOrWhyNot) {
 }
 
 // 8000 Hz: 25600 frames last 3.2 s and give 141120 samples at 44100 Hz.
-INSTANTIATE_TEST_SUITE_P(
-    Sources, ConverterEdges,
-    testing::Values(EdgeCase{"empty", 1, 0, {}, ExcerptFailure::none, 0, ""},
-                    EdgeCase{"empty_later",
-                             1,
-                             0,
-                             {0.5},
-                             ExcerptFailure::startPastEnd,
-                             0,
-                             "--from 12 is past the end (0.00 s)"},
-                    EdgeCase{"one_frame", 1, 1, {}, ExcerptFailure::none, 5, ""},
-                    EdgeCase{
-                        "hundred_channels", 100, 800, {0, 100}, ExcerptFailure::none, 4410, ""},
-                    EdgeCase{"past_end",
-                             2,
-                             25600,
-                             {12},
-                             ExcerptFailure::startPastEnd,
-                             0,
-                             "--from 12 is past the end (3.20 s)"},
-                    EdgeCase{"at_end",
-                             2,
-                             25600,
-                             {3.2},
-                             ExcerptFailure::startPastEnd,
-                             0,
-                             "--from 12 is past the end (3.20 s)"},
-                    EdgeCase{"negative",
-                             2,
-                             25600,
-                             {-1},
-                             ExcerptFailure::startPastEnd,
-                             0,
-                             "--from 12 is past the end (3.20 s)"},
-                    EdgeCase{"not_a_number",
-                             2,
-                             25600,
-                             {std::nan("")},
-                             ExcerptFailure::startPastEnd,
-                             0,
-                             "--from 12 is past the end (3.20 s)"},
-                    EdgeCase{"near_end", 2, 25600, {3.1}, ExcerptFailure::none, 4410, ""},
-                    EdgeCase{"no_such_channel",
-                             2,
-                             25600,
-                             {0, 3},
-                             ExcerptFailure::noSuchChannel,
-                             0,
-                             "channel 3 is not one of its 2 channels"},
-                    // 1000 frames at the highest rate last 1 ms: 44 whole samples.
-                    EdgeCase{"highest_rate", 1, 1000, {}, ExcerptFailure::none, 44, "", 1000000},
-                    EdgeCase{"above_the_highest_rate",
-                             1,
-                             1000,
-                             {},
-                             ExcerptFailure::unreadable,
-                             0,
-                             "sample rate of 1000001 Hz, above the highest that can be converted "
-                             "(1000000 Hz)",
-                             1000001}),
+const std::string kPastTheEnd = "--from 12 is past the end (3.20 s)";
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Sources, ConverterEdges, testing::Values(
+    EdgeCase{"empty", 1, 0, {}, ExcerptFailure::none, 0, ""},
+    EdgeCase{"empty_later", 1, 0, {0.5}, ExcerptFailure::startPastEnd, 0, "--from 12 is past the end (0.00 s)"},
+    EdgeCase{"one_frame", 1, 1, {}, ExcerptFailure::none, 5, ""},
+    EdgeCase{"hundred_channels", 100, 800, {0, 100}, ExcerptFailure::none, 4410, ""},
+    EdgeCase{"past_end", 2, 25600, {12}, ExcerptFailure::startPastEnd, 0, kPastTheEnd},
+    EdgeCase{"at_end", 2, 25600, {3.2}, ExcerptFailure::startPastEnd, 0, kPastTheEnd},
+    EdgeCase{"negative", 2, 25600, {-1}, ExcerptFailure::startPastEnd, 0, kPastTheEnd},
+    EdgeCase{"not_a_number", 2, 25600, {std::nan("")}, ExcerptFailure::startPastEnd, 0, kPastTheEnd},
+    EdgeCase{"near_end", 2, 25600, {3.1}, ExcerptFailure::none, 4410, ""},
+    EdgeCase{"no_such_channel", 2, 25600, {0, 3}, ExcerptFailure::noSuchChannel, 0, "channel 3 is not one of its 2 channels"},
+    // 1000 frames at the highest rate last 1 ms: 44 whole samples.
+    EdgeCase{"highest_rate", 1, 1000, {}, ExcerptFailure::none, 44, "", 1000000},
+    EdgeCase{"above_the_highest_rate", 1, 1000, {}, ExcerptFailure::unreadable, 0, "sample rate of 1000001 Hz, above the highest that can be converted (1000000 Hz)", 1000001}),
     [](const testing::TestParamInfo<EdgeCase>& info) { return info.param.name; });
+// clang-format on
 
 // A FLAC file cut short still states its whole length: what could be decoded is kept, the
 // tone where it was, and the notice says so.
