@@ -238,12 +238,9 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     // windowed mean 56.21 (hand-summed), -43.93 dBFS at phase 0; their reading is left out
     // while the slider has the keys, which move it again. Escape ends it: the next key starts
     // afresh.
-    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Home", "3500", "3500 0 21026 420", 3500, -1,
-         "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
-    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Escape\nkey Right", "3500", "3500 0 21026 420", 3500, -1,
-         "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
-    Walk{22050, "load w.wav\nfocus power\nkey Right\nfocus slider\nkey End", "21026", "21026 0 21026 420", 21026, -1,
-         "power | phase | none | 620,649"},
+    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Home", "3500", "3500 0 21026 420", 3500, -1, "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
+    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Escape\nkey Right", "3500", "3500 0 21026 420", 3500, -1, "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
+    Walk{22050, "load w.wav\nfocus power\nkey Right\nfocus slider\nkey End", "21026", "21026 0 21026 420", 21026, -1, "power | phase | none | 620,649"},
     // The captions read their own texts again when the pointer leaves, moves to another
     // widget or farther than three pixels from any bin, and when no segment fits.
     Walk{3000, "load w.wav\npoint 502 425\nleave", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},
@@ -251,16 +248,11 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{3000, "load w.wav\npoint 502 425\npoint 396 400", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},
     // Without a segment a click or a drag on view 1 does nothing, and the pointer over the
     // other plots says why.
-    Walk{3000, "load w.wav\npoint 502 425\nsize 4096\nclick 420 60\ndrag 220 60 520 60", "0", "0 0 -1096 -21", -1, -1,
-         "power | phase | sample 1810   41.04 ms   -19235 | "},
-    Walk{1500, "size 512\nload w.wav\nsize 4096\npoint 420 185", "0", "0 0 -2596 -51", -1, -1,
-         "power | phase | 1500 samples: a segment of 4096 does not fit; choose 1024 or less | "},
-    Walk{9000, "load w.wav\nload short.wav\npoint 110 360", "0", "0 0 -24 0", -1, -1,
-         "power | phase | 1000 samples: a segment of 1024 does not fit; choose 512 or less | "},
-    Walk{1024, "load w.wav\nsize 2048\npoint 110 360", "0", "0 0 -1024 -20", -1, -1,
-         "power | phase | 1024 samples: a segment of 2048 does not fit; choose 1024 or less | "},
-    Walk{300, "load w.wav\npoint 502 360", "0", "0 0 -724 -14", -1, -1,
-         "power | phase | 300 samples: a segment of 1024 does not fit; no size fits: a segment needs at least 512 samples | "},
+    Walk{3000, "load w.wav\npoint 502 425\nsize 4096\nclick 420 60\ndrag 220 60 520 60", "0", "0 0 -1096 -21", -1, -1, "power | phase | sample 1810   41.04 ms   -19235 | "},
+    Walk{1500, "size 512\nload w.wav\nsize 4096\npoint 420 185", "0", "0 0 -2596 -51", -1, -1, "power | phase | 1500 samples: a segment of 4096 does not fit; choose 1024 or less | "},
+    Walk{9000, "load w.wav\nload short.wav\npoint 110 360", "0", "0 0 -24 0", -1, -1, "power | phase | 1000 samples: a segment of 1024 does not fit; choose 512 or less | "},
+    Walk{1024, "load w.wav\nsize 2048\npoint 110 360", "0", "0 0 -1024 -20", -1, -1, "power | phase | 1024 samples: a segment of 2048 does not fit; choose 1024 or less | "},
+    Walk{300, "load w.wav\npoint 502 360", "0", "0 0 -724 -14", -1, -1, "power | phase | 300 samples: a segment of 1024 does not fit; no size fits: a segment needs at least 512 samples | "},
     Walk{1500, "load w.wav\nsize 4096\nsize 512\npoint 420 185", "0", "0 0 988 19", 0, -1, "power | phase | sample 228   5.17 ms   3036 | 20,234"}));
 // clang-format on
 
