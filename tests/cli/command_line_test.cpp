@@ -247,9 +247,6 @@ struct ManyFiles {
     std::vector<std::string> args;
     std::string csv_header;  // of one file's CSV, without its newline; empty for other forms
 };
-void PrintTo(const ManyFiles& value, std::ostream* out) {
-    *out << value.name;
-}
 
 class CliManyFiles : public testing::TestWithParam<ManyFiles> {};
 

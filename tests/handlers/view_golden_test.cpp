@@ -9,7 +9,6 @@
 #include <QImage>
 #include <cstdlib>
 #include <functional>
-#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -38,10 +37,6 @@ struct Input {
     const char* name;
     std::function<std::vector<int16_t>()> samples;  // none: the sample file of that name
 };
-
-void PrintTo(const Input& input, std::ostream* out) {
-    *out << input.name;
-}
 
 const Input kInputs[] = {
     {"chirp", {}},

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <ostream>
 
 #include "picture.h"
 #include "plot/cmnDraw.h"
@@ -78,10 +77,6 @@ struct CurveCase {
 // A mark in the corner that the curve must leave: a curve draws over its frame, never
 // clears it.
 const std::vector<Line> kMark = {{0, 0, 2, 0}};
-
-void PrintTo(const CurveCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class CurveTest : public testing::TestWithParam<CurveCase> {};
 

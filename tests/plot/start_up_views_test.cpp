@@ -2,8 +2,6 @@
 // again at the window's new size and at the screen's pixel ratio.
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "names/window_names.h"
 #include "picture.h"
 #include "plot/view_devices.h"
@@ -26,9 +24,6 @@ struct Shown {
     double ratio;
     std::vector<AreaCase> areas;
 };
-void PrintTo(const Shown& shown, std::ostream* out) {
-    *out << shown.name;
-}
 
 // View 3 has no ticks: no file is loaded at start-up. At 1200 × 900 views 1 and 2 are
 // 1070 × 100 (mx = 32), views 3 and 4 588 × 630 (mx = 17, my = 18); at a ratio every

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <limits>
 #include <numbers>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -70,10 +69,6 @@ struct FormatCase {
     int rate_hz;
     int channels;
 };
-
-std::ostream& operator<<(std::ostream& out, const FormatCase& row) {
-    return out << row.name;
-}
 
 class ConverterFormats : public testing::TestWithParam<FormatCase> {};
 
@@ -213,10 +208,6 @@ struct EdgeCase {
     std::string problem;
     int rate_hz = 8000;
 };
-
-std::ostream& operator<<(std::ostream& out, const EdgeCase& row) {
-    return out << row.name;
-}
 
 class ConverterEdges : public testing::TestWithParam<EdgeCase> {};
 

@@ -17,10 +17,6 @@ struct BandMove {
     double from_s;                  // where the band starts then
 };
 
-void PrintTo(const BandMove& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class ExcerptPickerBand : public testing::TestWithParam<BandMove> {};
 
 TEST_P(ExcerptPickerBand, StaysWithinTheRecording) {
