@@ -19,48 +19,51 @@ namespace fs = std::filesystem;
 using testing::HasSubstr;
 using namespace wave_builder;
 
+const std::string kNoDisplay = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ";
+const std::string kOffscreen = "chmod 700 . && XDG_RUNTIME_DIR=\"$PWD\" ";  // Qt's runtime folder
+
 // Without a display, as scripts/run uses it over ssh, the command picks its platform itself;
 // a stdout that cannot take the output is a failure, not a silent loss, while a reader that
 // stops reading ends the run silently by SIGPIPE, as it ends any filter; on a terminal, the
-// progress line is drawn over itself and cleared at the end.
-TEST(CliShell, RunsWithoutADisplayAndReportsAFullStdout) {
+// progress line is drawn over itself and cleared at the end. The window's program, Qt's own
+// options first: help, version and a bad option need no display at all, and with none to
+// open anything else is one line saying so, never a core dump.
+TEST(CommandLines, RunWithoutADisplayAndReportAFullStdout) {
     struct Case {
-        const char* shell;  // "$1" is sefaro-cli, in the folder with w.wav
+        std::string shell;  // "$1" is sefaro-cli, "$2" sefaro, in the folder with w.wav
         int exit_code;
         const char* err;
         const char* out = "";  // a part of it
     };
+    // clang-format off
     for (const Case& c : {
-             Case{"env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \"$1\" render w.wav -o "
-                  "w.png",
-                  0, ""},
-             Case{"\"$1\" spectrum w.wav >/dev/full", 1,
-                  "sefaro-cli spectrum: cannot write to standard output\n"},
-             Case{"\"$1\" info -H w.wav >/dev/full", 1,
-                  "sefaro-cli info: cannot write to standard output\n"},
-             Case{"echo cancel | \"$1\" replay >/dev/full", 1,
-                  "sefaro-cli replay: cannot write to standard output\n"},
-             Case{"(sleep 0.5; \"$1\" info -j 2 w.wav w.wav; echo \"exit $?\" >&2) | true", 0,
-                  "exit 141\n"},
+             Case{kNoDisplay + "\"$1\" render w.wav -o w.png", 0, ""},
+             Case{"\"$1\" spectrum w.wav >/dev/full", 1, "sefaro-cli spectrum: cannot write to standard output\n"},
+             Case{"\"$1\" info -H w.wav >/dev/full", 1, "sefaro-cli info: cannot write to standard output\n"},
+             Case{"echo cancel | \"$1\" replay >/dev/full", 1, "sefaro-cli replay: cannot write to standard output\n"},
+             Case{"(sleep 0.5; \"$1\" info -j 2 w.wav w.wav; echo \"exit $?\" >&2) | true", 0, "exit 141\n"},
              // A render worker killed once the first picture is in: every other file is
              // still drawn, the dead worker's file is named, the exit code is not 0.
-             Case{"i=0; while [ $i -lt 120 ]; do i=$((i+1)); cp w.wav f$i.wav; done; "
-                  "\"$1\" render -j 2 -o pics f*.wav 2>err & p=$!; "
-                  "until ls pics 2>/dev/null | grep -q 'png$'; do sleep 0.02; done; "
-                  "kill -9 $(cut -d' ' -f1 /proc/$p/task/$p/children); wait $p; "
-                  "echo \"exit $? $(ls pics | grep -c 'png$')\" >&2; "
-                  "grep -c '^sefaro-cli: f[0-9]*\\.wav: the worker process died of signal 9' err "
-                  ">&2",
+             Case{"i=0; while [ $i -lt 120 ]; do i=$((i+1)); cp w.wav f$i.wav; done; \"$1\" render -j 2 -o pics f*.wav 2>err & p=$!; "
+                  "until ls pics 2>/dev/null | grep -q 'png$'; do sleep 0.02; done; kill -9 $(cut -d' ' -f1 /proc/$p/task/$p/children); wait $p; "
+                  "echo \"exit $? $(ls pics | grep -c 'png$')\" >&2; grep -c '^sefaro-cli: f[0-9]*\\.wav: the worker process died of signal 9' err >&2",
                   0, "exit 1 119\n1\n"},
-             Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "",
-                  "\r1/3 files, "},
-             Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "",
-                  " s left\x1b[K\r\x1b[K"},
+             Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "", "\r1/3 files, "},
+             Case{"script -qec \"'$1' info w.wav w.wav w.wav >/dev/null\" /dev/null", 0, "", " s left\x1b[K\r\x1b[K"},
+             Case{kNoDisplay + "\"$2\" -style fusion --help", 0, "", "Usage: sefaro [options] [FILE]"},
+             Case{kNoDisplay + "\"$2\" -style fusion a.wav --version", 0, "", "sefaro " SEFARO_VERSION "\n"},
+             Case{kOffscreen + "\"$2\" -platform offscreen --nosuch a.wav", 64, "sefaro: Unknown option 'nosuch'. (see sefaro --help)\n"},
+             Case{kOffscreen + "\"$2\" -platform offscreen --from 1e3 a.flac", 64, "sefaro: --from 1e3 is not a number of seconds (see sefaro --help)\n"},
+             Case{kOffscreen + "\"$2\" -platform offscreen --channel 1", 64, "sefaro: --from and --channel need a FILE (see sefaro --help)\n"},
+             Case{kNoDisplay + "\"$2\" -style fusion --bogus a.wav", 64, "sefaro: Unknown option 'bogus'. (see sefaro --help)\n"},
+             Case{kNoDisplay + "\"$2\" -style fusion a.wav", 1, "sefaro: no display to open the window on (see sefaro --help)\n"},
          }) {
+        // clang-format on
         SCOPED_TRACE(c.shell);
         TempDir dir;
         dir.write("w.wav", monoWave(pattern(3000)));
-        const CliRun r = runProgram("/bin/sh", {"-c", c.shell, "sh", SEFARO_CLI}, dir.path());
+        const CliRun r =
+            runProgram("/bin/sh", {"-c", c.shell, "sh", SEFARO_CLI, SEFARO}, dir.path());
         EXPECT_EQ(r.exit_code, c.exit_code);
         EXPECT_EQ(r.err, c.err);
         EXPECT_THAT(r.out, HasSubstr(c.out));
