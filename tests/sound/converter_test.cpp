@@ -183,9 +183,10 @@ TEST(ConverterClipping, SaturatesAndCountsWhatDoesNotFit) {
     TempDir dir;
     const std::string path = (dir.path() / "loud.wav").string();
     const double inf = std::numeric_limits<double>::infinity();
-    const std::vector<double> values = {1.0,  32767.0 / 32768,  -1.0,        -1.5,
-                                        2.0,  std::nan(""),     inf,         -inf,
+    // clang-format off
+    const std::vector<double> values = {1.0, 32767.0 / 32768, -1.0, -1.5, 2.0, std::nan(""), inf, -inf,
                                         0.25, -32768.4 / 32768, 2.5 / 32768, -2.5 / 32768};
+    // clang-format on
     ASSERT_TRUE(sound_writer::writeSound(
         path, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 44100, 1, std::int64_t(values.size()),
         [&](std::int64_t f, int) { return values[std::size_t(f)]; }));
