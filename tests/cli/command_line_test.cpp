@@ -140,11 +140,9 @@ const std::string kPng = "\x89PNG", kJpeg = "\xFF\xD8\xFF";
 const std::string kPng2400x1800("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x09\x60\0\0\x07\x08", 24);
 const std::string kLine = "sefaro-cli replay: line ";
 const std::string kInfoHeader = "file,outcome,message,rate_hz,bits,points\n";
-const std::string kUsage =
-    "usage: sefaro-cli COMMAND [ARGUMENTS]\n       sefaro-cli --help | --version\ncommands:\n  "
-    "info FILE";
-
 // clang-format off
+const std::string kUsage = "usage: sefaro-cli COMMAND [ARGUMENTS]\n       sefaro-cli --help | --version\ncommands:\n  info FILE";
+
 INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"--help"}, 0, kUsage, ""},
     Run{{"--version"}, 0, "sefaro-cli " SEFARO_VERSION "\n", ""},

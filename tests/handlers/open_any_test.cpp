@@ -110,12 +110,9 @@ TEST_P(OpenAnySound, LoadsTheChosenExcerptOrChangesNothing) {
     EXPECT_EQ(picked, row.picked);
 }
 
-const std::string kChannelOneTip =
-    "tone.wav: converted from 48000 Hz, 2 channels (channel 1), 24 bits; 0.500 s from 1.000 s "
-    "of 0:03.20";
-const std::vector<std::string> kConverted = {"tone.wav", "44100Hz", "16bitsPerSamp", "22050", "0"};
-
 // clang-format off
+const std::string kChannelOneTip = "tone.wav: converted from 48000 Hz, 2 channels (channel 1), 24 bits; 0.500 s from 1.000 s of 0:03.20";
+const std::vector<std::string> kConverted = {"tone.wav", "44100Hz", "16bitsPerSamp", "22050", "0"};
 INSTANTIATE_TEST_SUITE_P(WaysIn, OpenAnySound, testing::Values(
     WayIn{"select_wave_keeps_the_readers_refusal", [](OpenAnySound& s, auto path) { s.selectWave(path("tone.wav")); }, {"Sorry, this program is for single-channel only"}},
     WayIn{"picker_ok", [](OpenAnySound& s, auto path) { s.openAny(path("tone.wav"), WSexcerptChoice{1.0, 1}); }, {}, kConverted, kChannelOneTip},

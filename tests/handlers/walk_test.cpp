@@ -40,9 +40,9 @@ const std::string kAsIfJustPointed = "as if just pointed";
 // Bin 156 of the segment at 9000, read by the captions and the tooltip: in noise the
 // strongest bin in reach is no peak, and reads at its own frequency (156 · 44100/1024) and
 // level (20·log10(√(e^12.68 − 1)/8839.73)).
-const std::string kBin156 =
-    "power   6718.36 Hz   -23.85 dBFS   bin 156 | phase   6718.36 Hz   -0.226 rad   bin 156 | bin "
-    "156 of 1024, 6718.36 Hz, -23.85 dBFS, ln(1+P) 12.68, phase -0.226 rad";
+// clang-format off
+const std::string kBin156 = "power   6718.36 Hz   -23.85 dBFS   bin 156 | phase   6718.36 Hz   -0.226 rad   bin 156 | bin 156 of 1024, 6718.36 Hz, -23.85 dBFS, ln(1+P) 12.68, phase -0.226 rad";
+// clang-format on
 void PrintTo(const Walk& walk, std::ostream* out) {
     *out << walk.wave_samples << " samples: " << walk.script;
 }
