@@ -124,11 +124,8 @@ TEST_P(Walks, EndWhereTheRowSays) {
     }
     if (walk.wave_samples) expectBandShown(walk.ratio);
     // What the views draw is checked against reviewed pictures elsewhere.
-    if (walk.spectrum_of < 0) {
-        EXPECT_EQ(seliii, nullptr);
-        return;
-    }
-    ASSERT_NE(seliii, nullptr);
+    ASSERT_EQ(seliii != nullptr, walk.spectrum_of >= 0);
+    if (!seliii) return;
     const long segment_at = walk.segment_at < 0 ? walk.spectrum_of : walk.segment_at;
     const auto from = [&](long start) {
         return std::vector<short>(samples.begin() + start, samples.begin() + start + selsize);

@@ -2,7 +2,6 @@
 // recording, so that the excerpt it marks always starts on the recording.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
