@@ -43,15 +43,9 @@ class Scenario : public ::testing::Test {
         user.queueAnswer(path);
         session.click(names::kSelectButton);
     }
-    void cancelLoad() {
-        user.queueAnswer(std::nullopt);
-        session.click(names::kSelectButton);
-    }
     void choose(const char* size) { ASSERT_TRUE(session.choose(names::kSizeBox, size)); }
     void slideTo(int position) { session.slide(names::kPositionSlider, position); }
     void letGo() { session.release(names::kPositionSlider); }
-    void back() { session.click(names::kBackButton); }
-    void forw() { session.click(names::kForwButton); }
 
     std::string text(const char* instance, const char* property) {
         WSCbase* widget = wsqt::HeadlessSession::find(instance);

@@ -21,7 +21,8 @@ class ScriptedScenario : public Scenario {
             case ReplayVerb::load:
                 return load((dir.path() / action->argument).string());
             case ReplayVerb::cancel:
-                return cancelLoad();
+                user.queueAnswer(std::nullopt);
+                return session.click(names::kSelectButton);
             case ReplayVerb::size:
                 return choose(action->argument.c_str());
             case ReplayVerb::slide:
@@ -29,9 +30,9 @@ class ScriptedScenario : public Scenario {
             case ReplayVerb::release:
                 return letGo();
             case ReplayVerb::back:
-                return back();
+                return session.click(names::kBackButton);
             case ReplayVerb::forw:
-                return forw();
+                return session.click(names::kForwButton);
             case ReplayVerb::key:
                 return session.key(focused.c_str(), action->argument.c_str());
             case ReplayVerb::focus:
