@@ -447,6 +447,8 @@ TEST(SefaroCommandLine, OpensTheFirstFileAndSaysWhichOthersAreIgnored) {
     EXPECT_FALSE(read.exit_code);
     EXPECT_EQ(read.file, "a.wav");
     EXPECT_EQ(read.err, "sefaro: only the first file is opened; ignored: c d.wav e.wav\n");
+    EXPECT_EQ(wsqt::readCommandLine({"sefaro", "a.wav", "b.wav"}, WSGIdesktop()).err,
+              "sefaro: only the first file is opened; ignored: b.wav\n");
     // Without --channel, the mean of the channels (0).
     for (const auto& [args, channel] :
          {std::pair{QStringList{"sefaro", "--from", "1.5", "--channel", "2", "song.flac"}, 2},
