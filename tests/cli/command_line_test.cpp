@@ -70,6 +70,18 @@ TEST(CommandLines, RunWithoutADisplayAndReportAFullStdout) {
     }
 }
 
+// Channel 2 of twoTones(): one half as strong as channel 1's on bin 20 of 512 points, on bin 10.
+const std::vector<int16_t> kSecondTone = sine(10 * 44100.0 / 512, 8000, 2500);
+
+// Two channels of 2500 frames, a tone in each.
+Bytes twoTones() {
+    const std::vector<int16_t> first = sine(20 * 44100.0 / 512, 16000, 2500);
+    std::vector<int16_t> both;
+    for (std::size_t i = 0; i < first.size(); ++i)
+        both.insert(both.end(), {first[i], kSecondTone[i]});
+    return riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(both))});
+}
+
 // Each stream as a whole when its text ends in a newline or is empty, else a part of it.
 struct Run {
     std::vector<std::string> args;
@@ -102,13 +114,7 @@ TEST_P(Cli, AnswersWithItsExitCodeAndStreamsAndWritesNothing) {
     dir.write("long.wav", monoWave(pattern(30000)));
     dir.write("tiny.wav", monoWave(pattern(4)));
     dir.write("exact.wav", monoWave(pattern(512)));
-    // Channel 1 a tone on bin 20 of 512 points, channel 2 one half as strong on bin 10.
-    const auto one = sine(20 * 44100.0 / 512, 16000, 2500),
-               two = sine(10 * 44100.0 / 512, 8000, 2500);
-    std::vector<int16_t> tones;
-    for (std::size_t i = 0; i < one.size(); ++i) tones.insert(tones.end(), {one[i], two[i]});
-    dir.write("stereo.wav",
-              riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(tones))}));
+    dir.write("stereo.wav", twoTones());
     dir.write("empty.wav", {});
     std::ofstream(dir.path() / "input") << GetParam().input;
     fs::create_directory(dir.path() / "folder");
@@ -239,6 +245,19 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay"}, 64, "", kLine + "2: the excerpt picker is shown: only picker actions\n", "pick stereo.wav\nback\n"},
     Run{{"replay"}, 64, R"("picker":{"facts":"stereo.wav: wav, 16 bits, 44100 Hz, 2 channels, 0:00.06","duration_s":0.05668934240362812,"from_s":0.0,"channel":0})", kLine + "2: the source has no channel 3\n", "pick stereo.wav\npicker-channel 3\n"}));
 // clang-format on
+
+// render shows the channel asked for: its picture is that of a file holding that channel's
+// samples alone, under the same name.
+TEST(CliRender, ShowsTheChosenChannel) {
+    TempDir dir;
+    fs::create_directory(dir.path() / "mono");
+    dir.write("s.wav", twoTones());
+    dir.write("mono/s.wav", monoWave(kSecondTone));
+    const CliRun a = cliIn(dir.path(), {"render", "--convert", "s.wav", "--channel=2", "-o", "a"});
+    const CliRun b = cliIn(dir.path(), {"render", "--convert", "mono/s.wav", "-o", "b"});
+    ASSERT_EQ(a.exit_code + b.exit_code, 0) << a.err << b.err;
+    EXPECT_EQ(fileText(dir.path() / "a"), fileText(dir.path() / "b"));
+}
 
 // The runs of one command over many files, with the options every file shares.
 struct ManyFiles {
