@@ -277,8 +277,7 @@ TEST_P(CliManyFiles, GiveEachFilesOwnOutputInOrderAndReportTheFailedOnes) {
     TempDir dir;
     dir.write("a.wav", monoWave(pattern(3000)));
     dir.write("b,\"q\".wav", monoWave(sine(2500, 8000, 30000)));
-    dir.write("stereo.wav",
-              riff("WAVE", {fmtChunk({.channels = 2}), chunk("data", sampleBytes(pattern(5000)))}));
+    dir.write("stereo.wav", twoTones());
     dir.write("tiny.wav", monoWave(pattern(300)));
     fs::create_directory(dir.path() / "sub");
     dir.write("sub/a.wav", monoWave(sine(440, 12000, 9000)));

@@ -74,9 +74,8 @@ class Scenario : public ::testing::Test {
     Snapshot snapshot() {
         Snapshot s;
         for (const char* l : {names::kNameLabel, names::kRateLabel, names::kBitsLabel,
-                              names::kPointsLabel, names::kPositionLabel}) {
+                              names::kPointsLabel, names::kPositionLabel})
             s.labels.push_back(label(l));
-        }
         s.slider = slider();
         s.combo = label(names::kSizeBox);
         for (int v = 1; v <= 4; ++v) s.views.push_back(view(v));

@@ -50,9 +50,8 @@ TEST(DrawScalePlus, TicksEveryKilohertzStrictlyBelowHalfTheRate) {
     // Half the rate at the top of the 16-bit range: the counter stops at 65000 Hz instead
     // of wrapping round and ticking for ever.
     std::vector<short> minor, major;
-    for (long f = 1000; f <= 65000; f += 1000) {
+    for (long f = 1000; f <= 65000; f += 1000)
         (f % 5000 ? minor : major).push_back(static_cast<short>(11 + f * 366 / 65535));
-    }
     expectTicks(131070, minor, major);
 }
 

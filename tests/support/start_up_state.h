@@ -103,9 +103,8 @@ inline void restore() {
             }
         }
     }
-    for (PlotView view : {PlotView::wave, PlotView::segment, PlotView::power, PlotView::phase}) {
+    for (PlotView view : {PlotView::wave, PlotView::segment, PlotView::power, PlotView::phase})
         updateView(view, {});
-    }
 }
 
 // The session every test of the process shares, put back as the program starts. It owns
