@@ -65,10 +65,9 @@ class GoldenViews : public Scenario, public testing::WithParamInterface<std::tup
             return;
         }
         long differing = 0;
-        for (int y = 0; y < actual.height(); ++y) {
+        for (int y = 0; y < actual.height(); ++y)
             for (int x = 0; x < actual.width(); ++x)
                 differing += !reviewed.valid(x, y) || actual.pixel(x, y) != reviewed.pixel(x, y);
-        }
         QFile::remove(golden + ".new.png");
         if (differing) {
             shown.save(golden + ".new.png");

@@ -148,10 +148,9 @@ TEST_P(Walks, EndWhereTheRowSays) {
         const QImage picture = session.grabWindow(2);
         const QPoint at = session.qtWidget(names::kSegmentArea)->pos() * 2;
         int wrong = 0;
-        for (int y = 0; y < mdev2->height(); ++y) {
+        for (int y = 0; y < mdev2->height(); ++y)
             for (int x = 0; x < mdev2->width(); ++x)
                 wrong += picture.pixel(at.x() + x, at.y() + y) != mdev2->pixel(x, y);
-        }
         EXPECT_EQ(wrong, 0);
     }
 }

@@ -57,12 +57,10 @@ inline std::unique_ptr<WSCvdrawingArea> areaOf(unsigned short width, unsigned sh
 inline std::string differences(const WSDdev& actual, const WSDdev& expected) {
     if (actual.width() != expected.width() || actual.height() != expected.height())
         return "sizes differ";
-    for (int y = 0; y < actual.height(); ++y) {
-        for (int x = 0; x < actual.width(); ++x) {
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x)
             if (actual.pixel(x, y) != expected.pixel(x, y))
                 return "first difference at " + std::to_string(x) + ", " + std::to_string(y);
-        }
-    }
     return "";
 }
 

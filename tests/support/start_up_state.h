@@ -85,9 +85,8 @@ inline void restore() {
     maxsize = selsize = sampleFreq = 0;
 
     if (auto* slider =
-            qobject_cast<QSlider*>(wsqt::HeadlessSession::qtWidget(names::kPositionSlider))) {
+            qobject_cast<QSlider*>(wsqt::HeadlessSession::qtWidget(names::kPositionSlider)))
         slider->setSliderDown(false);
-    }
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         // The dialogs come later, and are placed and labelled before each showing.
         if (!recorded.contains(widget)) continue;
