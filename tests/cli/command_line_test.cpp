@@ -263,6 +263,7 @@ struct ManyFiles {
     const char* name;
     std::vector<std::string> args;
     std::string csv_header;  // of one file's CSV, without its newline; empty for other forms
+    friend void PrintTo(const ManyFiles& row, std::ostream* out) { *out << row.name; }
 };
 
 class CliManyFiles : public testing::TestWithParam<ManyFiles> {};

@@ -60,8 +60,7 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
         const char* action;
         std::string messages;  // their texts
         const char* position;
-        std::string tooltip;        // its start; "null" for none
-        std::string power_caption;  // its start
+        std::string tooltip, power_caption;  // their starts; "null": no tooltip
     };
     // clang-format off
     const std::vector<Step> steps = {

@@ -32,6 +32,7 @@ struct WayIn {
     std::vector<std::string> labels = {};  // empty: as before the action
     std::string name_tip = "";             // of the name label; empty: as before the action
     std::string picked = "";               // what the picker's dialog showed, if it was used
+    friend void PrintTo(const WayIn& row, std::ostream* out) { *out << row.name; }
 };
 
 class OpenAnySound : public Scenario, public testing::WithParamInterface<WayIn> {

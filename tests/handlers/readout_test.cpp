@@ -24,9 +24,7 @@
 namespace {
 
 constexpr unsigned short kSpectrumWidth = 388;
-constexpr long kBins = 366;
-constexpr long kSize = 2 * kBins;
-constexpr long kRate = 44100;
+constexpr long kBins = 366, kSize = 2 * kBins, kRate = 44100;
 
 struct BinCase {
     const char* name;
@@ -100,6 +98,7 @@ struct HandCase {
     HandCase(const char* n, Got g, Expected e) : name(n), got(double(g)), expected(double(e)) {}
     const char* name;
     double got, expected;
+    friend void PrintTo(const HandCase& row, std::ostream* out) { *out << row.name; }
 };
 
 constexpr unsigned short kWaveWidth = 670;

@@ -22,8 +22,7 @@
 // What a user can see, and the state behind it, at one moment.
 struct Snapshot {
     std::vector<std::string> labels;
-    std::string slider;
-    std::string combo;
+    std::string slider, combo;
     std::vector<std::vector<uint32_t>> views;
     std::vector<short> wave;
     long size = 0;

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <cstdlib>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ using wave_builder::sine;
 struct Input {
     const char* name;
     std::function<std::vector<int16_t>()> samples;  // none: the sample file of that name
+    friend void PrintTo(const Input& row, std::ostream* out) { *out << row.name; }
 };
 
 // clang-format off

@@ -26,8 +26,8 @@ namespace {
 struct Walk {
     std::size_t wave_samples;
     std::string script;
-    std::string position;  // the position label
-    std::string slider;    // value, minimum, maximum and drag interval
+    // The position label; the slider's value, minimum, maximum and drag interval.
+    std::string position, slider;
     long spectrum_of;      // where the segment whose spectra are shown starts; -1: no segment
     long segment_at = -1;  // where the segment starts, when not where its spectra are from
     // "power caption | phase caption | tooltip under the pointer | band over view 1";

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 
 #include "picture.h"
 #include "plot/cmnDraw.h"
@@ -71,6 +72,7 @@ struct CurveCase {
     std::vector<Line> lines;  // all that the curve may draw, in device pixels
     unsigned short area_width = 136, area_height = 200;
     double ratio = 1;  // the device's pixel ratio
+    friend void PrintTo(const CurveCase& row, std::ostream* out) { *out << row.name; }
 };
 
 // A mark in the corner that the curve must leave: a curve draws over its frame, never

@@ -2,6 +2,8 @@
 // again at the window's new size and at the screen's pixel ratio.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "names/window_names.h"
 #include "picture.h"
 #include "plot/view_devices.h"
@@ -23,6 +25,7 @@ struct Shown {
     int window_width, window_height;
     double ratio;
     std::vector<AreaCase> areas;
+    friend void PrintTo(const Shown& row, std::ostream* out) { *out << row.name; }
 };
 
 // View 3 has no ticks: no file is loaded at start-up. At 1200 × 900 views 1 and 2 are

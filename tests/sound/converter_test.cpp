@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <limits>
 #include <numbers>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,7 @@ constexpr int kPoints = 4096;
 constexpr double kRateHz = 44100;
 constexpr int kToneBin = 100;  // 1076.66 Hz, on a bin at 4096 points
 constexpr double kToneHz = kToneBin * kRateHz / kPoints;
-constexpr double kOnsetS = 0.2;
-constexpr double kAmplitude = 0.5;
+constexpr double kOnsetS = 0.2, kAmplitude = 0.5;
 
 // ln(1 + |X|²) of the Hamming-windowed segment, as the power plot shows.
 std::vector<double> logPower(const std::vector<short>& samples, std::size_t first) {
@@ -65,9 +65,8 @@ long onsetSample(const std::vector<short>& samples, double amplitude) {
 
 struct FormatCase {
     std::string name;
-    int format;
-    int rate_hz;
-    int channels;
+    int format, rate_hz, channels;
+    friend void PrintTo(const FormatCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class ConverterFormats : public testing::TestWithParam<FormatCase> {};
@@ -122,6 +121,7 @@ struct ChannelCase {
     std::string name;
     int channel;
     double amplitude;  // of the tone in the excerpt; 0: silence
+    friend void PrintTo(const ChannelCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class ConverterChannels : public testing::TestWithParam<ChannelCase> {};
@@ -201,6 +201,7 @@ struct EdgeCase {
     std::size_t samples;
     std::string problem;
     int rate_hz = 8000;
+    friend void PrintTo(const EdgeCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class ConverterEdges : public testing::TestWithParam<EdgeCase> {};

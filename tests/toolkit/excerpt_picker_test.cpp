@@ -14,6 +14,7 @@ struct BandMove {
     double duration_s;
     std::vector<std::string> keys;  // "to S" moves the band's start to S seconds
     double from_s;                  // where the band starts then
+    friend void PrintTo(const BandMove& row, std::ostream* out) { *out << row.name; }
 };
 
 class ExcerptPickerBand : public testing::TestWithParam<BandMove> {};
