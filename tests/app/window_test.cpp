@@ -36,13 +36,13 @@ struct Place {
 };
 
 // The left column, the same at every size of the window.
+// clang-format off
 const Place kLeftColumn[] = {
-    {names::kSelectButton, {10, 8, 0, 0}},   {names::kNameLabel, {10, 40, 0, 0}},
-    {names::kRateLabel, {10, 70, 0, 0}},     {names::kBitsLabel, {10, 100, 0, 0}},
-    {names::kPointsLabel, {10, 130, 0, 0}},  {names::kPositionLabel, {10, 160, 0, 0}},
-    {names::kSizeBox, {10, 190, 0, 20}},     {names::kBackButton, {10, 214, 48, 22}},
-    {names::kForwButton, {63, 214, 48, 22}},
+    {names::kSelectButton, {10, 8, 0, 0}}, {names::kNameLabel, {10, 40, 0, 0}}, {names::kRateLabel, {10, 70, 0, 0}},
+    {names::kBitsLabel, {10, 100, 0, 0}}, {names::kPointsLabel, {10, 130, 0, 0}}, {names::kPositionLabel, {10, 160, 0, 0}},
+    {names::kSizeBox, {10, 190, 0, 20}}, {names::kBackButton, {10, 214, 48, 22}}, {names::kForwButton, {63, 214, 48, 22}},
 };
+// clang-format on
 
 struct Layout {
     QSize asked, shown;
@@ -52,30 +52,18 @@ struct Layout {
 // The window resized as asked: views 1 and 2 and the slider take the extra width, views 3
 // and 4 and their captions share it (an odd pixel goes between them) and take the extra
 // height; the window takes no size below 800 x 600.
+// clang-format off
 const Layout kLayouts[] = {
-    {{800, 600},
-     {800, 600},
-     {{names::kWholeWaveArea, {120, 10, 670, 100}},
-      {names::kPositionSlider, {120, 115, 670, 15}},
-      {names::kSegmentArea, {120, 135, 670, 100}},
-      {names::kPowerArea, {10, 260, 388, 330}},
-      {names::kPhaseArea, {402, 260, 388, 330}},
-      {names::kPowerCaption, {10, 240, 388, 18}},
-      {names::kPhaseCaption, {402, 240, 388, 18}}}},
-    {{1200, 900},
-     {1200, 900},
-     {{names::kWholeWaveArea, {120, 10, 1070, 100}},
-      {names::kPositionSlider, {120, 115, 1070, 15}},
-      {names::kSegmentArea, {120, 135, 1070, 100}},
-      {names::kPowerArea, {10, 260, 588, 630}},
-      {names::kPhaseArea, {602, 260, 588, 630}},
-      {names::kPowerCaption, {10, 240, 588, 18}},
-      {names::kPhaseCaption, {602, 240, 588, 18}}}},
-    {{1201, 601},
-     {1201, 601},
-     {{names::kPowerArea, {10, 260, 588, 331}}, {names::kPhaseArea, {603, 260, 588, 331}}}},
+    {{800, 600}, {800, 600}, {{names::kWholeWaveArea, {120, 10, 670, 100}}, {names::kPositionSlider, {120, 115, 670, 15}}, {names::kSegmentArea, {120, 135, 670, 100}},
+                              {names::kPowerArea, {10, 260, 388, 330}}, {names::kPhaseArea, {402, 260, 388, 330}},
+                              {names::kPowerCaption, {10, 240, 388, 18}}, {names::kPhaseCaption, {402, 240, 388, 18}}}},
+    {{1200, 900}, {1200, 900}, {{names::kWholeWaveArea, {120, 10, 1070, 100}}, {names::kPositionSlider, {120, 115, 1070, 15}}, {names::kSegmentArea, {120, 135, 1070, 100}},
+                                {names::kPowerArea, {10, 260, 588, 630}}, {names::kPhaseArea, {602, 260, 588, 630}},
+                                {names::kPowerCaption, {10, 240, 588, 18}}, {names::kPhaseCaption, {602, 240, 588, 18}}}},
+    {{1201, 601}, {1201, 601}, {{names::kPowerArea, {10, 260, 588, 331}}, {names::kPhaseArea, {603, 260, 588, 331}}}},
     {{700, 500}, {800, 600}, {{names::kSegmentArea, {120, 135, 670, 100}}}},
 };
+// clang-format on
 
 // Where each widget stands, as designed; 0 where its size follows its text.
 TEST(Window, EachWidgetStandsWhereTheLayoutPutsIt) {

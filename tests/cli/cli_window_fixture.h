@@ -5,7 +5,6 @@
 // what the window holds after the same actions.
 
 #include <algorithm>
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>

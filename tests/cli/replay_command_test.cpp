@@ -63,16 +63,14 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
         const char* action;
         std::string messages;  // their texts
         const char* position;
-        std::string tooltip;        // its start; "null" for none
-        std::string power_caption;  // its start
+        std::string tooltip, power_caption;  // their starts; "null": no tooltip
     };
+    // clang-format off
     const std::vector<Step> steps = {
         {"cancel", "", "position", "null", "power"},
-        {"  load long.wav  \r", "Sorry, this program change parameter of wave length", "0", "null",
-         "power"},
+        {"  load long.wav  \r", "Sorry, this program change parameter of wave length", "0", "null", "power"},
         {"slide 40", "", "40", "null", "power"},
-        {"load stereo.wav", "Sorry, this program is for single-channel only", "40", "null",
-         "power"},
+        {"load stereo.wav", "Sorry, this program is for single-channel only", "40", "null", "power"},
         {"cancel", "", "40", "null", "power"},
         {"point 300 400", "", "40", "bin ", "power   "},
         {"forw", "", "41", "bin ", "power   "},  // the shot taken before left the readout
@@ -81,6 +79,7 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
         {"drag 240 60 400 60", "", "9100", "sample 9100   206.35 ms   ", "power"},
         {"point 30 225", "", "9100", "One sample back", "power"},
         {"resize 1200 900", "", "9100", "One sample back", "power"}};
+    // clang-format on
     std::string script = "# a report\n\n";
     for (const Step& step : steps) script += std::string(step.action) + '\n';
     const std::vector<Record> r = replay(script, {"--shots", "shots/new", "-"});
@@ -116,12 +115,9 @@ TEST_F(Replay, RecordsWhatEachActionLeavesOnScreen) {
     EXPECT_EQ(r.back()["window_size"], Record::parse("[1200,900]"));
 
     const auto shots = dir.path() / "shots" / "new";
-    Strings names;
-    for (std::size_t i = 1; i <= steps.size(); ++i) {
-        const std::string number = std::to_string(i);
-        names.push_back(std::string(3 - number.size(), '0') + number + ".png");
-    }
-    EXPECT_EQ(namesIn(shots), names);
+    EXPECT_EQ(namesIn(shots),
+              (Strings{"001.png", "002.png", "003.png", "004.png", "005.png", "006.png", "007.png",
+                       "008.png", "009.png", "010.png", "011.png", "012.png"}));
     const auto shot = [&](const char* name) { return QImage((shots / name).c_str()); };
     EXPECT_EQ(shot("001.png").size(), QSize(800, 600));
     EXPECT_NE(shot("001.png"), shot("002.png"));  // the wave appeared

@@ -14,13 +14,10 @@ namespace {
 
 struct Reading {
     const char* text;
-    std::optional<long> leading;  // as the callbacks read a widget's text
-    std::optional<long> whole;    // as the command line reads a value
+    // As the callbacks read a widget's text, and as the command line reads a value.
+    std::optional<long> leading, whole;
+    friend void PrintTo(const Reading& r, std::ostream* out) { *out << '"' << r.text << '"'; }
 };
-
-void PrintTo(const Reading& value, std::ostream* out) {
-    *out << '"' << value.text << '"';
-}
 
 class WholeNumber : public testing::TestWithParam<Reading> {};
 

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <complex>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <numbers>
 #include <sstream>
@@ -53,8 +51,7 @@ void expectBin(double log_power, double phase_rad, std::complex<double> bin) {
 // The samples of a 16-bit mono file with the plain 44-byte header that the samples' generator
 // writes, read without the program's reader.
 std::vector<int16_t> sampleFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+    const std::string bytes = fileText(path);
     std::vector<int16_t> samples((bytes.size() - 44) / 2);
     std::memcpy(samples.data(), bytes.data() + 44, samples.size() * 2);
     return samples;

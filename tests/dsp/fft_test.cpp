@@ -5,7 +5,6 @@
 #include <cmath>
 #include <complex>
 #include <limits>
-#include <numbers>
 #include <random>
 #include <vector>
 

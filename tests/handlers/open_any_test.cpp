@@ -32,11 +32,8 @@ struct WayIn {
     std::vector<std::string> labels = {};  // empty: as before the action
     std::string name_tip = "";             // of the name label; empty: as before the action
     std::string picked = "";               // what the picker's dialog showed, if it was used
+    friend void PrintTo(const WayIn& row, std::ostream* out) { *out << row.name; }
 };
-
-void PrintTo(const WayIn& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class OpenAnySound : public Scenario, public testing::WithParamInterface<WayIn> {
   public:
@@ -84,20 +81,15 @@ TEST_P(OpenAnySound, LoadsTheChosenExcerptOrChangesNothing) {
     const WayIn& row = GetParam();
     using sound_writer::Tone;
     const auto path = [&](const char* name) { return (dir.path() / name).string(); };
-    ASSERT_TRUE(sound_writer::writeTone(path("tone.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_24, 48000,
-                                        2, 3.2, Tone{1000, 0.5, 0.2}));
-    ASSERT_TRUE(sound_writer::writeTone(path("short.flac"), SF_FORMAT_FLAC | SF_FORMAT_PCM_16,
-                                        22050, 1, 0.3, Tone{440, 0.5, 0}));
-    ASSERT_TRUE(sound_writer::writeTone(path("mono48.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 48000,
-                                        1, 0.3, Tone{440, 0.5, 0}));
-    ASSERT_TRUE(sound_writer::writeTone(path("pair.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100,
-                                        2, 0.2, Tone{440, 0.5, 0, 1}));
-    ASSERT_TRUE(sound_writer::writeTone(path("mono24.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_24, 44100,
-                                        1, 0.3, Tone{440, 0.5, 0}));
-    ASSERT_TRUE(sound_writer::writeTone(path("mono8.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 44100,
-                                        1, 0.3, Tone{440, 0.5, 0}));
-    ASSERT_TRUE(sound_writer::writeTone(path("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1,
-                                        40, Tone{440, 0.5, 0}));
+    // clang-format off
+    ASSERT_TRUE(sound_writer::writeTone(path("tone.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_24, 48000, 2, 3.2, Tone{1000, 0.5, 0.2}));
+    ASSERT_TRUE(sound_writer::writeTone(path("short.flac"), SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 22050, 1, 0.3, Tone{440, 0.5, 0}));
+    ASSERT_TRUE(sound_writer::writeTone(path("mono48.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 48000, 1, 0.3, Tone{440, 0.5, 0}));
+    ASSERT_TRUE(sound_writer::writeTone(path("pair.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 2, 0.2, Tone{440, 0.5, 0, 1}));
+    ASSERT_TRUE(sound_writer::writeTone(path("mono24.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_24, 44100, 1, 0.3, Tone{440, 0.5, 0}));
+    ASSERT_TRUE(sound_writer::writeTone(path("mono8.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 44100, 1, 0.3, Tone{440, 0.5, 0}));
+    ASSERT_TRUE(sound_writer::writeTone(path("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 8000, 1, 40, Tone{440, 0.5, 0}));
+    // clang-format on
     dir.write("notes.txt", {'n', 'o', 't', 'e', 's', '\n'});
     load(file("before.wav", pattern(3000)));
     const WSdesktop& desktop = WSGIdesktop();
@@ -119,56 +111,30 @@ TEST_P(OpenAnySound, LoadsTheChosenExcerptOrChangesNothing) {
     EXPECT_EQ(picked, row.picked);
 }
 
-const std::string kChannelOneTip =
-    "tone.wav: converted from 48000 Hz, 2 channels (channel 1), 24 bits; 0.500 s from 1.000 s "
-    "of 0:03.20";
-const std::vector<std::string> kConverted = {"tone.wav", "44100Hz", "16bitsPerSamp", "22050", "0"};
-
 // clang-format off
+const std::string kChannelOneTip = "tone.wav: converted from 48000 Hz, 2 channels (channel 1), 24 bits; 0.500 s from 1.000 s of 0:03.20";
+const std::vector<std::string> kConverted = {"tone.wav", "44100Hz", "16bitsPerSamp", "22050", "0"};
 INSTANTIATE_TEST_SUITE_P(WaysIn, OpenAnySound, testing::Values(
     WayIn{"select_wave_keeps_the_readers_refusal", [](OpenAnySound& s, auto path) { s.selectWave(path("tone.wav")); }, {"Sorry, this program is for single-channel only"}},
     WayIn{"picker_ok", [](OpenAnySound& s, auto path) { s.openAny(path("tone.wav"), WSexcerptChoice{1.0, 1}); }, {}, kConverted, kChannelOneTip},
-    WayIn{"picker_band_stays_before_the_end", [](OpenAnySound& s, auto path) { s.openAny(path("tone.wav"), WSexcerptChoice{99, 0}); }, {}, kConverted,
-          "tone.wav: converted from 48000 Hz, 2 channels (mean), 24 bits; 0.500 s from 2.700 s of 0:03.20"},
+    WayIn{"picker_band_stays_before_the_end", [](OpenAnySound& s, auto path) { s.openAny(path("tone.wav"), WSexcerptChoice{99, 0}); }, {}, kConverted, "tone.wav: converted from 48000 Hz, 2 channels (mean), 24 bits; 0.500 s from 2.700 s of 0:03.20"},
     WayIn{"picker_cancel", [](OpenAnySound& s, auto path) { s.openAny(path("tone.wav"), std::nullopt); }, {}},
     WayIn{"short_stereo_asks_for_a_channel", [](OpenAnySound& s, auto path) { s.openAny(path("pair.wav"), std::nullopt); }, {}},
     // pair.wav is shorter than an excerpt, and its tone is in channel 2 only.
-    WayIn{"picker_dialog_takes_channel_2", [](OpenAnySound& s, auto path) { s.openInDialog(path("pair.wav"), "channel 2"); }, {},
-          {"pair.wav", "44100Hz", "16bitsPerSamp", "8820", "0"}, "pair.wav: converted from 44100 Hz, 2 channels (channel 2), 16 bits; 0.200 s from 0.000 s of 0:00.20",
-          "excerpt of 0.200 s from 0.000 s of 0.200 s; envelope -0.50 to 0.50"},
-    WayIn{"select_wave_after_a_conversion", [](OpenAnySound& s, auto path) { s.openAny(path("tone.wav"), WSexcerptChoice{}); s.selectWave(path("before.wav")); }, {},
-          {"before.wav", "44100Hz", "16bitsPerSamp", "3000", "0"}, "before.wav"},
-    WayIn{"dropped_mono_at_another_rate", [](OpenAnySound& s, auto path) { s.drop(path("mono48.wav"), std::nullopt); }, {},
-          {"mono48.wav", "44100Hz", "16bitsPerSamp", "13230", "0"}, "mono48.wav: converted from 48000 Hz, 1 channel, 16 bits; 0.300 s from 0.000 s of 0:00.30"},
+    WayIn{"picker_dialog_takes_channel_2", [](OpenAnySound& s, auto path) { s.openInDialog(path("pair.wav"), "channel 2"); }, {}, {"pair.wav", "44100Hz", "16bitsPerSamp", "8820", "0"}, "pair.wav: converted from 44100 Hz, 2 channels (channel 2), 16 bits; 0.200 s from 0.000 s of 0:00.20", "excerpt of 0.200 s from 0.000 s of 0.200 s; envelope -0.50 to 0.50"},
+    WayIn{"select_wave_after_a_conversion", [](OpenAnySound& s, auto path) { s.openAny(path("tone.wav"), WSexcerptChoice{}); s.selectWave(path("before.wav")); }, {}, {"before.wav", "44100Hz", "16bitsPerSamp", "3000", "0"}, "before.wav"},
+    WayIn{"dropped_mono_at_another_rate", [](OpenAnySound& s, auto path) { s.drop(path("mono48.wav"), std::nullopt); }, {}, {"mono48.wav", "44100Hz", "16bitsPerSamp", "13230", "0"}, "mono48.wav: converted from 48000 Hz, 1 channel, 16 bits; 0.300 s from 0.000 s of 0:00.30"},
     // The reader refuses it for its 24 bits alone; its length reads 40 s, not 1:-20.
-    WayIn{"dropped_mono_of_24_bits", [](OpenAnySound& s, auto path) { s.drop(path("mono24.wav"), std::nullopt); }, {},
-          {"mono24.wav", "44100Hz", "16bitsPerSamp", "13230", "0"}, "mono24.wav: converted from 44100 Hz, 1 channel, 24 bits; 0.300 s from 0.000 s of 0:00.30"},
-    WayIn{"dropped_mono_of_8_bits", [](OpenAnySound& s, auto path) { s.drop(path("mono8.wav"), std::nullopt); }, {},
-          {"mono8.wav", "44100Hz", "16bitsPerSamp", "13230", "0"}, "mono8.wav: converted from 44100 Hz, 1 channel, 8 bits; 0.300 s from 0.000 s of 0:00.30"},
-    WayIn{"dropped_long_mono", [](OpenAnySound& s, auto path) { s.drop(path("long.wav"), WSexcerptChoice{}); }, {},
-          {"long.wav", "44100Hz", "16bitsPerSamp", "22050", "0"}, "long.wav: converted from 8000 Hz, 1 channel, 16 bits; 0.500 s from 0.000 s of 0:40.00"},
-    WayIn{"short_mono_needs_no_picker", [](OpenAnySound& s, auto path) { s.openAny(path("short.flac"), std::nullopt); }, {},
-          {"short.flac", "44100Hz", "16bitsPerSamp", "13230", "0"}, "short.flac: converted from 22050 Hz, 1 channel, 16 bits; 0.300 s from 0.000 s of 0:00.30"},
+    WayIn{"dropped_mono_of_24_bits", [](OpenAnySound& s, auto path) { s.drop(path("mono24.wav"), std::nullopt); }, {}, {"mono24.wav", "44100Hz", "16bitsPerSamp", "13230", "0"}, "mono24.wav: converted from 44100 Hz, 1 channel, 24 bits; 0.300 s from 0.000 s of 0:00.30"},
+    WayIn{"dropped_mono_of_8_bits", [](OpenAnySound& s, auto path) { s.drop(path("mono8.wav"), std::nullopt); }, {}, {"mono8.wav", "44100Hz", "16bitsPerSamp", "13230", "0"}, "mono8.wav: converted from 44100 Hz, 1 channel, 8 bits; 0.300 s from 0.000 s of 0:00.30"},
+    WayIn{"dropped_long_mono", [](OpenAnySound& s, auto path) { s.drop(path("long.wav"), WSexcerptChoice{}); }, {}, {"long.wav", "44100Hz", "16bitsPerSamp", "22050", "0"}, "long.wav: converted from 8000 Hz, 1 channel, 16 bits; 0.500 s from 0.000 s of 0:40.00"},
+    WayIn{"short_mono_needs_no_picker", [](OpenAnySound& s, auto path) { s.openAny(path("short.flac"), std::nullopt); }, {}, {"short.flac", "44100Hz", "16bitsPerSamp", "13230", "0"}, "short.flac: converted from 22050 Hz, 1 channel, 16 bits; 0.300 s from 0.000 s of 0:00.30"},
     WayIn{"not_a_sound", [](OpenAnySound& s, auto path) { s.openAny(path("notes.txt"), WSexcerptChoice{}); }, {"notes.txt: not a sound file that can be read"}},
     WayIn{"dropped_sound_of_another_form", [](OpenAnySound& s, auto path) { s.drop(path("tone.wav"), WSexcerptChoice{1.0, 1}); }, {}, kConverted, kChannelOneTip},
     WayIn{"dropped_file_the_reader_refuses_otherwise", [](OpenAnySound& s, auto path) { s.drop(path("gone.wav"), std::nullopt); }, {"file not found"}},
     WayIn{"command_line_excerpt", [](OpenAnySound&, auto path) { WSGIdesktop().open_excerpt(path("tone.wav"), 1.0, 1); }, {}, kConverted, kChannelOneTip},
-    WayIn{"command_line_excerpt_past_the_end", [](OpenAnySound&, auto path) { WSGIdesktop().open_excerpt(path("tone.wav"), 12, 0); },
-          {"tone.wav: the start 12.000 s is past the end (3.20 s)"}}),
+    WayIn{"command_line_excerpt_past_the_end", [](OpenAnySound&, auto path) { WSGIdesktop().open_excerpt(path("tone.wav"), 12, 0); }, {"tone.wav: the start 12.000 s is past the end (3.20 s)"}}),
     [](const testing::TestParamInfo<WayIn>& info) { return info.param.name; });
 // clang-format on
-
-using ProposedNames = Scenario;
-
-// The names proposed for saving drop a converted file's extension, whatever it is.
-TEST_F(ProposedNames, DropAnyExtension) {
-    const std::string path = (dir.path() / "song.flac").string();
-    ASSERT_TRUE(sound_writer::writeTone(path, SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 48000, 2, 1.0,
-                                        sound_writer::Tone{}));
-    user.queueAnswer(path);
-    user.queueExcerptChoice(WSexcerptChoice{});
-    WSGIdesktop().open_any();
-    EXPECT_EQ(WSGIdesktop().proposed_name("png"), "song-1024-0.png");
-}
 
 }  // namespace

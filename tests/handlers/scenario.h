@@ -22,8 +22,7 @@
 // What a user can see, and the state behind it, at one moment.
 struct Snapshot {
     std::vector<std::string> labels;
-    std::string slider;
-    std::string combo;
+    std::string slider, combo;
     std::vector<std::vector<uint32_t>> views;
     std::vector<short> wave;
     long size = 0;
@@ -43,15 +42,9 @@ class Scenario : public ::testing::Test {
         user.queueAnswer(path);
         session.click(names::kSelectButton);
     }
-    void cancelLoad() {
-        user.queueAnswer(std::nullopt);
-        session.click(names::kSelectButton);
-    }
     void choose(const char* size) { ASSERT_TRUE(session.choose(names::kSizeBox, size)); }
     void slideTo(int position) { session.slide(names::kPositionSlider, position); }
     void letGo() { session.release(names::kPositionSlider); }
-    void back() { session.click(names::kBackButton); }
-    void forw() { session.click(names::kForwButton); }
 
     std::string text(const char* instance, const char* property) {
         WSCbase* widget = wsqt::HeadlessSession::find(instance);
@@ -80,9 +73,8 @@ class Scenario : public ::testing::Test {
     Snapshot snapshot() {
         Snapshot s;
         for (const char* l : {names::kNameLabel, names::kRateLabel, names::kBitsLabel,
-                              names::kPointsLabel, names::kPositionLabel}) {
+                              names::kPointsLabel, names::kPositionLabel})
             s.labels.push_back(label(l));
-        }
         s.slider = slider();
         s.combo = label(names::kSizeBox);
         for (int v = 1; v <= 4; ++v) s.views.push_back(view(v));

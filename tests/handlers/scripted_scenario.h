@@ -23,7 +23,8 @@ class ScriptedScenario : public Scenario {
             case ReplayVerb::load:
                 return load((dir.path() / action->argument).string());
             case ReplayVerb::cancel:
-                return cancelLoad();
+                user.queueAnswer(std::nullopt);
+                return session.click(names::kSelectButton);
             case ReplayVerb::size:
                 return choose(action->argument.c_str());
             case ReplayVerb::slide:
@@ -31,9 +32,9 @@ class ScriptedScenario : public Scenario {
             case ReplayVerb::release:
                 return letGo();
             case ReplayVerb::back:
-                return back();
+                return session.click(names::kBackButton);
             case ReplayVerb::forw:
-                return forw();
+                return session.click(names::kForwButton);
             case ReplayVerb::key:
                 return session.key(focused.c_str(), action->argument.c_str());
             case ReplayVerb::focus:
@@ -67,12 +68,7 @@ class ScriptedScenario : public Scenario {
                 return session.wheel(at[0], at[1], at[2]);
             case ReplayVerb::axis:
                 return showLogarithmicAxis(action->argument == "log");
-            case ReplayVerb::open_any:
-            case ReplayVerb::pick:
-            case ReplayVerb::picker_from:
-            case ReplayVerb::picker_channel:
-            case ReplayVerb::picker_ok:
-            case ReplayVerb::picker_cancel:
+            default:  // the picker's actions
                 FAIL() << "the walks open no excerpt: " << line;
         }
     }

@@ -26,14 +26,10 @@ TEST_F(Soak, AThousandMixedActionsLeaveNoGrowth) {
     const std::string files[] = {"a.wav", "b.wav", "bad.wav"};
     const std::string sizes[] = {"512", "1024", "2048", "4096"};
     auto step = [&](int i) {
-        const std::string lines[] = {"load " + files[(i / 8) % 3],
-                                     "size " + sizes[(i / 8) % 4],
-                                     "slide " + std::to_string(i % 900),
-                                     "release",
-                                     "forw",
-                                     "back",
-                                     "cancel",
-                                     "key PageDown"};
+        // clang-format off
+        const std::string lines[] = {"load " + files[(i / 8) % 3], "size " + sizes[(i / 8) % 4], "slide " + std::to_string(i % 900),
+                                     "release", "forw", "back", "cancel", "key PageDown"};
+        // clang-format on
         perform(lines[i % 8]);
         // What the scripted user keeps of each action is dropped at once: only the
         // program's own holdings are measured.

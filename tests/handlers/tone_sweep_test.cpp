@@ -21,8 +21,7 @@
 namespace {
 
 struct Tone {
-    double bin;  // the tone's frequency in bins
-    double amplitude;
+    double bin, amplitude;  // the frequency in bins
     double phase_rad = 0;
 };
 
@@ -32,8 +31,7 @@ struct Signal {
     std::vector<Tone> tones = {};  // strongest first
     double noise_sigma = 0;        // Gaussian noise added before rounding
     bool dither = false;           // ±1 at random instead of the tones
-    double tolerance_bins = 1e-4;
-    double tolerance_db = 0.01;
+    double tolerance_bins = 1e-4, tolerance_db = 0.01;
     bool pointed = false;        // also read through the power caption, by the pointer and the keys
     const char* file = nullptr;  // a sample sound instead of the generated one
 };

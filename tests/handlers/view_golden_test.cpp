@@ -20,41 +20,27 @@ namespace {
 
 using wave_builder::sine;
 
-std::vector<int16_t> loudThenQuiet() {
-    std::vector<int16_t> samples = sine(1000, 30000, 8000);
-    for (std::size_t i = 4000; i < samples.size(); ++i) samples[i] = int16_t(samples[i] / 100);
-    return samples;
-}
-
-// A quiet tone with a click of each sign: both must reach the frame's edge.
-std::vector<int16_t> clicks() {
-    std::vector<int16_t> samples = sine(700, 2000, 6000);
-    samples[2000] = 32767;
-    samples[4000] = -32768;
-    return samples;
-}
-
 struct Input {
     const char* name;
     std::function<std::vector<int16_t>()> samples;  // none: the sample file of that name
+    friend void PrintTo(const Input& row, std::ostream* out) { *out << row.name; }
 };
 
-void PrintTo(const Input& input, std::ostream* out) {
-    *out << input.name;
-}
-
+// clang-format off
 const Input kInputs[] = {
     {"chirp", {}},
     {"two-tones", {}},
     {"vowel", {}},
-    {"loud-then-quiet", loudThenQuiet},
-    {"clicks", clicks},
+    {"loud-then-quiet", [] { auto s = sine(1000, 30000, 8000); for (std::size_t i = 4000; i < s.size(); ++i) s[i] = int16_t(s[i] / 100); return s; }},
+    // A quiet tone with a click of each sign: both must reach the frame's edge.
+    {"clicks", [] { auto s = sine(700, 2000, 6000); s[2000] = 32767; s[4000] = -32768; return s; }},
     // Exactly 2048 long: one position at 2048, no segment at 4096.
     {"exactly-2048", [] { return sine(3000, 12000, 2048); }},
     // Shorter than every size but 512.
     {"short-700", [] { return sine(5000, 20000, 700); }},
     {"all-lowest", [] { return std::vector<int16_t>(1500, -32768); }},
 };
+// clang-format on
 
 // A copy of the device's picture.
 QImage imageOf(const WSDdev& device) {
@@ -81,10 +67,9 @@ class GoldenViews : public Scenario, public testing::WithParamInterface<std::tup
             return;
         }
         long differing = 0;
-        for (int y = 0; y < actual.height(); ++y) {
+        for (int y = 0; y < actual.height(); ++y)
             for (int x = 0; x < actual.width(); ++x)
                 differing += !reviewed.valid(x, y) || actual.pixel(x, y) != reviewed.pixel(x, y);
-        }
         QFile::remove(golden + ".new.png");
         if (differing) {
             shown.save(golden + ".new.png");

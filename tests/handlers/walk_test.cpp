@@ -28,8 +28,8 @@ namespace {
 struct Walk {
     std::size_t wave_samples;
     std::string script;
-    std::string position;  // the position label
-    std::string slider;    // value, minimum, maximum and drag interval
+    // The position label; the slider's value, minimum, maximum and drag interval.
+    std::string position, slider;
     long spectrum_of;      // where the segment whose spectra are shown starts; -1: no segment
     long segment_at = -1;  // where the segment starts, when not where its spectra are from
     // "power caption | phase caption | tooltip under the pointer | band over view 1";
@@ -47,9 +47,9 @@ const std::string kAsIfJustPointed = "as if just pointed";
 // Bin 156 of the segment at 9000, read by the captions and the tooltip: in noise the
 // strongest bin in reach is no peak, and reads at its own frequency (156 · 44100/1024) and
 // level (20·log10(√(e^12.68 − 1)/8839.73)).
-const std::string kBin156 =
-    "power   6718.36 Hz   -23.85 dBFS   bin 156 | phase   6718.36 Hz   -0.226 rad   bin 156 | bin "
-    "156 of 1024, 6718.36 Hz, -23.85 dBFS, ln(1+P) 12.68, phase -0.226 rad";
+// clang-format off
+const std::string kBin156 = "power   6718.36 Hz   -23.85 dBFS   bin 156 | phase   6718.36 Hz   -0.226 rad   bin 156 | bin 156 of 1024, 6718.36 Hz, -23.85 dBFS, ln(1+P) 12.68, phase -0.226 rad";
+// clang-format on
 void PrintTo(const Walk& walk, std::ostream* out) {
     *out << walk.wave_samples << " samples: " << walk.script;
 }
@@ -166,11 +166,8 @@ TEST_P(Walks, EndWhereTheRowSays) {
                     {{"w.wav", samples}, {"short.wav", wave_builder::pattern(1000)}});
     EXPECT_EQ(text(names::kWholeWaveArea, _WSNoverlaySecondBand()), walk.reference_band);
     // What the views draw is checked against reviewed pictures elsewhere.
-    if (walk.spectrum_of < 0) {
-        EXPECT_EQ(seliii, nullptr);
-        return;
-    }
-    ASSERT_NE(seliii, nullptr);
+    ASSERT_EQ(seliii != nullptr, walk.spectrum_of >= 0);
+    if (!seliii) return;
     const long segment_at = walk.segment_at < 0 ? walk.spectrum_of : walk.segment_at;
     const auto from = [&](long start) {
         return std::vector<short>(samples.begin() + start, samples.begin() + start + selsize);
@@ -196,10 +193,9 @@ TEST_P(Walks, EndWhereTheRowSays) {
         const QImage picture = session.grabWindow(2);
         const QPoint at = session.qtWidget(names::kSegmentArea)->pos() * 2;
         int wrong = 0;
-        for (int y = 0; y < mdev2->height(); ++y) {
+        for (int y = 0; y < mdev2->height(); ++y)
             for (int x = 0; x < mdev2->width(); ++x)
                 wrong += picture.pixel(at.x() + x, at.y() + y) != mdev2->pixel(x, y);
-        }
         EXPECT_EQ(wrong, 0);
     }
 }
@@ -283,12 +279,9 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     // windowed mean 56.21 (hand-summed), -43.93 dBFS at phase 0; their reading is left out
     // while the slider has the keys, which move it again. Escape ends it: the next key starts
     // afresh.
-    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Home", "3500", "3500 0 21026 420", 3500, -1,
-         "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
-    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Escape\nkey Right", "3500", "3500 0 21026 420", 3500, -1,
-         "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
-    Walk{22050, "load w.wav\nfocus power\nkey Right\nfocus slider\nkey End", "21026", "21026 0 21026 420", 21026, -1,
-         "power | phase | none | 620,649"},
+    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Home", "3500", "3500 0 21026 420", 3500, -1, "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
+    Walk{22050, "load w.wav\nslide 3500\nrelease\nfocus phase\nkey End\nkey Escape\nkey Right", "3500", "3500 0 21026 420", 3500, -1, "power   0.00 Hz   -43.93 dBFS   bin 0 | phase   0.00 Hz   0.000 rad   bin 0 | none | 120,149"},
+    Walk{22050, "load w.wav\nfocus power\nkey Right\nfocus slider\nkey End", "21026", "21026 0 21026 420", 21026, -1, "power | phase | none | 620,649"},
     // The captions read their own texts again when the pointer leaves, moves to another
     // widget or farther than three pixels from any bin, and when no segment fits.
     Walk{3000, "load w.wav\npoint 502 425\nleave", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},
@@ -296,16 +289,11 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{3000, "load w.wav\npoint 502 425\npoint 396 400", "0", "0 0 1976 39", 0, -1, "power | phase | none | 20,234"},
     // Without a segment a click or a drag on view 1 does nothing, and the pointer over the
     // other plots says why.
-    Walk{3000, "load w.wav\npoint 502 425\nsize 4096\nclick 420 60\ndrag 220 60 520 60", "0", "0 0 -1096 -21", -1, -1,
-         "power | phase | sample 1810   41.04 ms   -19235 | "},
-    Walk{1500, "size 512\nload w.wav\nsize 4096\npoint 420 185", "0", "0 0 -2596 -51", -1, -1,
-         "power | phase | 1500 samples: a segment of 4096 does not fit; choose 1024 or less | "},
-    Walk{9000, "load w.wav\nload short.wav\npoint 110 360", "0", "0 0 -24 0", -1, -1,
-         "power | phase | 1000 samples: a segment of 1024 does not fit; choose 512 or less | "},
-    Walk{1024, "load w.wav\nsize 2048\npoint 110 360", "0", "0 0 -1024 -20", -1, -1,
-         "power | phase | 1024 samples: a segment of 2048 does not fit; choose 1024 or less | "},
-    Walk{300, "load w.wav\npoint 502 360", "0", "0 0 -724 -14", -1, -1,
-         "power | phase | 300 samples: a segment of 1024 does not fit; no size fits: a segment needs at least 512 samples | "},
+    Walk{3000, "load w.wav\npoint 502 425\nsize 4096\nclick 420 60\ndrag 220 60 520 60", "0", "0 0 -1096 -21", -1, -1, "power | phase | sample 1810   41.04 ms   -19235 | "},
+    Walk{1500, "size 512\nload w.wav\nsize 4096\npoint 420 185", "0", "0 0 -2596 -51", -1, -1, "power | phase | 1500 samples: a segment of 4096 does not fit; choose 1024 or less | "},
+    Walk{9000, "load w.wav\nload short.wav\npoint 110 360", "0", "0 0 -24 0", -1, -1, "power | phase | 1000 samples: a segment of 1024 does not fit; choose 512 or less | "},
+    Walk{1024, "load w.wav\nsize 2048\npoint 110 360", "0", "0 0 -1024 -20", -1, -1, "power | phase | 1024 samples: a segment of 2048 does not fit; choose 1024 or less | "},
+    Walk{300, "load w.wav\npoint 502 360", "0", "0 0 -724 -14", -1, -1, "power | phase | 300 samples: a segment of 1024 does not fit; no size fits: a segment needs at least 512 samples | "},
     Walk{1500, "load w.wav\nsize 4096\nsize 512\npoint 420 185", "0", "0 0 988 19", 0, -1, "power | phase | sample 228   5.17 ms   3036 | 20,234"},
     // A reference held stays where it was while the segment moves on; analysed again at each
     // size, or not fitting; it outlives loads; before a load, or with no segment, nothing is

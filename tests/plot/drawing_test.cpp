@@ -42,22 +42,18 @@ void expectTicks(long rate, const std::vector<short>& minor, const std::vector<s
 }
 
 TEST(DrawScalePlus, TicksEveryKilohertzStrictlyBelowHalfTheRate) {
-    expectTicks(44100, {27,  44,  60,  77,  93,  110, 127, 143, 160, 176, 193,
-                        210, 226, 243, 259, 276, 293, 309, 326, 342, 359, 376},
-                {93, 176, 259, 342});
+    // clang-format off
+    expectTicks(44100, {27, 44, 60, 77, 93, 110, 127, 143, 160, 176, 193, 210, 226, 243, 259, 276, 293, 309, 326, 342, 359, 376}, {93, 176, 259, 342});
     // Half of 40000 is a multiple of both steps, yet no tick stands at the end of the axis.
-    expectTicks(
-        40000,
-        {29, 47, 65, 84, 102, 120, 139, 157, 175, 194, 212, 230, 248, 267, 285, 303, 322, 340, 358},
-        {102, 194, 285});
+    expectTicks(40000, {29, 47, 65, 84, 102, 120, 139, 157, 175, 194, 212, 230, 248, 267, 285, 303, 322, 340, 358}, {102, 194, 285});
+    // clang-format on
     // No rate, a rate whose half is 0 Hz, or one whose half does not fit 16 bits.
     for (long rate : {0L, -44100L, 1L, 131072L, 200000L}) expectTicks(rate, {}, {});
     // Half the rate at the top of the 16-bit range: the counter stops at 65000 Hz instead
     // of wrapping round and ticking for ever.
     std::vector<short> minor, major;
-    for (long f = 1000; f <= 65000; f += 1000) {
+    for (long f = 1000; f <= 65000; f += 1000)
         (f % 5000 ? minor : major).push_back(static_cast<short>(11 + f * 366 / 65535));
-    }
     expectTicks(131070, minor, major);
 }
 
@@ -97,6 +93,7 @@ struct CurveCase {
     unsigned short area_width = 136, area_height = 200;
     double ratio = 1;       // the device's pixel ratio
     PointRange range = {};  // zoomedRising: the points across the plot
+    friend void PrintTo(const CurveCase& row, std::ostream* out) { *out << row.name; }
 };
 
 // A tone: count values of 1 and a 10 at peak.
@@ -109,10 +106,6 @@ std::vector<double> tone(std::size_t count, std::size_t peak) {
 // A mark in the corner that the curve must leave: a curve draws over its frame, never
 // clears it.
 const std::vector<Line> kMark = {{0, 0, 2, 0}};
-
-void PrintTo(const CurveCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class CurveTest : public testing::TestWithParam<CurveCase> {};
 
@@ -137,92 +130,46 @@ TEST_P(CurveTest, DrawsExactlyItsSegments) {
     EXPECT_EQ(differences(*device, *expected), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Placement, CurveTest,
-    testing::Values(
-        // ±maximum reach the margins; two values span half the width.
-        CurveCase{"short_extremes", shortWave, {94, -94}, 94, {{4, 6, 68, 194}}},
-        CurveCase{"double_extremes", doubleWave, {94, -94}, 94, {{4, 6, 68, 194}}},
-        CurveCase{"rising_extremes", risingWave, {94, 0}, 94, {{4, 6, 68, 194}}},
-        // Value i at x = 4 + i·128/4; 0 on the centre line; the last a step short of the margin.
-        CurveCase{"four_values",
-                  shortWave,
-                  {0, 94, 0, -94},
-                  94,
-                  {{4, 100, 36, 6}, {36, 6, 68, 100}, {68, 100, 100, 194}}},
-        // Fractions truncate: x = 4 + i·128/3 is 4, 46.7, 89.3; y = 100 ∓ 23.5.
-        CurveCase{"truncated_fractions",
-                  doubleWave,
-                  {0.25, 0, -0.25},
-                  1,
-                  {{4, 76, 46, 100}, {46, 100, 89, 123}}},
-        // Beyond the maximum (y = −88.94 unclamped): held at the top margin.
-        CurveCase{"beyond_the_scale", doubleWave, {0, 2.01}, 1, {{4, 100, 68, 6}}},
-        // A maximum of 0 or a non-finite one gives no vertical scale: nothing is placed.
-        CurveCase{"silent_wave", shortWave, {0, 0, 0}, 0, {}},
-        CurveCase{"silent_spectrum", risingWave, {0, 0, 0}, 0, {}},
-        CurveCase{"nan_maximum", doubleWave, {0, 1}, kNaN, {}},
-        // A point that has no coordinates takes out the two segments that meet there.
-        CurveCase{"nan_value",
-                  doubleWave,
-                  {0, kNaN, 0, 3.2, 0},
-                  3.2,
-                  {{55, 100, 80, 6}, {80, 6, 106, 100}}},
-        CurveCase{"infinite_values", risingWave, {kInf, 0, 4, -kInf}, 4, {{36, 194, 68, 6}}},
-        // Far beyond the 16-bit coordinates, and −32768 against 94 or its own 32767: at the
-        // margins.
-        CurveCase{"far_beyond_the_scale",
-                  doubleWave,
-                  {0, 1e6, 0},
-                  1,
-                  {{4, 100, 46, 6}, {46, 6, 89, 100}}},
-        CurveCase{"lowest_sample", shortWave, {-32768, 94}, 94, {{4, 194, 68, 6}}},
-        CurveCase{"all_lowest", shortWave, {-32768, -32768}, 32767, {{4, 194, 68, 194}}},
-        // At a pixel ratio the points land at their coordinates times the ratio, truncated,
-        // and the lines between them are one device pixel wide: (4, 6) … (68, 194) at 2, and
-        // (4, 100), (36, 6), (68, 100), (100, 194) at 1.5.
-        CurveCase{"double_extremes_at_ratio_2",
-                  doubleWave,
-                  {94, -94},
-                  94,
-                  {{8, 12, 136, 388}},
-                  136,
-                  200,
-                  2},
-        CurveCase{"four_values_at_ratio_1_5",
-                  shortWave,
-                  {0, 94, 0, -94},
-                  94,
-                  {{6, 150, 54, 9}, {54, 9, 102, 150}, {102, 150, 150, 291}},
-                  136,
-                  200,
-                  1.5},
-        // Zoomed to points 16 … 32, 8 pixels apart: point i at x = 4 + 8·(i − 16), the tone's
-        // peak at 20 on column 36, the 1s at y = 194 − 18.8; the lines to points 15 and 33
-        // end at the frame's sides.
-        CurveCase{"zoomed_tone",
-                  zoomedRising,
-                  tone(40, 20),
-                  10,
-                  {{4, 175, 28, 175}, {28, 175, 36, 6}, {36, 6, 44, 175}, {44, 175, 132, 175}},
-                  136,
-                  200,
-                  1,
-                  {16, 32}},
-        // Two points a column (x = 4 + i/2): each column draws its strongest, the first on a tie.
-        CurveCase{"strongest_of_each_column",
-                  zoomedRising,
-                  {0, 4, 4, 0, 0, 0, 4, 0},
-                  4,
-                  {{4, 6, 5, 6}, {5, 6, 6, 194}, {6, 194, 7, 6}},
-                  136,
-                  200,
-                  1,
-                  {0, 256}},
-        // An area with no room divides by nothing and draws nothing.
-        CurveCase{"no_width", doubleWave, {0, 1, -1}, 1, {}, 0, 100},
-        CurveCase{"no_height", shortWave, {0, 1, -1}, 1, {}, 100, 0}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Placement, CurveTest, testing::Values(
+    // ±maximum reach the margins; two values span half the width.
+    CurveCase{"short_extremes", shortWave, {94, -94}, 94, {{4, 6, 68, 194}}},
+    CurveCase{"double_extremes", doubleWave, {94, -94}, 94, {{4, 6, 68, 194}}},
+    CurveCase{"rising_extremes", risingWave, {94, 0}, 94, {{4, 6, 68, 194}}},
+    // Value i at x = 4 + i·128/4; 0 on the centre line; the last a step short of the margin.
+    CurveCase{"four_values", shortWave, {0, 94, 0, -94}, 94, {{4, 100, 36, 6}, {36, 6, 68, 100}, {68, 100, 100, 194}}},
+    // Fractions truncate: x = 4 + i·128/3 is 4, 46.7, 89.3; y = 100 ∓ 23.5.
+    CurveCase{"truncated_fractions", doubleWave, {0.25, 0, -0.25}, 1, {{4, 76, 46, 100}, {46, 100, 89, 123}}},
+    // Beyond the maximum (y = −88.94 unclamped): held at the top margin.
+    CurveCase{"beyond_the_scale", doubleWave, {0, 2.01}, 1, {{4, 100, 68, 6}}},
+    // A maximum of 0 or a non-finite one gives no vertical scale: nothing is placed.
+    CurveCase{"silent_wave", shortWave, {0, 0, 0}, 0, {}},
+    CurveCase{"silent_spectrum", risingWave, {0, 0, 0}, 0, {}},
+    CurveCase{"nan_maximum", doubleWave, {0, 1}, kNaN, {}},
+    // A point that has no coordinates takes out the two segments that meet there.
+    CurveCase{"nan_value", doubleWave, {0, kNaN, 0, 3.2, 0}, 3.2, {{55, 100, 80, 6}, {80, 6, 106, 100}}},
+    CurveCase{"infinite_values", risingWave, {kInf, 0, 4, -kInf}, 4, {{36, 194, 68, 6}}},
+    // Far beyond the 16-bit coordinates, and −32768 against 94 or its own 32767: at the
+    // margins.
+    CurveCase{"far_beyond_the_scale", doubleWave, {0, 1e6, 0}, 1, {{4, 100, 46, 6}, {46, 6, 89, 100}}},
+    CurveCase{"lowest_sample", shortWave, {-32768, 94}, 94, {{4, 194, 68, 6}}},
+    CurveCase{"all_lowest", shortWave, {-32768, -32768}, 32767, {{4, 194, 68, 194}}},
+    // At a pixel ratio the points land at their coordinates times the ratio, truncated,
+    // and the lines between them are one device pixel wide: (4, 6) … (68, 194) at 2, and
+    // (4, 100), (36, 6), (68, 100), (100, 194) at 1.5.
+    CurveCase{"double_extremes_at_ratio_2", doubleWave, {94, -94}, 94, {{8, 12, 136, 388}}, 136, 200, 2},
+    CurveCase{"four_values_at_ratio_1_5", shortWave, {0, 94, 0, -94}, 94, {{6, 150, 54, 9}, {54, 9, 102, 150}, {102, 150, 150, 291}}, 136, 200, 1.5},
+    // Zoomed to points 16 … 32, 8 pixels apart: point i at x = 4 + 8·(i − 16), the tone's
+    // peak at 20 on column 36, the 1s at y = 194 − 18.8; the lines to points 15 and 33
+    // end at the frame's sides.
+    CurveCase{"zoomed_tone", zoomedRising, tone(40, 20), 10, {{4, 175, 28, 175}, {28, 175, 36, 6}, {36, 6, 44, 175}, {44, 175, 132, 175}}, 136, 200, 1, {16, 32}},
+    // Two points a column (x = 4 + i/2): each column draws its strongest, the first on a tie.
+    CurveCase{"strongest_of_each_column", zoomedRising, {0, 4, 4, 0, 0, 0, 4, 0}, 4, {{4, 6, 5, 6}, {5, 6, 6, 194}, {6, 194, 7, 6}}, 136, 200, 1, {0, 256}},
+    // An area with no room divides by nothing and draws nothing.
+    CurveCase{"no_width", doubleWave, {0, 1, -1}, 1, {}, 0, 100},
+    CurveCase{"no_height", shortWave, {0, 1, -1}, 1, {}, 100, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 template <class T>
 T largestOf(const std::vector<T>& values) {

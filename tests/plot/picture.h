@@ -38,9 +38,8 @@ inline std::unique_ptr<WSDmwindowDev> pictureWith(unsigned short width, unsigned
 // Painted black all over, so a test sees what a frame clears.
 inline std::unique_ptr<WSDmwindowDev> blackDevice(unsigned short width, unsigned short height) {
     auto device = pictureWith(width, height);
-    for (unsigned short y = 0; y < height; ++y) {
+    for (unsigned short y = 0; y < height; ++y)
         for (unsigned short x = 0; x < width; ++x) device->setPixel(x, y, 0, 0, 0);
-    }
     return device;
 }
 
@@ -56,16 +55,12 @@ inline std::unique_ptr<WSCvdrawingArea> areaOf(unsigned short width, unsigned sh
 
 // Empty when both pictures are the same size and equal; otherwise the first difference.
 inline std::string differences(const WSDdev& actual, const WSDdev& expected) {
-    if (actual.width() != expected.width() || actual.height() != expected.height()) {
+    if (actual.width() != expected.width() || actual.height() != expected.height())
         return "sizes differ";
-    }
-    for (int y = 0; y < actual.height(); ++y) {
-        for (int x = 0; x < actual.width(); ++x) {
-            if (actual.pixel(x, y) != expected.pixel(x, y)) {
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x)
+            if (actual.pixel(x, y) != expected.pixel(x, y))
                 return "first difference at " + std::to_string(x) + ", " + std::to_string(y);
-            }
-        }
-    }
     return "";
 }
 

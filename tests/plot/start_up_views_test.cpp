@@ -25,45 +25,27 @@ struct Shown {
     int window_width, window_height;
     double ratio;
     std::vector<AreaCase> areas;
+    friend void PrintTo(const Shown& row, std::ostream* out) { *out << row.name; }
 };
-void PrintTo(const Shown& shown, std::ostream* out) {
-    *out << shown.name;
-}
 
 // View 3 has no ticks: no file is loaded at start-up. At 1200 × 900 views 1 and 2 are
 // 1070 × 100 (mx = 32), views 3 and 4 588 × 630 (mx = 17, my = 18); at a ratio every
 // coordinate of 800 × 600 is multiplied by it and truncated: at 1.5, 3 × 1.5 and 97 × 1.5
 // give 4 and 145.
+// clang-format off
 const Shown kShown[] = {
-    {"at_start",
-     800,
-     600,
-     1,
-     {{names::kWholeWaveArea, &mdev, 670, 100, kWaveFrame},
-      {names::kSegmentArea, &mdev2, 670, 100, kWaveFrame},
-      {names::kPowerArea, &mdev3, 388, 330, kPowerAxes},
-      {names::kPhaseArea, &mdev4, 388, 330, kSpectrumFrame}}},
-    {"at_1200_x_900",
-     1200,
-     900,
-     1,
-     {{names::kWholeWaveArea, &mdev, 1070, 100, {{32, 97, 32, 3}, {1038, 50, 32, 50}}},
-      {names::kSegmentArea, &mdev2, 1070, 100, {{32, 97, 32, 3}, {1038, 50, 32, 50}}},
-      {names::kPowerArea, &mdev3, 588, 630, {{17, 612, 17, 18}, {571, 612, 17, 612}}},
-      {names::kPhaseArea, &mdev4, 588, 630, {{17, 612, 17, 18}, {571, 315, 17, 315}}}}},
-    {"at_ratio_2",
-     800,
-     600,
-     2,
-     {{names::kWholeWaveArea, &mdev, 670, 100, {{40, 194, 40, 6}, {1300, 100, 40, 100}}},
-      {names::kPowerArea, &mdev3, 388, 330, {{22, 642, 22, 18}, {754, 642, 22, 642}}}}},
-    {"at_ratio_1_5",
-     800,
-     600,
-     1.5,
-     {{names::kSegmentArea, &mdev2, 670, 100, {{30, 145, 30, 4}, {975, 75, 30, 75}}},
-      {names::kPhaseArea, &mdev4, 388, 330, {{16, 481, 16, 13}, {565, 247, 16, 247}}}}},
+    {"at_start", 800, 600, 1, {{names::kWholeWaveArea, &mdev, 670, 100, kWaveFrame}, {names::kSegmentArea, &mdev2, 670, 100, kWaveFrame},
+                               {names::kPowerArea, &mdev3, 388, 330, kPowerAxes}, {names::kPhaseArea, &mdev4, 388, 330, kSpectrumFrame}}},
+    {"at_1200_x_900", 1200, 900, 1, {{names::kWholeWaveArea, &mdev, 1070, 100, {{32, 97, 32, 3}, {1038, 50, 32, 50}}},
+                                     {names::kSegmentArea, &mdev2, 1070, 100, {{32, 97, 32, 3}, {1038, 50, 32, 50}}},
+                                     {names::kPowerArea, &mdev3, 588, 630, {{17, 612, 17, 18}, {571, 612, 17, 612}}},
+                                     {names::kPhaseArea, &mdev4, 588, 630, {{17, 612, 17, 18}, {571, 315, 17, 315}}}}},
+    {"at_ratio_2", 800, 600, 2, {{names::kWholeWaveArea, &mdev, 670, 100, {{40, 194, 40, 6}, {1300, 100, 40, 100}}},
+                                 {names::kPowerArea, &mdev3, 388, 330, {{22, 642, 22, 18}, {754, 642, 22, 642}}}}},
+    {"at_ratio_1_5", 800, 600, 1.5, {{names::kSegmentArea, &mdev2, 670, 100, {{30, 145, 30, 4}, {975, 75, 30, 75}}},
+                                     {names::kPhaseArea, &mdev4, 388, 330, {{16, 481, 16, 13}, {565, 247, 16, 247}}}}},
 };
+// clang-format on
 
 class StartUp : public testing::TestWithParam<Shown> {};
 

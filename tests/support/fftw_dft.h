@@ -19,9 +19,8 @@ inline std::vector<std::complex<double>> fftwDft(std::vector<std::complex<double
                                       forward ? FFTW_FORWARD : FFTW_BACKWARD, FFTW_ESTIMATE);
     fftw_execute(plan);
     fftw_destroy_plan(plan);
-    if (forward) {
+    if (forward)
         for (std::complex<double>& v : out) v /= n;
-    }
     return out;
 }
 

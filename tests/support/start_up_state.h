@@ -98,9 +98,8 @@ inline void restore() {
     differenceShown = false;
 
     if (auto* slider =
-            qobject_cast<QSlider*>(wsqt::HeadlessSession::qtWidget(names::kPositionSlider))) {
+            qobject_cast<QSlider*>(wsqt::HeadlessSession::qtWidget(names::kPositionSlider)))
         slider->setSliderDown(false);
-    }
     for (WSCbase* widget : WSGIappObjectList()->all()) {
         // The dialogs come later, and are placed and labelled before each showing.
         if (!recorded.contains(widget)) continue;
@@ -116,9 +115,8 @@ inline void restore() {
             }
         }
     }
-    for (PlotView view : {PlotView::wave, PlotView::segment, PlotView::power, PlotView::phase}) {
+    for (PlotView view : {PlotView::wave, PlotView::segment, PlotView::power, PlotView::phase})
         updateView(view, {});
-    }
 }
 
 // The session every test of the process shares, put back as the program starts. It owns

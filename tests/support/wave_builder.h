@@ -114,10 +114,9 @@ inline Bytes monoWave(const std::vector<std::int16_t>& samples) {
 // A sine of that frequency and amplitude, n samples at 44100 Hz.
 inline std::vector<std::int16_t> sine(double frequency_hz, double amplitude, std::size_t n) {
     std::vector<std::int16_t> samples(n);
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < n; ++i)
         samples[i] = static_cast<std::int16_t>(std::lround(
             amplitude * std::sin(2 * std::numbers::pi * frequency_hz * double(i) / 44100.0)));
-    }
     return samples;
 }
 

@@ -70,21 +70,4 @@ TEST(LineRuns, EveryLineInASmallPictureIsTheBresenhamLine) {
                 }
 }
 
-// Full-length runs in a picture whose rows are longer than its columns are high, both
-// directions, on the first and the last row and column; a line at the far end of the
-// coordinates, wholly outside.
-TEST(LineRuns, RunsAlongTheEdgesCoverTheWholeSide) {
-    constexpr int kWidth = 670, kHeight = 100;
-    // clang-format off
-    const short runs[][4] = {{0, 0, 0, 99}, {669, 99, 669, 0}, {0, 0, 669, 0}, {669, 99, 0, 99},
-                             {-32768, -32768, -32768, 32767}};
-    // clang-format on
-    for (const auto& [x1, y1, x2, y2] : runs) {
-        WSDdev device;
-        device.setSize(kWidth, kHeight);
-        device.drawLine(x1, y1, x2, y2);
-        EXPECT_EQ(blackPoints(device), referenceLine(x1, y1, x2, y2, kWidth, kHeight));
-    }
-}
-
 }  // namespace

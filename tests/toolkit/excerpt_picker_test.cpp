@@ -2,7 +2,6 @@
 // recording, so that the excerpt it marks always starts on the recording.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -15,11 +14,8 @@ struct BandMove {
     double duration_s;
     std::vector<std::string> keys;  // "to S" moves the band's start to S seconds
     double from_s;                  // where the band starts then
+    friend void PrintTo(const BandMove& row, std::ostream* out) { *out << row.name; }
 };
-
-void PrintTo(const BandMove& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class ExcerptPickerBand : public testing::TestWithParam<BandMove> {};
 
