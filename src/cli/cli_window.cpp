@@ -4,6 +4,7 @@
 #include "names/window_names.h"
 #include "plot/frequency_view.h"
 #include "toolkit/WSdesktop.h"
+#include "toolkit/WSexcerptPicker.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/headless.h"
 #include "toolkit/qt/qt_window_picture.h"
@@ -58,11 +59,19 @@ void CliWindow::chooseMenuEntry(const std::string& label, bool on) {
     WSchooseDesktopAction(label, on);
 }
 
-void CliWindow::openReference(const std::string& path, long position) {
+void CliWindow::openReference(const std::string& path, long position,
+                              const ExcerptRequest* excerpt) {
     user_->queueAnswer(path);
     user_->queueNumber(position);
+    if (excerpt) {
+        user_->setExcerptDriver([excerpt](WSCexcerptPicker& picker) {
+            picker.moveTo(excerpt->from_s);
+            return picker.chooseChannel(excerpt->channel);
+        });
+    }
     // A disabled entry asks nothing: the answers would be left for a later question.
     if (!WSchooseDesktopAction(names::kOpenReferenceEntry)) user_->dropAnswers();
+    user_->setExcerptDriver(nullptr);
 }
 
 bool CliWindow::chooseSize(const std::string& item) {

@@ -9,6 +9,7 @@
 
 #include "cli/replay_script.h"
 #include "cli/window_state_json.h"
+#include "sound/sound_excerpt.h"
 #include "toolkit/WSscriptedUser.h"
 #include "toolkit/qt/qt_window_picture.h"
 
@@ -41,8 +42,10 @@ class CliWindow {
     // entry is disabled or the toggle is already so).
     void chooseMenuEntry(const std::string& label, bool on = true);
     // Open reference…: the file dialog confirms path, the position question is answered
-    // position.
-    void openReference(const std::string& path, long position);
+    // position. A file the reader refuses for its form goes through the picker: cancelled, or
+    // with excerpt given, confirmed on that excerpt, as --convert chooses it.
+    void openReference(const std::string& path, long position,
+                       const ExcerptRequest* excerpt = nullptr);
     // A choice in the size box; false when it has no such item.
     bool chooseSize(const std::string& item);
     // The item the size box shows.

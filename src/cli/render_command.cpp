@@ -10,6 +10,7 @@
 #include "cli/picture_request.h"
 #include "cli/segment_batch.h"
 #include "cli/window_pictures.h"
+#include "handlers/reference_hold.h"
 #include "names/window_names.h"
 #include "report/export_name.h"
 
@@ -96,8 +97,17 @@ int runRender(int argc, char** argv) {
         if (!notes[index].empty()) report.messages.push_back(notes[index]);
         if (report.exit_code != kExitOk) return report;
         if (reference) {
-            window->openReference(*reference_file, reference->position);
-            window->takeMessages();  // told already, when the reference was checked
+            const WaveSource& source = batch->batch.source;
+            window->openReference(*reference_file, reference->position,
+                                  source.convert ? &source.excerpt : nullptr);
+            // Its messages were told when the reference was checked; one the window could not
+            // hold all the same must not give a picture without it.
+            window->takeMessages();
+            if (!referenceHeld()) {
+                report.exit_code = kExitRefused;
+                report.messages.push_back(*reference_file + ": the window could not hold it");
+                return report;
+            }
             window->chooseMenuEntry(names::kShowDifferenceEntry,
                                     batch->arguments.flag("difference"));
         }

@@ -263,8 +263,12 @@ TEST(CliRender, ShowsTheChosenChannel) {
     fs::create_directory(dir.path() / "mono");
     dir.write("s.wav", twoTones());
     dir.write("mono/s.wav", monoWave(kSecondTone));
-    const CliRun a = cliIn(dir.path(), {"render", "--convert", "s.wav", "--channel=2", "-o", "a"});
-    const CliRun b = cliIn(dir.path(), {"render", "--convert", "mono/s.wav", "-o", "b"});
+    // The reference too: converted as the file is, or a picture without it is no success.
+    const CliRun a =
+        cliIn(dir.path(), {"render", "--convert", "s.wav", "--channel=2", "--reference", "s.wav",
+                           "--reference-position", "9", "-o", "a"});
+    const CliRun b = cliIn(dir.path(), {"render", "--convert", "mono/s.wav", "--reference",
+                                        "mono/s.wav", "--reference-position", "9", "-o", "b"});
     ASSERT_EQ(a.exit_code + b.exit_code, 0) << a.err << b.err;
     EXPECT_EQ(fileText(dir.path() / "a"), fileText(dir.path() / "b"));
 }
