@@ -179,6 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"compare", "exact.wav", "short.wav", "--size", "512", "--reference-position", "2489"}, 64, "", "sefaro-cli: short.wav: position 2489 is outside 0 to 2488 (3000 samples, size 512)\n"},
     Run{{"compare", "short.wav", "short.wav", "--position", "1977", "--reference-position", "0"}, 64, "", "sefaro-cli: short.wav: position 1977 is outside 0 to 1976"},
     Run{{"compare", "short.wav"}, 64, "", "sefaro-cli compare: it compares two FILEs, A and B (usage: sefaro-cli compare A B "},
+    Run{{"compare", "short.wav", "short.wav", "short.wav"}, 64, "", "sefaro-cli compare: it compares two FILEs, A and B (usage: sefaro-cli compare A B "},
     Run{{"compare", "exact.wav", "long.wav", "--size", "512", "--format", "json"}, 0, "\"reference\":{\"file\":\"long.wav\",\"position\":0},\"reference_log_power\":[", "sefaro-cli: long.wav: " + kNotice},
     Run{{"spectrum", "exact.wav", "--size", "512", "--reference", "short.wav"}, 0, "bin,frequency_hz,log_power,phase_rad,reference_log_power,reference_phase_rad,difference_db\n0,0,", ""},
     Run{{"spectrum", "short.wav", "--reference-position", "3"}, 64, "", "sefaro-cli spectrum: --reference-position needs --reference (usage: "},

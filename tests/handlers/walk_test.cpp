@@ -315,6 +315,9 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{6000, "size 512\nload w.wav\nreference open short.wav 400\nsize 1024\nsize 512\nreference drop\nreference hold", "0", "0 0 5488 109", 0, -1, "", 1, "w.wav 0", "20,73"},
     Walk{6000, "load w.wav\nreference hold\nreference open short.wav 0\nreference open w.wav 4977\nreference open none.wav 1", "0", "0 0 4976 99", 0, -1, "", 1, "w.wav 0", "20,127"},
     Walk{0, "reference hold\nreference open short.wav 0", "position", " 0  ", -1},
+    // The last position, 6000 − 1024 = 4976, fits; the power caption's tooltip names the
+    // reference. Its band: 20 + ⌊4976 · 0.105⌋ = 542 … 20 + ⌊5999 · 0.105⌋ = 649.
+    Walk{6000, "load w.wav\nreference open w.wav 4976\npoint 100 248", "0", "0 0 4976 99", 0, -1, "power | phase | reference: w.wav, N 1024, position 4976 | 20,127", 1, "w.wav 4976", "542,649"},
     // Over the power plot the reading adds the difference from the reference: none from itself.
     Walk{22050, "load w.wav\nslide 9000\nrelease\nreference hold\npoint 130 360", "9000", "9000 0 21026 420", 9000, -1, kBin156 + ", Δ 0.00 dB | 277,306", 1, "w.wav 9000", "277,306"},
     // The orange band follows a resize as the blue one does (columns as at 1200 x 900 above).
@@ -353,6 +356,11 @@ TEST_F(Overlay, DrawsTheReferenceOnTheLargerPeaksScale) {
     EXPECT_EQ(shown.pixel(281, 34), 0xfff67400u);
     EXPECT_EQ(shown.pixel(82, 34), 0xffffffffu);
     perform("axis linear");
+    // The difference, 20·log10(2) = +6.02 dB at bin 100, on ±40 dB over the 312 rows:
+    // row ⌊165 − 6.02 · 312/80⌋ = 141, above the centre line.
+    perform("difference on");
+    EXPECT_EQ(shown.pixel(82, 141), 0xfff67400u);
+    perform("difference off");
     perform("reference drop");
     EXPECT_EQ(pixels(session.find(names::kPowerArea)->getdev()), own);
 }
