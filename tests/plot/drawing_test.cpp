@@ -62,7 +62,7 @@ TEST(DrawScalePlus, TicksEveryKilohertzStrictlyBelowHalfTheRate) {
 }
 
 // On a logarithmic axis from bin 1 (44100/1024 Hz) to 512 (22050 Hz) the tick of f stands at
-// column 11 + 366·ln(f/f1)/ln(fmax/f1), within a pixel.
+// column 11 + 366·ln(f/f1)/ln(fmax/f1), within a pixel, and hangs 2·9/3 = 6 pixels.
 TEST(DrawScalePlus, LogarithmicTicksStandAtTheirFrequencies) {
     const double f1 = 44100.0 / 1024, fmax = 22050;
     const std::vector<double> frequencies = {50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000};
@@ -73,7 +73,7 @@ TEST(DrawScalePlus, LogarithmicTicksStandAtTheirFrequencies) {
     drawScalePlus(area.get(), device.get(), 512, {1, 512, true}, ticks);
     std::vector<int> drawn;
     for (int x = 0; x < 388; ++x) {
-        if (device->pixel(x, 324) != 0xffffffffu) drawn.push_back(x);
+        if (device->pixel(x, 326) != 0xffffffffu) drawn.push_back(x);
     }
     ASSERT_EQ(drawn.size(), frequencies.size());
     for (std::size_t i = 0; i < drawn.size(); ++i)
@@ -197,18 +197,18 @@ INSTANTIATE_TEST_SUITE_P(
                   136,
                   200,
                   1.5},
-        // Zoomed to points 16 … 32, 8 pixels apart: point i at x = 4 + 8·(i − 16), the tone's
-        // peak at 20 on column 36, the 1s at y = 194 − 18.8; the lines to points 15 and 33
-        // end at the frame's sides.
+        // Zoomed to points 15.5 … 31.5, 8 pixels apart: point i at x = 8i − 120, the tone's
+        // peak at 20 on column 40, the 1s at y = 194 − 18.8; the lines to points 15 (x = 0)
+        // and 32 (x = 136) end at the frame's sides, 4 and 132.
         CurveCase{"zoomed_tone",
                   zoomedRising,
                   tone(40, 20),
                   10,
-                  {{4, 175, 28, 175}, {28, 175, 36, 6}, {36, 6, 44, 175}, {44, 175, 132, 175}},
+                  {{4, 175, 32, 175}, {32, 175, 40, 6}, {40, 6, 48, 175}, {48, 175, 132, 175}},
                   136,
                   200,
                   1,
-                  {16, 32}},
+                  {15.5, 31.5}},
         // Two points a column (x = 4 + i/2): each column draws its strongest, the first on a tie.
         CurveCase{"strongest_of_each_column",
                   zoomedRising,
