@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QRect>
 #include <QWidget>
@@ -28,6 +29,22 @@ TEST(Window, APaintRaisesExposeUnlessTheProgramsOwnExposeJustCopiedThePicture) {
     EXPECT_EQ(exposes, 1);
     session.qtWidget(names::kSegmentArea)->repaint();
     EXPECT_EQ(exposes, 2);
+}
+
+// Labels near the power frame's right side (377): "5k" ends 2 pixels short of it, and "10k",
+// which would touch it, is left out, so the row above the axis (321) shows nothing left of "5k".
+TEST(Window, AnAxisLabelThatWouldTouchTheOneBeforeItIsLeftOut) {
+    wsqt::HeadlessSession& session = start_up::freshSession();
+    session.find(names::kPowerArea)->setPropertyV(_WSNoverlayLabels(), "11,377,321;375:5k;376:10k");
+    QWidget* power = session.qtWidget(names::kPowerArea);
+    const QImage shown = power->grab().toImage();
+    const int five_k_from = 375 - power->fontMetrics().horizontalAdvance("5k");
+    int left_of_it = 0, in_it = 0;
+    for (int y = 290; y < 321; ++y) {
+        for (int x = 12; x < 377; ++x)
+            (x < five_k_from ? left_of_it : in_it) += shown.pixel(x, y) != 0xffffffffu;
+    }
+    EXPECT_TRUE(left_of_it == 0 && in_it > 0) << left_of_it << " inked left of 5k, " << in_it;
 }
 
 struct Place {

@@ -187,6 +187,8 @@ TEST_F(Replay, ZoomKeepsThePointersFrequencyUntilTheNextFileOrSize) {
     EXPECT_NEAR(linearAtPointer(1), t * 22050, half_bin_hz);
     EXPECT_NEAR(range(2).second - range(2).first, 22050 / 1.25 / 1.25, 1e-6);
     EXPECT_NEAR(linearAtPointer(2), t * 22050, half_bin_hz);
+    // 6051 … 20163 Hz (t·22050 less t of 22050/1.25²): 14112/8 Hz asks for a step of 2000.
+    EXPECT_EQ(labels(2), "8k 10k 12k 14k 16k 18k 20k ");
     EXPECT_EQ(r[3]["log_axis"], true);
     EXPECT_EQ(range(3), std::pair(bin_hz, 22050.0));
     EXPECT_EQ(labels(3), "50 100 200 500 1k 2k 5k 10k 20k ");

@@ -308,6 +308,9 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     entry("Logarithmic frequency axis")->trigger();
     EXPECT_TRUE(shownAxis().logarithmic);
     EXPECT_TRUE(entry("Logarithmic frequency axis")->isChecked());
+    session.wheel(power->x() + 100, power->y() + 100, 2);
+    entry("Show all frequencies")->trigger();  // the whole logarithmic axis, bin 1 … rate/2
+    EXPECT_TRUE(shownAxis().logarithmic && !shownAxis().zoomed);
     QApplication::activePopupWidget()->close();
     QGuiApplication::clipboard()->clear();
     choose("4096");  // no segment again: the spectrum's shortcuts do nothing

@@ -128,6 +128,11 @@ const HandCase kHandCases[] = {
      readoutBin(kBinTenRaised.data(), plotColumns(kSpectrumWidth, kBins, {8, 12.575}), 171)
          .value_or(-1),
      10},
+    // Bins 10.5 … 193.5 shown (bin k at column 2k − 10): bin 10, in the margin, is out of reach.
+    {"ZoomedAxisReadsNoBinLeftOfTheFrame",
+     readoutBin(kBinTenRaised.data(), plotColumns(kSpectrumWidth, kBins, {10.5, 193.5}), 11)
+         .value_or(-1),
+     11},
     {"ClickWithinThreePixels", withinClick(100, 50, 103, 47), true},
     {"DragBeyondThreePixels", withinClick(100, 50, 104, 50), false},
     // A screen of a pixel ratio above 1 gives the pointer's place with a fraction: the

@@ -365,4 +365,15 @@ TEST_F(Overlay, DrawsTheReferenceOnTheLargerPeaksScale) {
     EXPECT_EQ(pixels(session.find(names::kPowerArea)->getdev()), own);
 }
 
+class Zoom : public ScriptedScenario {};
+
+// The two-tone sample zoomed two notches about the power plot's column 52 (t = 41/366): from
+// 22050·t·(1 − 1/1.25²) = 889.2 Hz, 14112 Hz wide, past the 440 Hz peak. The 2500 Hz one, bin
+// 58 (2497.9 Hz), reaches row 9 at column ⌊11 + 366·(2497.9 − 889.2)/14112⌋ = 52.
+TEST_F(Zoom, TheLargestValueShownReachesTheTop) {
+    load(SAMPLES_DIR "/two-tones.wav");
+    perform("wheel 62 400 2");
+    EXPECT_EQ(session.find(names::kPowerArea)->getdev()->pixel(52, 9), 0xff000000u);
+}
+
 }  // namespace

@@ -58,7 +58,7 @@ TEST(DrawScalePlus, TicksEveryKilohertzStrictlyBelowHalfTheRate) {
 }
 
 // On a logarithmic axis from bin 1 (44100/1024 Hz) to 512 (22050 Hz) the tick of f stands at
-// column 11 + 366·ln(f/f1)/ln(fmax/f1), within a pixel.
+// column 11 + 366·ln(f/f1)/ln(fmax/f1), within a pixel, and hangs 2·9/3 = 6 pixels.
 TEST(DrawScalePlus, LogarithmicTicksStandAtTheirFrequencies) {
     const double f1 = 44100.0 / 1024, fmax = 22050;
     const std::vector<double> frequencies = {50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000};
@@ -69,7 +69,7 @@ TEST(DrawScalePlus, LogarithmicTicksStandAtTheirFrequencies) {
     drawScalePlus(area.get(), device.get(), 512, {1, 512, true}, ticks);
     std::vector<int> drawn;
     for (int x = 0; x < 388; ++x) {
-        if (device->pixel(x, 324) != 0xffffffffu) drawn.push_back(x);
+        if (device->pixel(x, 326) != 0xffffffffu) drawn.push_back(x);
     }
     ASSERT_EQ(drawn.size(), frequencies.size());
     for (std::size_t i = 0; i < drawn.size(); ++i)
@@ -159,10 +159,10 @@ INSTANTIATE_TEST_SUITE_P(Placement, CurveTest, testing::Values(
     // (4, 100), (36, 6), (68, 100), (100, 194) at 1.5.
     CurveCase{"double_extremes_at_ratio_2", doubleWave, {94, -94}, 94, {{8, 12, 136, 388}}, 136, 200, 2},
     CurveCase{"four_values_at_ratio_1_5", shortWave, {0, 94, 0, -94}, 94, {{6, 150, 54, 9}, {54, 9, 102, 150}, {102, 150, 150, 291}}, 136, 200, 1.5},
-    // Zoomed to points 16 … 32, 8 pixels apart: point i at x = 4 + 8·(i − 16), the tone's
-    // peak at 20 on column 36, the 1s at y = 194 − 18.8; the lines to points 15 and 33
-    // end at the frame's sides.
-    CurveCase{"zoomed_tone", zoomedRising, tone(40, 20), 10, {{4, 175, 28, 175}, {28, 175, 36, 6}, {36, 6, 44, 175}, {44, 175, 132, 175}}, 136, 200, 1, {16, 32}},
+    // Zoomed to points 15.5 … 31.5, 8 pixels apart: point i at x = 8i − 120, the tone's
+    // peak at 20 on column 40, the 1s at y = 194 − 18.8; the lines to points 15 (x = 0)
+    // and 32 (x = 136) end at the frame's sides, 4 and 132.
+    CurveCase{"zoomed_tone", zoomedRising, tone(40, 20), 10, {{4, 175, 32, 175}, {32, 175, 40, 6}, {40, 6, 48, 175}, {48, 175, 132, 175}}, 136, 200, 1, {15.5, 31.5}},
     // Two points a column (x = 4 + i/2): each column draws its strongest, the first on a tie.
     CurveCase{"strongest_of_each_column", zoomedRising, {0, 4, 4, 0, 0, 0, 4, 0}, 4, {{4, 6, 5, 6}, {5, 6, 6, 194}, {6, 194, 7, 6}}, 136, 200, 1, {0, 256}},
     // An area with no room divides by nothing and draws nothing.
