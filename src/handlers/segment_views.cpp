@@ -25,15 +25,17 @@ void drawSegmentView(short wave_peak) {
 
 void drawSpectrumViews(const Spectrum& spectrum) {
     const long points = spectrum.points;
+    const bool designed = drawnAsDesigned(shownAxis());
     if (power) {
         updateView(PlotView::power, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
-            drawShownSpectrum(area, device, power, points, peakShown(area, power, points),
+            drawShownSpectrum(area, device, power, points,
+                              designed ? spectrum.peak : peakShown(area, power, points),
                               SpectrumCurve::rising, power);
         });
     }
     // Zoomed or logarithmic, a column holding several bins draws the strongest on both plots,
     // the bin a reading there names.
-    if (phase && (drawnAsDesigned(shownAxis()) || power)) {
+    if (phase && (designed || power)) {
         updateView(PlotView::phase, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
             drawShownSpectrum(area, device, phase, points, kPhaseScale, SpectrumCurve::centred,
                               power);
