@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "report/spectrum_comparison.h"
+#include "report/reference_columns.h"
 
 JsonObject segmentJson(const SpectrumReport& report, const std::string* file) {
     JsonObject json;

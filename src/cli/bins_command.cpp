@@ -2,7 +2,7 @@
 #include "cli/cli_commands.h"
 #include "cli/command_reference.h"
 #include "cli/segment_batch.h"
-#include "report/spectrum_comparison.h"
+#include "report/reference_columns.h"
 
 // sefaro-cli spectrum FILE… [--size N] [--position P] [--reference B [--reference-position Q]]
 // [--format csv|json]: the spectra that the power and phase plots show for that segment,

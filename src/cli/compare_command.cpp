@@ -2,7 +2,7 @@
 #include "cli/cli_commands.h"
 #include "cli/command_reference.h"
 #include "cli/segment_batch.h"
-#include "report/spectrum_comparison.h"
+#include "report/reference_columns.h"
 
 // sefaro-cli compare A B [--size N] [--position P] [--reference-position Q] [--format
 // csv|json]: the power spectrum of A's segment at P beside B's at Q (P by default), and how

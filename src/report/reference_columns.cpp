@@ -1,4 +1,4 @@
-#include "report/spectrum_comparison.h"
+#include "report/reference_columns.h"
 
 #include <algorithm>
 
