@@ -1,8 +1,10 @@
 #include "dsp/dbfs_level.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "dsp/hamming_kernel.h"
+#include "dsp/tone_peaks.h"
 
 double binLevelDbfs(double power, long n) {
     const double reference = kFullScaleAmplitude * hammingKernelCentre(n) / 2;
@@ -13,6 +15,16 @@ double binLevelDifferenceDb(double power, double reference_power, long n) {
     // Two silent bins are alike; -inf minus -inf would be NaN.
     if (power == 0 && reference_power == 0) return 0;
     return binLevelDbfs(power, n) - binLevelDbfs(reference_power, n);
+}
+
+std::vector<double> levelDifferencesDb(std::span<const double> log_power,
+                                       std::span<const double> reference_log_power, long n) {
+    std::vector<double> difference(std::min(log_power.size(), reference_log_power.size()));
+    for (std::size_t k = 0; k < difference.size(); ++k) {
+        difference[k] =
+            binLevelDifferenceDb(binPower(log_power[k]), binPower(reference_log_power[k]), n);
+    }
+    return difference;
 }
 
 double toneLevelDbfs(double amplitude) {

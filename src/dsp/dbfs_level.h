@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+#include <vector>
+
 // Levels in dB relative to full scale, for the pipeline's spectrum of n points.
 
 // The largest sample value: a full-scale sine has this amplitude.
@@ -12,6 +15,10 @@ double binLevelDbfs(double power, long n);
 // How far a bin of power lies above the same bin of reference_power, both of n-point
 // spectra: the difference of their binLevelDbfs; 0 where both are 0, ±∞ where one is.
 double binLevelDifferenceDb(double power, double reference_power, long n);
+
+// The same over the bins both spectra have, each given by its log power ln(1 + P).
+std::vector<double> levelDifferencesDb(std::span<const double> log_power,
+                                       std::span<const double> reference_log_power, long n);
 
 // A tone's level: its amplitude against 32767.
 double toneLevelDbfs(double amplitude);

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 #include "dsp/dbfs_level.h"
-#include "dsp/tone_peaks.h"
 #include "plot/cmnDraw.h"
 #include "plot/frequency_view.h"
 #include "plot/off_screen_view.h"
@@ -64,12 +64,9 @@ void drawDifference(WSCvdrawingArea* area, WSDdev& device, const OverlayFrame& f
                         static_cast<short>(frame.device(frame.mx)), y);
     }
     device.endDraw();
-    const std::vector<double>& reference = heldReference->log_power;
-    std::vector<double> difference(static_cast<std::size_t>(bins));
-    for (long i = 0; i < bins; ++i) {
-        const double db = binLevelDifferenceDb(binPower(power[i]), binPower(reference[i]), selsize);
-        difference[i] = std::clamp(db, -kDifferenceScaleDb, kDifferenceScaleDb);
-    }
+    std::vector<double> difference = levelDifferencesDb(
+        std::span(power, static_cast<std::size_t>(bins)), heldReference->log_power, selsize);
+    for (double& db : difference) db = std::clamp(db, -kDifferenceScaleDb, kDifferenceScaleDb);
     useReferenceColour(device);
     drawShownSpectrum(area, &device, difference.data(), bins, kDifferenceScaleDb,
                       SpectrumCurve::centred, power);

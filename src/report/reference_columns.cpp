@@ -1,9 +1,6 @@
 #include "report/reference_columns.h"
 
-#include <algorithm>
-
 #include "dsp/dbfs_level.h"
-#include "dsp/tone_peaks.h"
 #include "wave/analysis_state.h"
 #include "wave/reference_state.h"
 
@@ -21,13 +18,7 @@ std::optional<SpectrumReport> currentReferenceReport() {
 }
 
 std::vector<double> differenceDb(const SpectrumReport& current, const SpectrumReport& reference) {
-    const std::size_t bins = std::min(current.log_power.size(), reference.log_power.size());
-    std::vector<double> difference(bins);
-    for (std::size_t k = 0; k < bins; ++k) {
-        difference[k] = binLevelDifferenceDb(binPower(current.log_power[k]),
-                                             binPower(reference.log_power[k]), current.size);
-    }
-    return difference;
+    return levelDifferencesDb(current.log_power, reference.log_power, current.size);
 }
 
 std::string comparedSpectrumCsvHeader() {
