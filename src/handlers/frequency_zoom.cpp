@@ -61,8 +61,7 @@ bool zoomKey(const std::string& key) {
     }
     if (!power_area || !analysisKnown()) return true;
     const std::optional<long> bin = keyboardReadingBin();
-    const PlotColumns columns =
-        plotColumns(widthOf(power_area), shownGrid().size / 2, binRange(shownAxis(), shownGrid()));
+    const PlotColumns columns = shownColumns(widthOf(power_area));
     zoomAt(power_area, bin ? pointX(columns, double(*bin)) : columns.mx + columns.span / 2.0,
            steps);
     return true;

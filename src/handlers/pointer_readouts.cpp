@@ -52,9 +52,7 @@ void readOutSegment(WSCvdrawingArea* area) {
 void readOutSpectrum(WSCvdrawingArea* area) {
     endKeyboardReading();
     if (!seliii) return showSpectrumReading(std::nullopt);
-    const PlotColumns columns =
-        plotColumns(widthOf(area), selsize / 2, binRange(shownAxis(), shownGrid()));
-    showSpectrumReading(readoutBin(power, columns, pointerColumn(area)));
+    showSpectrumReading(readoutBin(power, shownColumns(widthOf(area)), pointerColumn(area)));
 }
 
 void followSegment() {

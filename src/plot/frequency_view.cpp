@@ -21,6 +21,10 @@ SpectrumGrid shownGrid() {
     return {sampleFreq, selsize};
 }
 
+PlotColumns shownColumns(unsigned short width) {
+    return plotColumns(width, shownGrid().size / 2, binRange(shownAxis(), shownGrid()));
+}
+
 double peakShown(WSCvdrawingArea* area, const double* values, long bins) {
     if (drawnAsDesigned(shownAxis())) return findMax(values, bins);
     const auto [first, end] = pointsInside(

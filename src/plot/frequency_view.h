@@ -14,6 +14,9 @@ void setShownAxis(const FrequencyAxis& axis);
 // The bins of an analysis shown: sampleFreq and selsize.
 SpectrumGrid shownGrid();
 
+// Where the bins of the analysis shown lie across a plot of that width, on the axis shown.
+PlotColumns shownColumns(unsigned short width);
+
 // The largest magnitude among the bins values[0 … bins − 1] that area shows on the shown axis:
 // all of them as designed, those across the plot when zoomed or logarithmic.
 double peakShown(WSCvdrawingArea* area, const double* values, long bins);

@@ -49,7 +49,7 @@ WSaxisLabels frequencyLabels(WSCvdrawingArea* area, const std::vector<double>& f
     const SpectrumGrid grid = shownGrid();
     const unsigned short width = area->getProperty(_WSNwidth());
     const unsigned short height = area->getProperty(_WSNheight());
-    const PlotColumns columns = plotColumns(width, grid.size / 2, binRange(shownAxis(), grid));
+    const PlotColumns columns = shownColumns(width);
     WSaxisLabels labels{columns.mx, columns.mx + columns.span, height - 3 * height / 100, {}};
     for (const double hz : frequencies_hz)
         labels.labels.push_back(
