@@ -24,19 +24,21 @@ const CliCommand kCliCommands[] = {
      runCompare},
     {"render",
      "FILE [--size N] [--position P] [--reference B [--reference-position Q] [--difference]] "
-     "[--window-size WxH] [--scale R] [--frequency-range LOW:HIGH] [--log-axis] -o OUT.png | "
-     "FILE... -o DIR",
+     "[--window-size WxH] [--scale R] [--screen-scale S] [--frequency-range LOW:HIGH] "
+     "[--log-axis] -o OUT.png | FILE... -o DIR",
      "save the whole window, as it shows that segment, as a picture in the format OUT's\n"
      "      extension names (into DIR: one NAME-N-P.png per FILE, NAME being the file's name\n"
      "      without its extension); the window is 800 x 600 unless resized to WxH (from\n"
      "      800x600 to 8000x8000), drawn at R device pixels per pixel (1 to 4, default 1),\n"
      "      the spectra showing LOW to HIGH Hz as zoomed (on a logarithmic axis); with B,\n"
-     "      its segment at Q (default P) held as reference, --difference shown",
+     "      its segment at Q (default P) held as reference, --difference shown; S: as the\n"
+     "      window saves it on screens scaled by S (1 to 4, default 1)",
      runRender},
-    {"replay", "[SCRIPT] [--shots DIR [--as-seen]]",
+    {"replay", "[SCRIPT] [--shots DIR [--as-seen]] [--screen-scale S]",
      "act as the window's user, one action a line from SCRIPT or standard input, and print\n"
      "      the window's state after each as a JSON line (--shots: DIR/NNN.png after each,\n"
-     "      as the window is saved; --as-seen: with the readouts and the focus's frame)",
+     "      as the window is saved; --as-seen: with the readouts and the focus's frame; S: on\n"
+     "      screens scaled by S)",
      runReplay},
     {nullptr, nullptr, nullptr, nullptr},
 };

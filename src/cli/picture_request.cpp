@@ -33,10 +33,17 @@ std::optional<double> decimal(std::string_view text) {
     return value;
 }
 
-// A decimal number from 1 to 4, the whole text; nothing otherwise.
-std::optional<double> scale(std::string_view text) {
-    const std::optional<double> value = decimal(text);
-    if (!value || !(*value >= kLeastScale) || !(*value <= kLargestScale)) return std::nullopt;
+// The value of the option name, a decimal number from 1 to 4, or 1 when it is not given;
+// nothing, and error set, otherwise.
+std::optional<double> ratioOption(const CommandArguments& arguments, const std::string& name,
+                                  std::string& error) {
+    const std::string* text = arguments.option(name);
+    if (!text) return 1.0;
+    const std::optional<double> value = decimal(*text);
+    if (!value || !(*value >= kLeastScale) || !(*value <= kLargestScale)) {
+        error = name + " \"" + *text + "\" is not a number from 1 to 4";
+        return std::nullopt;
+    }
     return value;
 }
 
@@ -63,6 +70,10 @@ std::string windowSizesText() {
            " x " + std::to_string(kLargestWindowSide);
 }
 
+std::optional<double> screenScale(const CommandArguments& arguments, std::string& error) {
+    return ratioOption(arguments, "screen-scale", error);
+}
+
 std::optional<PictureRequest> pictureRequest(const CommandArguments& arguments,
                                              std::string& error) {
     PictureRequest request;
@@ -74,14 +85,11 @@ std::optional<PictureRequest> pictureRequest(const CommandArguments& arguments,
         }
         request = *size;
     }
-    if (const std::string* text = arguments.option("scale")) {
-        const std::optional<double> value = scale(*text);
-        if (!value) {
-            error = "scale \"" + *text + "\" is not a number from 1 to 4";
-            return std::nullopt;
-        }
-        request.scale = *value;
-    }
+    const std::optional<double> scale = ratioOption(arguments, "scale", error);
+    const std::optional<double> screen_scale = screenScale(arguments, error);
+    if (!scale || !screen_scale) return std::nullopt;
+    request.scale = *scale;
+    request.screen_scale = *screen_scale;
     if (const std::string* text = arguments.option("frequency-range")) {
         request.frequency_range_hz = frequencyRange(*text);
         if (!request.frequency_range_hz) {

@@ -13,13 +13,15 @@
 #include "handlers/reference_hold.h"
 #include "names/window_names.h"
 #include "report/export_name.h"
+#include "toolkit/qt/headless.h"
 
 // sefaro-cli render FILE [--size N] [--position P] [--reference B [--reference-position Q]
-// [--difference]] [--window-size WxH] [--scale R] [--frequency-range LOW:HIGH] [--log-axis]
-// -o OUT.png, or FILE… -o DIR: the whole window, resized to WxH, its spectra showing LOW …
-// HIGH Hz (on a logarithmic axis), as it shows that segment (with B's segment at Q held as
-// reference, and its difference shown), drawn from the window itself at R device pixels per
-// logical pixel and saved as a picture of the kind OUT's extension names (PNG into a folder).
+// [--difference]] [--window-size WxH] [--scale R] [--screen-scale S]
+// [--frequency-range LOW:HIGH] [--log-axis] -o OUT.png, or FILE… -o DIR: the whole window,
+// resized to WxH, its spectra showing LOW … HIGH Hz (on a logarithmic axis), as it shows that
+// segment (with B's segment at Q held as reference, and its difference shown) on screens
+// scaled by S, drawn from the window itself at R device pixels per logical pixel and saved as
+// a picture of the kind OUT's extension names (PNG into a folder).
 namespace {
 
 constexpr const char* kCommand = "render";
@@ -48,10 +50,10 @@ std::vector<std::string> pictureNames(const FileBatch& batch, const SegmentReque
 
 int runRender(int argc, char** argv) {
     int exit_code = kExitOk;
-    const auto batch = segmentBatch(
-        kCommand, argc, argv,
-        {"o", "window-size", "scale", "frequency-range", "reference", kReferencePositionOption},
-        exit_code, {"difference", "log-axis"});
+    const auto batch = segmentBatch(kCommand, argc, argv,
+                                    {"o", "window-size", "scale", "screen-scale", "frequency-range",
+                                     "reference", kReferencePositionOption},
+                                    exit_code, {"difference", "log-axis"});
     if (!batch) return exit_code;
     // The reference is checked once, so that a file it cannot be is told before any picture.
     const std::string* reference_file = batch->arguments.option("reference");
@@ -67,6 +69,7 @@ int runRender(int argc, char** argv) {
     std::string error;
     const std::optional<PictureRequest> picture = pictureRequest(batch->arguments, error);
     if (!picture) return commandUsageError(kCommand, error);
+    wsqt::HeadlessSession::startOnScreensScaledBy(picture->screen_scale);
     const std::string* output = batch->arguments.option("o");
     if (!output || output->empty())
         return commandUsageError(

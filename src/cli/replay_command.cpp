@@ -11,17 +11,19 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_window.h"
 #include "cli/multi_file_output.h"
+#include "cli/picture_request.h"
 #include "cli/replay_script.h"
 #include "cli/text_input.h"
 #include "cli/window_pictures.h"
 #include "cli/window_state_json.h"
 #include "names/window_names.h"
 #include "toolkit/WSexcerptPicker.h"
+#include "toolkit/qt/headless.h"
 
-// sefaro-cli replay [SCRIPT] [--shots DIR [--as-seen]]: acts as the window's user, one action
-// a line, and records what the window shows after each, so that a bug report is a script
-// anyone can run again, a test can check the window end to end and the README's screenshots
-// are made again.
+// sefaro-cli replay [SCRIPT] [--shots DIR [--as-seen]] [--screen-scale S]: acts as the user
+// of the window on screens scaled by S, one action a line, and records what the window shows
+// after each, so that a bug report is a script anyone can run again, a test can check the
+// window end to end and the README's screenshots are made again.
 namespace {
 
 constexpr const char* kCommand = "replay";
@@ -256,9 +258,12 @@ int replay(std::istream& input, Shots shots) {
 
 int runReplay(int argc, char** argv) {
     std::string error;
-    const auto arguments =
-        splitArguments(argc, argv, {.options = {"shots"}, .flags = {"as-seen"}}, error);
+    const auto arguments = splitArguments(
+        argc, argv, {.options = {"shots", "screen-scale"}, .flags = {"as-seen"}}, error);
     if (!arguments) return commandUsageError(kCommand, error);
+    const std::optional<double> screen_scale = screenScale(*arguments, error);
+    if (!screen_scale) return commandUsageError(kCommand, error);
+    wsqt::HeadlessSession::startOnScreensScaledBy(*screen_scale);
     if (arguments->operands.size() > 1) return commandUsageError(kCommand, "give one SCRIPT only");
     Shots shots{arguments->option("shots")};
     if (arguments->flag("as-seen")) {

@@ -38,6 +38,10 @@ TEST(CommandLines, RunWithoutADisplayAndReportAFullStdout) {
     // clang-format off
     for (const Case& c : {
              Case{kNoDisplay + "\"$1\" render w.wav -o w.png", 0, ""},
+             // The environment's scaling is not render's: only --screen-scale shades the
+             // controls as on scaled screens.
+             Case{"QT_SCALE_FACTOR=2 QT_SCREEN_SCALE_FACTORS=3 \"$1\" render w.wav -o a.png && \"$1\" render w.wav -o b.png && cmp a.png b.png && "
+                  "\"$1\" render w.wav --screen-scale 2 -o c.png && ! cmp -s a.png c.png && echo same >&2", 0, "same\n"},
              Case{"\"$1\" spectrum w.wav >/dev/full", 1, "sefaro-cli spectrum: cannot write to standard output\n"},
              Case{"\"$1\" info -H w.wav >/dev/full", 1, "sefaro-cli info: cannot write to standard output\n"},
              Case{"echo cancel | \"$1\" replay >/dev/full", 1, "sefaro-cli replay: cannot write to standard output\n"},
@@ -202,6 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"render", "short.wav", "--window-size", "1200x900", "--scale=2", "-o", "w.png"}, 0, "", "", "", {{"w.png", kPng2400x1800}}},
     Run{{"render", "short.wav", "--window-size", "800x599", "-o", "w.png"}, 64, "", "sefaro-cli render: window-size \"800x599\" is not WxH from 800 x 600 to 8000 x 8000 (usage: "},
     Run{{"render", "short.wav", "--scale", "4.5", "-o", "w.png"}, 64, "", "sefaro-cli render: scale \"4.5\" is not a number from 1 to 4 (usage: "},
+    Run{{"render", "short.wav", "--screen-scale", "0.5", "-o", "w.png"}, 64, "", "sefaro-cli render: screen-scale \"0.5\" is not a number from 1 to 4 (usage: "},
     Run{{"render", "short.wav", "--frequency-range", "500:200", "-o", "w.png"}, 64, "", "sefaro-cli render: frequency-range \"500:200\" is not LOW:HIGH in Hz, 0 <= LOW < HIGH (usage: "},
     Run{{"render", "short.wav", "--frequency-range", "0:1000", "-o", "w.png"}, 0, "", "", "", {{"w.png", kPng}}},
     Run{{"render", "short.wav", "-o", "w.png", "--window-size"}, 64, "", "sefaro-cli render: --window-size needs WxH, from 800 x 600 to 8000 x 8000 (usage: "},
@@ -233,6 +238,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay", "no script"}, 1, "", "sefaro-cli replay: cannot read no script: No such file or directory\n"},
     Run{{"replay", "--shots", "short.wav"}, 1, "", "cannot write shots into short.wav: "},
     Run{{"replay", "--as-seen", "-"}, 64, "", "sefaro-cli replay: --as-seen needs --shots DIR (usage: "},
+    Run{{"replay", "--screen-scale", "nan", "-"}, 64, "", "sefaro-cli replay: screen-scale \"nan\" is not a number from 1 to 4 (usage: "},
     Run{{"replay", "-"}, 0, R"("line":2,"action":"load short.wav","messages":[])", "", "# from stdin\nload short.wav\n"},
     Run{{"replay"}, 64, "", kLine + "3: unknown action \"jump\"\n", "cancel\n\njump 3\ncancel\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"load\": load needs a PATH\n", "load  \n"},

@@ -149,6 +149,13 @@ QImage HeadlessSession::grabWindow(double ratio, PointerAndFocus pointer_and_foc
     return windowPicture(mainWindowWidget(), ratio, pointer_and_focus);
 }
 
+void HeadlessSession::startOnScreensScaledBy(double ratio) {
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(ratio, 'g', 17));
+    // Each of these would scale the screens again, or not at all.
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qunsetenv("QT_ENABLE_HIGHDPI_SCALING");
+}
+
 }  // namespace wsqt
 
 namespace wsqt {

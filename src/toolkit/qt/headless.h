@@ -84,6 +84,14 @@ class HeadlessSession {
     // messages still get through.
     static void quietQtMessages();
 
+    // The screens the process's first session starts on are scaled by ratio, as a desktop's
+    // scale setting scales them (1: not scaled), whatever the environment asks for. Besides
+    // the window's ratio, Qt's style takes the largest screen's: it shades buttons, combo
+    // boxes and slider grooves through pictures drawn at that ratio, so a window's picture
+    // at ratio 1 comes out as a window on such screens saves it. No later session can change
+    // the ratio its process started with.
+    static void startOnScreensScaledBy(double ratio);
+
   private:
     std::unique_ptr<QApplication> owned_application_;
     struct State;
