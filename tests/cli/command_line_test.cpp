@@ -38,10 +38,12 @@ TEST(CommandLines, RunWithoutADisplayAndReportAFullStdout) {
     // clang-format off
     for (const Case& c : {
              Case{kNoDisplay + "\"$1\" render w.wav -o w.png", 0, ""},
-             // The environment's scaling is not render's: only --screen-scale shades the
-             // controls as on scaled screens.
+             // The environment's scaling is not render's or replay's: only --screen-scale
+             // shades the controls as on scaled screens, fractions too, alike in both.
              Case{"QT_SCALE_FACTOR=2 QT_SCREEN_SCALE_FACTORS=3 \"$1\" render w.wav -o a.png && \"$1\" render w.wav -o b.png && cmp a.png b.png && "
-                  "\"$1\" render w.wav --screen-scale 2 -o c.png && ! cmp -s a.png c.png && echo same >&2", 0, "same\n"},
+                  "echo 'load w.wav' | QT_SCALE_FACTOR=2 \"$1\" replay --shots s >/dev/null && cmp a.png s/001.png && "
+                  "\"$1\" render w.wav --screen-scale 2 -o c.png && echo 'load w.wav' | \"$1\" replay --shots t --screen-scale 2 >/dev/null && cmp c.png t/001.png && "
+                  "\"$1\" render w.wav --screen-scale 1.5 -o d.png && ! cmp -s a.png c.png && ! cmp -s a.png d.png && echo same >&2", 0, "same\n"},
              Case{"\"$1\" spectrum w.wav >/dev/full", 1, "sefaro-cli spectrum: cannot write to standard output\n"},
              Case{"\"$1\" info -H w.wav >/dev/full", 1, "sefaro-cli info: cannot write to standard output\n"},
              Case{"echo cancel | \"$1\" replay >/dev/full", 1, "sefaro-cli replay: cannot write to standard output\n"},
