@@ -210,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"render", "short.wav", "--scale", "4.5", "-o", "w.png"}, 64, "", "sefaro-cli render: scale \"4.5\" is not a number from 1 to 4 (usage: "},
     Run{{"render", "short.wav", "--screen-scale", "0.5", "-o", "w.png"}, 64, "", "sefaro-cli render: screen-scale \"0.5\" is not a number from 1 to 4 (usage: "},
     Run{{"render", "short.wav", "--frequency-range", "500:200", "-o", "w.png"}, 64, "", "sefaro-cli render: frequency-range \"500:200\" is not LOW:HIGH in Hz, 0 <= LOW < HIGH (usage: "},
-    Run{{"render", "short.wav", "--frequency-range", "0:1000", "-o", "w.png"}, 0, "", "", "", {{"w.png", kPng}}},
+    Run{{"render", "short.wav", "--frequency-range", "0:1000", "--scale", "1", "--screen-scale", "4", "-o", "w.png"}, 0, "", "", "", {{"w.png", kPng}}},
     Run{{"render", "short.wav", "-o", "w.png", "--window-size"}, 64, "", "sefaro-cli render: --window-size needs WxH, from 800 x 600 to 8000 x 8000 (usage: "},
     Run{{"info"}, 64, "", "sefaro-cli info: FILE is missing (usage: sefaro-cli info FILE...)\n"},
     Run{{"info", "-x", "short.wav"}, 64, "", "sefaro-cli info: there is no option -x (usage: "},
