@@ -26,28 +26,20 @@ JsonObject spectrumObject(const SpectrumReport& report, const std::string* file)
     return json;
 }
 
-std::string referenceJson(JsonObject json, const SpectrumReport& report,
-                          const SpectrumReport& reference, const std::string& reference_file,
-                          bool with_phase) {
-    json["reference"] = {{"file", reference_file}, {"position", reference.position}};
-    json["reference_log_power"] = reference.log_power;
-    if (with_phase) json["reference_phase_rad"] = reference.phase_rad;
-    json["difference_db"] = differenceDb(report, reference);
-    return jsonLine(json);
-}
-
 }  // namespace
 
 std::string spectrumJson(const SpectrumReport& report, const std::string* file) {
     return jsonLine(spectrumObject(report, file));
 }
 
-std::string comparisonJson(const SpectrumReport& report, const SpectrumReport& reference,
-                           const std::string& reference_file, const std::string* file) {
-    return referenceJson(spectrumObject(report, file), report, reference, reference_file, false);
-}
-
-std::string comparedSpectrumJson(const SpectrumReport& report, const SpectrumReport& reference,
-                                 const std::string& reference_file, const std::string* file) {
-    return referenceJson(spectrumObject(report, file), report, reference, reference_file, true);
+std::string referenceJson(ReferenceColumns columns, const SpectrumReport& report,
+                          const SpectrumReport& reference, const std::string& reference_file,
+                          const std::string* file) {
+    JsonObject json = spectrumObject(report, file);
+    json["reference"] = {{"file", reference_file}, {"position", reference.position}};
+    json["reference_log_power"] = reference.log_power;
+    if (columns == ReferenceColumns::beside_spectrum)
+        json["reference_phase_rad"] = reference.phase_rad;
+    json["difference_db"] = differenceDb(report, reference);
+    return jsonLine(json);
 }

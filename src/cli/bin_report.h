@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/json_line.h"
+#include "report/reference_columns.h"
 #include "report/segment_report.h"
 
 // The keys every JSON object of a segment starts with: file (with file only), then name,
@@ -14,9 +15,8 @@ JsonObject segmentJson(const SpectrumReport& report, const std::string* file);
 std::string spectrumJson(const SpectrumReport& report, const std::string* file);
 
 // spectrumJson's object followed by "reference": {"file": reference_file, "position": …} and
-// the arrays reference_log_power and difference_db: what compare prints.
-std::string comparisonJson(const SpectrumReport& report, const SpectrumReport& reference,
-                           const std::string& reference_file, const std::string* file);
-// The same with reference_phase_rad between the two arrays: what spectrum --reference prints.
-std::string comparedSpectrumJson(const SpectrumReport& report, const SpectrumReport& reference,
-                                 const std::string& reference_file, const std::string* file);
+// the arrays reference_log_power, reference_phase_rad (beside the spectrum only) and
+// difference_db.
+std::string referenceJson(ReferenceColumns columns, const SpectrumReport& report,
+                          const SpectrumReport& reference, const std::string& reference_file,
+                          const std::string* file);

@@ -2,7 +2,6 @@
 #include "cli/cli_commands.h"
 #include "cli/command_reference.h"
 #include "cli/segment_batch.h"
-#include "report/reference_columns.h"
 
 // sefaro-cli spectrum FILE… [--size N] [--position P] [--reference B [--reference-position Q]]
 // [--format csv|json]: the spectra that the power and phase plots show for that segment,
@@ -23,13 +22,7 @@ int runSpectrum(int argc, char** argv) {
     }
     const auto reference = commandReference(kCommand, *batch, *reference_file, exit_code);
     if (!reference) return exit_code;
-    return printSpectra(kCommand, *batch,
-                        {comparedSpectrumCsvHeader,
-                         [&](const SpectrumReport& spectrum, const std::string* file) {
-                             return comparedSpectrumCsvRows(spectrum, *reference, file);
-                         },
-                         [&](const SpectrumReport& spectrum, const std::string* file) {
-                             return comparedSpectrumJson(spectrum, *reference, *reference_file,
-                                                         file);
-                         }});
+    return printSpectra(
+        kCommand, *batch,
+        referencePrint(ReferenceColumns::beside_spectrum, *reference, *reference_file));
 }

@@ -1,5 +1,6 @@
 #include "cli/command_reference.h"
 
+#include "cli/bin_report.h"
 #include "cli/cli_commands.h"
 #include "cli/command_wave.h"
 #include "cli/multi_file_output.h"
@@ -38,4 +39,16 @@ std::optional<SpectrumReport> commandReference(const char* command, const Segmen
     }
     exit_code = report.exit_code;
     return spectrum;
+}
+
+SpectrumPrint referencePrint(ReferenceColumns columns, const SpectrumReport& reference,
+                             const std::string& reference_file) {
+    return {[columns] { return referenceCsvHeader(columns); },
+            [columns, &reference](const SpectrumReport& spectrum, const std::string* file) {
+                return referenceCsvRows(columns, spectrum, reference, file);
+            },
+            [columns, &reference, reference_file](const SpectrumReport& spectrum,
+                                                  const std::string* file) {
+                return referenceJson(columns, spectrum, reference, reference_file, file);
+            }};
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/segment_batch.h"
+#include "report/reference_columns.h"
 #include "report/segment_report.h"
 
 // The reference a command compares each file's segment with: FILE at --reference-position Q
@@ -18,3 +19,8 @@ inline constexpr const char* kReferencePositionOption = "reference-position";
 // --reference-position is no whole number, printed as a usage error of command.
 std::optional<SpectrumReport> commandReference(const char* command, const SegmentBatch& batch,
                                                const std::string& file, int& exit_code);
+
+// How each file's spectrum is printed beside that reference, read from reference_file, with
+// those columns; reference must outlive the printing.
+SpectrumPrint referencePrint(ReferenceColumns columns, const SpectrumReport& reference,
+                             const std::string& reference_file);

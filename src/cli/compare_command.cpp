@@ -1,8 +1,6 @@
-#include "cli/bin_report.h"
 #include "cli/cli_commands.h"
 #include "cli/command_reference.h"
 #include "cli/segment_batch.h"
-#include "report/reference_columns.h"
 
 // sefaro-cli compare A B [--size N] [--position P] [--reference-position Q] [--format
 // csv|json]: the power spectrum of A's segment at P beside B's at Q (P by default), and how
@@ -21,11 +19,5 @@ int runCompare(int argc, char** argv) {
     const auto reference = commandReference(kCommand, *batch, reference_file, exit_code);
     if (!reference) return exit_code;
     return printSpectra(kCommand, *batch,
-                        {comparisonCsvHeader,
-                         [&](const SpectrumReport& spectrum, const std::string* file) {
-                             return comparisonCsvRows(spectrum, *reference, file);
-                         },
-                         [&](const SpectrumReport& spectrum, const std::string* file) {
-                             return comparisonJson(spectrum, *reference, reference_file, file);
-                         }});
+                        referencePrint(ReferenceColumns::levels_only, *reference, reference_file));
 }

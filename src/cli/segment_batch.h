@@ -40,7 +40,7 @@ FileReport showBatchSegment(std::unique_ptr<CliWindow>& window, const SegmentBat
 // JSON line, each naming file when it is given.
 struct SpectrumPrint {
     using Text = std::function<std::string(const SpectrumReport&, const std::string* file)>;
-    std::string (*csv_header)();
+    std::function<std::string()> csv_header;
     Text csv_rows;
     Text json;
 };

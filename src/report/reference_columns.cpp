@@ -21,30 +21,26 @@ std::vector<double> differenceDb(const SpectrumReport& current, const SpectrumRe
     return levelDifferencesDb(current.log_power, reference.log_power, current.size);
 }
 
-std::string comparedSpectrumCsvHeader() {
+std::string referenceCsvHeader(ReferenceColumns columns) {
+    if (columns == ReferenceColumns::levels_only)
+        return "bin,frequency_hz,log_power,reference_log_power,difference_db\n";
     std::string header = spectrumCsvHeader();
     header.insert(header.size() - 1, ",reference_log_power,reference_phase_rad,difference_db");
     return header;
 }
 
-std::string comparedSpectrumCsvRows(const SpectrumReport& current, const SpectrumReport& reference,
-                                    const std::string* file) {
+std::string referenceCsvRows(ReferenceColumns columns, const SpectrumReport& current,
+                             const SpectrumReport& reference, const std::string* file) {
+    if (columns == ReferenceColumns::levels_only)
+        return binCsvRows({binFrequenciesHz(current), current.log_power, reference.log_power,
+                           differenceDb(current, reference)},
+                          file);
     return binCsvRows({binFrequenciesHz(current), current.log_power, current.phase_rad,
                        reference.log_power, reference.phase_rad, differenceDb(current, reference)},
                       file);
 }
 
 std::string comparedSpectrumCsv(const SpectrumReport& current, const SpectrumReport& reference) {
-    return comparedSpectrumCsvHeader() + comparedSpectrumCsvRows(current, reference);
-}
-
-std::string comparisonCsvHeader() {
-    return "bin,frequency_hz,log_power,reference_log_power,difference_db\n";
-}
-
-std::string comparisonCsvRows(const SpectrumReport& current, const SpectrumReport& reference,
-                              const std::string* file) {
-    return binCsvRows({binFrequenciesHz(current), current.log_power, reference.log_power,
-                       differenceDb(current, reference)},
-                      file);
+    constexpr ReferenceColumns kColumns = ReferenceColumns::beside_spectrum;
+    return referenceCsvHeader(kColumns) + referenceCsvRows(kColumns, current, reference);
 }

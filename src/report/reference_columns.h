@@ -17,15 +17,19 @@ std::optional<SpectrumReport> currentReferenceReport();
 // ±∞ where one is).
 std::vector<double> differenceDb(const SpectrumReport& current, const SpectrumReport& reference);
 
-// spectrumCsvHeader's columns, then "reference_log_power,reference_phase_rad,difference_db".
-std::string comparedSpectrumCsvHeader();
-// The spectrum's rows with the reference's log power and phase and the difference appended.
-std::string comparedSpectrumCsvRows(const SpectrumReport& current, const SpectrumReport& reference,
-                                    const std::string* file = nullptr);
-// The header, then the rows.
-std::string comparedSpectrumCsv(const SpectrumReport& current, const SpectrumReport& reference);
+// Which columns a spectrum beside a reference has: every column of the spectrum, then the
+// reference's log power and phase and the difference (the window's exports, spectrum
+// --reference), or the levels alone: bin, frequency, both log powers and the difference
+// (compare).
+enum class ReferenceColumns { beside_spectrum, levels_only };
 
+// The CSV header: spectrumCsvHeader's columns, then
+// "reference_log_power,reference_phase_rad,difference_db"; or
 // "bin,frequency_hz,log_power,reference_log_power,difference_db".
-std::string comparisonCsvHeader();
-std::string comparisonCsvRows(const SpectrumReport& current, const SpectrumReport& reference,
-                              const std::string* file = nullptr);
+std::string referenceCsvHeader(ReferenceColumns columns);
+// The rows under that header, each naming file when it is given.
+std::string referenceCsvRows(ReferenceColumns columns, const SpectrumReport& current,
+                             const SpectrumReport& reference, const std::string* file = nullptr);
+// The window's export while a reference is held: the header, then the rows, beside the
+// spectrum.
+std::string comparedSpectrumCsv(const SpectrumReport& current, const SpectrumReport& reference);
