@@ -63,15 +63,12 @@ void CliWindow::openReference(const std::string& path, long position,
                               const ExcerptRequest* excerpt) {
     user_->queueAnswer(path);
     user_->queueNumber(position);
-    if (excerpt) {
-        user_->setExcerptDriver([excerpt](WSCexcerptPicker& picker) {
-            picker.moveTo(excerpt->from_s);
-            return picker.chooseChannel(excerpt->channel);
-        });
-    }
-    // A disabled entry asks nothing: the answers would be left for a later question.
-    if (!WSchooseDesktopAction(names::kOpenReferenceEntry)) user_->dropAnswers();
-    user_->setExcerptDriver(nullptr);
+    if (excerpt) user_->queueExcerptChoice(WSexcerptChoice{excerpt->from_s, excerpt->channel});
+    WSchooseDesktopAction(names::kOpenReferenceEntry);
+    // What the action did not ask (a disabled entry, a file refused before the position
+    // question) must not answer a later question.
+    user_->dropAnswers();
+    user_->dropExcerptChoices();
 }
 
 bool CliWindow::chooseSize(const std::string& item) {

@@ -1,5 +1,6 @@
 #include "toolkit/WSCbase.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "toolkit/WSCobjectList.h"
@@ -82,6 +83,12 @@ void WSCbase::execProcedure(long event) {
     for (std::size_t i = 0; i < procedures_.size(); ++i) {
         if (procedures_[i]->getTrigger() == event) procedures_[i]->exec(this);
     }
+}
+
+bool WSCbase::handles(long event) const {
+    return std::ranges::any_of(procedures_, [event](const std::unique_ptr<WSCprocedure>& p) {
+        return p->getTrigger() == event;
+    });
 }
 
 void WSCbase::setVisible(long visible) {

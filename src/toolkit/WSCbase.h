@@ -51,7 +51,8 @@ class WSCbase {
     void addProcedure(WSCprocedure* procedure);
     // Runs every procedure bound to event before it returns; nothing for an unbound event.
     void execProcedure(long event);
-    const std::vector<std::unique_ptr<WSCprocedure>>& procedures() const { return procedures_; }
+    // Whether some procedure is bound to event.
+    bool handles(long event) const;
 
     virtual void setVisible(long visible);
 

@@ -34,7 +34,8 @@ class WSscriptedUser : public WSdialogResponder {
     // The answer to the next number question: a number, or nothing to cancel. With none
     // queued, the user confirms the value offered.
     void queueNumber(std::optional<long> number) { numbers_.push_back(number); }
-    // Forgets the paths and numbers no dialog took (one that was never shown).
+    // Forgets the paths and numbers no dialog took (one that was never shown, or an action
+    // that ended before its question).
     void dropAnswers() {
         answers_.clear();
         numbers_.clear();

@@ -103,11 +103,15 @@ TEST_F(RealInput, ProgramChangesOfPropertiesRaiseNoEvent) {
 // A notch of the wheel over the power plot (its fraction t = 179/366 of the way across) zooms
 // both spectra by 1.25 about the frequency there, within half a bin; a middle drag and a
 // Shift drag pan them by the pointer's way, 17640 Hz a 366 pixels; a double click shows
-// them whole again.
+// them whole again. Shift and the left button on the whole wave, which does not pan, click
+// there: the segment then starts at sample 3500 of 22050 under column 120.
 TEST_F(RealInput, TheWheelZoomsTheSpectraADragPansThemADoubleClickShowsThemAll) {
     TempDir dir;
     cancel.queueAnswer(dir.write("w.wav", wave_builder::monoWave(wave_builder::pattern(22050))));
     session.click(names::kSelectButton);
+    QTest::mouseClick(session.qtWidget(names::kWholeWaveArea), Qt::LeftButton, Qt::ShiftModifier,
+                      QPoint(120, 50));
+    EXPECT_EQ(slider()->value(), 3500);
     QWidget* power = session.qtWidget(names::kPowerArea);
     const QPointF at(190, 200);
     QWheelEvent wheel(at, power->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,

@@ -242,6 +242,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"replay", "--as-seen", "-"}, 64, "", "sefaro-cli replay: --as-seen needs --shots DIR (usage: "},
     Run{{"replay", "--screen-scale", "nan", "-"}, 64, "", "sefaro-cli replay: screen-scale \"nan\" is not a number from 1 to 4 (usage: "},
     Run{{"replay", "-"}, 0, R"("line":2,"action":"load short.wav","messages":[])", "", "# from stdin\nload short.wav\n"},
+    // A reference that could not be opened leaves no answer for the next one's question.
+    Run{{"replay"}, 0, R"("action":"reference open short.wav 7","messages":[],"tooltip":null,"window_size":[800,600],"frequency_range":[0.0,22050.0],"log_axis":false,"reference":{"file":"short.wav","size":1024,"position":7})", "", "load short.wav\nreference open none.wav 3\nreference open short.wav 7\n"},
     Run{{"replay"}, 64, "", kLine + "3: unknown action \"jump\"\n", "cancel\n\njump 3\ncancel\n"},
     Run{{"replay"}, 64, "", kLine + "1: \"load\": load needs a PATH\n", "load  \n"},
     Run{{"replay"}, 64, "", kLine + "2: the size box has no item \"1000\" (512, 1024, 2048, 4096)\n", "cancel\nsize 1000\n"},

@@ -56,7 +56,8 @@ class ScriptedScenario : public Scenario {
             case ReplayVerb::reference_open:
                 user.queueAnswer((dir.path() / action->argument).string());
                 user.queueNumber(at[0]);
-                if (!WSchooseDesktopAction(names::kOpenReferenceEntry)) user.dropAnswers();
+                WSchooseDesktopAction(names::kOpenReferenceEntry);
+                user.dropAnswers();
                 return;
             case ReplayVerb::reference_drop:
                 WSchooseDesktopAction(names::kDropReferenceEntry);

@@ -118,7 +118,8 @@ class AreaWidget : public QWidget {
         raise(WSEV_POINTER_MOVE, event->position());
     }
 
-    // The middle button, or Shift with the left one, pans; the left one alone presses.
+    // The middle button, or Shift with the left one, pans an area that pans; the left one
+    // otherwise presses.
     void mousePressEvent(QMouseEvent* event) override {
         if (pans(*event)) {
             panning_button_ = event->button();
@@ -155,9 +156,10 @@ class AreaWidget : public QWidget {
     }
 
   private:
-    static bool pans(const QMouseEvent& event) {
-        return event.button() == Qt::MiddleButton ||
-               (event.button() == Qt::LeftButton && event.modifiers() & Qt::ShiftModifier);
+    bool pans(const QMouseEvent& event) const {
+        return (event.button() == Qt::MiddleButton ||
+                (event.button() == Qt::LeftButton && event.modifiers() & Qt::ShiftModifier)) &&
+               owner_.handles(WSEV_PAN_PRESS);
     }
 
     void raise(long event, QPointF position) {
