@@ -124,8 +124,8 @@ struct DesktopDescription {
                       .enabled = referenceHeld,
                       .checked = differenceIsShown}};
         d.view_entries = {
-            {.label = "Show all frequencies", .shortcut = "", .run = showAllFrequencies},
-            {.label = "Logarithmic frequency axis",
+            {.label = names::kShowAllFrequenciesEntry, .shortcut = "", .run = showAllFrequencies},
+            {.label = names::kLogarithmicAxisEntry,
              .shortcut = "",
              .run = [] { showLogarithmicAxis(!logarithmicAxisShown()); },
              .checked = logarithmicAxisShown}};

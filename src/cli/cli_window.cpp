@@ -108,7 +108,7 @@ void CliWindow::wheel(int x, int y, int steps) {
 }
 
 void CliWindow::axis(bool logarithmic) {
-    if (logarithmicAxisShown() != logarithmic) showLogarithmicAxis(logarithmic);
+    chooseMenuEntry(names::kLogarithmicAxisEntry, logarithmic);
 }
 
 void CliWindow::showFrequencies(bool logarithmic,

@@ -9,7 +9,7 @@
 std::string optionNeeds(std::string_view name) {
     if (name == "size") return "one of " + segmentSizesText();
     if (name == "window-size") return "WxH, " + windowSizesText();
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 11> kNeeds = {{
+    constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kNeeds = {{
         {"position", "a whole number of samples"},
         {"reference-position", "a whole number of samples"},
         {"reference", "a FILE to compare with"},
@@ -20,6 +20,7 @@ std::string optionNeeds(std::string_view name) {
         {"o", "OUT.png or DIR"},
         {"shots", "a folder DIR"},
         {"scale", "a number from 1 to 4"},
+        {"screen-scale", "a number from 1 to 4"},
         {"frequency-range", "LOW:HIGH in Hz"},
     }};
     for (const auto& [option, needs] : kNeeds) {

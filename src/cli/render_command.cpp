@@ -99,7 +99,8 @@ int runRender(int argc, char** argv) {
         FileReport report = showBatchSegment(window, *batch, index);
         if (!notes[index].empty()) report.messages.push_back(notes[index]);
         if (report.exit_code != kExitOk) return report;
-        if (reference) {
+        // A worker's window keeps the reference it held for an earlier file.
+        if (reference && !referenceHeld()) {
             const WaveSource& source = batch->batch.source;
             window->openReference(*reference_file, reference->position,
                                   source.convert ? &source.excerpt : nullptr);
@@ -111,9 +112,10 @@ int runRender(int argc, char** argv) {
                 report.messages.push_back(*reference_file + ": the window could not hold it");
                 return report;
             }
+        }
+        if (reference)
             window->chooseMenuEntry(names::kShowDifferenceEntry,
                                     batch->arguments.flag("difference"));
-        }
         window->resize(picture->width, picture->height);
         window->showFrequencies(picture->log_axis, picture->frequency_range_hz);
         if (!saveWindowPicture(*window, paths[index], format, report.error, picture->scale))

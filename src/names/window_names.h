@@ -42,6 +42,9 @@ inline constexpr char kHoldReferenceEntry[] = "Hold as reference";
 inline constexpr char kOpenReferenceEntry[] = "Open reference…";
 inline constexpr char kDropReferenceEntry[] = "Drop reference";
 inline constexpr char kShowDifferenceEntry[] = "Show difference";
+// Its view entries, likewise.
+inline constexpr char kShowAllFrequenciesEntry[] = "Show all frequencies";
+inline constexpr char kLogarithmicAxisEntry[] = "Logarithmic frequency axis";
 
 // The segment sizes, smallest first, as numbers and as the size box's item list.
 inline constexpr std::array<long, 4> kSegmentSizes{512, 1024, 2048, 4096};

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "cli/replay_script.h"
-#include "handlers/frequency_zoom.h"
 #include "scenario.h"
 #include "toolkit/WSdesktop.h"
 
@@ -68,7 +67,8 @@ class ScriptedScenario : public Scenario {
             case ReplayVerb::wheel:
                 return session.wheel(at[0], at[1], at[2]);
             case ReplayVerb::axis:
-                return showLogarithmicAxis(action->argument == "log");
+                WSchooseDesktopAction(names::kLogarithmicAxisEntry, action->argument == "log");
+                return;
             default:  // the picker's actions
                 FAIL() << "the walks open no excerpt: " << line;
         }
