@@ -11,18 +11,18 @@ double binLevelDbfs(double power, long n) {
     return 10 * std::log10(power / (reference * reference));
 }
 
-double binLevelDifferenceDb(double power, double reference_power, long n) {
+double binLevelDifferenceDb(double power, double reference_power) {
     // Two silent bins are alike; -inf minus -inf would be NaN.
     if (power == 0 && reference_power == 0) return 0;
-    return binLevelDbfs(power, n) - binLevelDbfs(reference_power, n);
+    return 10 * (std::log10(power) - std::log10(reference_power));
 }
 
 std::vector<double> levelDifferencesDb(std::span<const double> log_power,
-                                       std::span<const double> reference_log_power, long n) {
+                                       std::span<const double> reference_log_power) {
     std::vector<double> difference(std::min(log_power.size(), reference_log_power.size()));
     for (std::size_t k = 0; k < difference.size(); ++k) {
         difference[k] =
-            binLevelDifferenceDb(binPower(log_power[k]), binPower(reference_log_power[k]), n);
+            binLevelDifferenceDb(binPower(log_power[k]), binPower(reference_log_power[k]));
     }
     return difference;
 }

@@ -23,8 +23,8 @@ PlottedSpectrum analysedSpectrum() {
 std::string referenceDifference(long bin) {
     if (!heldReference || heldReference->log_power.size() != static_cast<std::size_t>(selsize / 2))
         return "";
-    const double difference = binLevelDifferenceDb(
-        binPower(power[bin]), binPower(heldReference->log_power[bin]), selsize);
+    const double difference =
+        binLevelDifferenceDb(binPower(power[bin]), binPower(heldReference->log_power[bin]));
     char text[48];
     std::snprintf(text, sizeof text, difference == 0 ? ", Δ %.2f dB" : ", Δ %+.2f dB", difference);
     return text;
@@ -47,8 +47,9 @@ void showSpectrumReading(std::optional<long> bin) {
     const BinReading reading = readBin(analysedSpectrum(), *bin);
     showCaptions(powerCaption(reading), phaseCaption(reading));
     // The phase plot's own reading has no difference: only the power is compared.
-    showSpectrumTooltips(readingText(reading));
-    shown_reading = readingText(reading) + referenceDifference(*bin);
+    const std::string text = readingText(reading);
+    showAreaTooltip(names::kPhaseArea, text);
+    shown_reading = text + referenceDifference(*bin);
     showAreaTooltip(names::kPowerArea, shown_reading);
 }
 

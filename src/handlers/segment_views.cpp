@@ -35,7 +35,7 @@ void drawSpectrumViews(const Spectrum& spectrum) {
     }
     // Zoomed or logarithmic, a column holding several bins draws the strongest on both plots,
     // the bin a reading there names.
-    if (phase && (designed || power)) {
+    if (phase) {
         updateView(PlotView::phase, [&](WSCvdrawingArea* area, WSDmwindowDev* device) {
             drawShownSpectrum(area, device, phase, points, kPhaseScale, SpectrumCurve::centred,
                               power);
@@ -58,11 +58,10 @@ void redrawViews() {
     } else {
         updateView(PlotView::wave, {});
     }
-    if (!seliii) {
-        for (const PlotView view : {PlotView::segment, PlotView::power, PlotView::phase})
-            updateView(view, {});
-        return;
+    if (seliii) {
+        drawSegmentView(peak);
+    } else {
+        updateView(PlotView::segment, {});
     }
-    drawSegmentView(peak);
     redrawSpectrumViews();
 }

@@ -15,11 +15,6 @@ PlotColumns plotColumns(unsigned short width, long count, const PointRange& rang
     return {mx, span, count, range.first, span > 0 ? extent / span : 0, range.logarithmic};
 }
 
-double pointX(const PlotColumns& columns, double i) {
-    return columns.logarithmic ? columns.mx + std::log(i / columns.first) / columns.per_pixel
-                               : columns.mx + (i - columns.first) / columns.per_pixel;
-}
-
 int pointColumn(const PlotColumns& columns, long i) {
     constexpr double kFarthest = 1e6;
     const double x = pointX(columns, static_cast<double>(i));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 // Where the curves put their points, column by column: the one mapping that the curves, the
 // ticks and everything that names what lies under a column use, so that they agree to the
 // pixel. With W the area's width, the margin mx = 3W/100 and span = W − 2mx, the points
@@ -30,8 +32,12 @@ PlotColumns plotColumns(unsigned short width, long count);
 // count points of which range lies across the plot.
 PlotColumns plotColumns(unsigned short width, long count, const PointRange& range);
 
-// The unrounded x of point i; −∞ for point 0 on a logarithmic axis.
-double pointX(const PlotColumns& columns, double i);
+// The unrounded x of point i; −∞ for point 0 on a logarithmic axis. Inline: the curves' inner
+// loops call it for every point.
+inline double pointX(const PlotColumns& columns, double i) {
+    return columns.logarithmic ? columns.mx + std::log(i / columns.first) / columns.per_pixel
+                               : columns.mx + (i - columns.first) / columns.per_pixel;
+}
 
 // The column of point i (0 ≤ i ≤ count): x truncated, held within ±1 000 000. Needs span > 0
 // and count > 0.

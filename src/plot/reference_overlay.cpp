@@ -65,7 +65,7 @@ void drawDifference(WSCvdrawingArea* area, WSDdev& device, const OverlayFrame& f
     }
     device.endDraw();
     std::vector<double> difference = levelDifferencesDb(
-        std::span(power, static_cast<std::size_t>(bins)), heldReference->log_power, selsize);
+        std::span(power, static_cast<std::size_t>(bins)), heldReference->log_power);
     for (double& db : difference) db = std::clamp(db, -kDifferenceScaleDb, kDifferenceScaleDb);
     useReferenceColour(device);
     drawShownSpectrum(area, &device, difference.data(), bins, kDifferenceScaleDb,

@@ -18,7 +18,7 @@ std::optional<SpectrumReport> currentReferenceReport() {
 }
 
 std::vector<double> differenceDb(const SpectrumReport& current, const SpectrumReport& reference) {
-    return levelDifferencesDb(current.log_power, reference.log_power, current.size);
+    return levelDifferencesDb(current.log_power, reference.log_power);
 }
 
 std::string referenceCsvHeader(ReferenceColumns columns) {
