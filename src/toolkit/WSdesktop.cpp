@@ -37,7 +37,7 @@ bool WSchooseDesktopAction(const std::string& label, bool on) {
     for (const auto* entries : {&desktop.actions, &desktop.view_entries}) {
         for (const WSdesktopAction& action : *entries) {
             if (action.label != label) continue;
-            if (action.enabled && !action.enabled()) return false;
+            if (!action.isEnabled()) return false;
             if (!action.checked || action.checked() != on) action.run();
             return true;
         }

@@ -43,6 +43,8 @@ struct WSdesktopAction {
     std::function<bool()> enabled = nullptr;
     // A toggle shows whether it is on; run then switches it. Null: no toggle.
     std::function<bool()> checked = nullptr;
+
+    bool isEnabled() const { return !enabled || enabled(); }
 };
 
 struct WSdesktop {

@@ -56,9 +56,6 @@ void WSCvdrawingArea::raisePointerEvent(long event, double x, double y) {
 }
 
 void WSCvdrawingArea::raiseWheelEvent(double x, double y, double steps) {
-    pointer_.x = x;
-    pointer_.y = y;
-    pointer_.inside = true;
     wheel_steps_ = steps;
-    execProcedure(WSEV_WHEEL);
+    raisePointerEvent(WSEV_WHEEL, x, y);
 }

@@ -85,11 +85,10 @@ void HeadlessSession::wheel(double x, double y, int steps) {
     point(x, y);
     QWidget* window = mainWindowWidget();
     if (!state_->hovered) return;
-    constexpr int kEighthsOfADegreeANotch = 120;
     const QPointF at(x, y);
     QWheelEvent event(state_->hovered->mapFrom(window, at), window->mapToGlobal(at), QPoint(),
-                      QPoint(0, steps * kEighthsOfADegreeANotch), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+                      QPoint(0, steps * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(state_->hovered, &event);
     settle();
 }

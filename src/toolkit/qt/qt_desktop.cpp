@@ -118,7 +118,7 @@ Desktop::Desktop(const WSdesktop& description)
     for (const auto* entries : {&description_.actions, &description_.view_entries}) {
         for (const WSdesktopAction& action : *entries) {
             addShortcut(action.shortcut, [&action] {
-                if (!action.enabled || action.enabled()) action.run();
+                if (action.isEnabled()) action.run();
             });
         }
     }
@@ -215,6 +215,7 @@ void Desktop::showContextMenu(QWidget* area, const QPoint& place) {
         action->setShortcut(QKeySequence(qt(keys)));
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, run);
+        return action;
     };
     if (description_.open_any) {
         add(description_.open_any_label, description_.open_any_shortcut, true,
@@ -228,10 +229,9 @@ void Desktop::showContextMenu(QWidget* area, const QPoint& place) {
     }
     const auto addActions = [&](const std::vector<WSdesktopAction>& entries) {
         for (const WSdesktopAction& entry : entries) {
-            add(entry.label, entry.shortcut, !entry.enabled || entry.enabled(),
-                [&entry] { entry.run(); });
+            QAction* toggle =
+                add(entry.label, entry.shortcut, entry.isEnabled(), [&entry] { entry.run(); });
             if (entry.checked) {
-                QAction* toggle = menu_->actions().constLast();
                 toggle->setCheckable(true);
                 toggle->setChecked(entry.checked());
             }

@@ -51,9 +51,6 @@ void paintAxisLabels(QPainter& painter, const WSaxisLabels& axis) {
     }
 }
 
-// One notch of a common wheel turns it by 120 eighths of a degree.
-constexpr double kEighthsOfADegreeANotch = 120;
-
 class AreaWidget : public QWidget {
   public:
     AreaWidget(QWidget* parent, WSCvdrawingArea& owner) : QWidget(parent), owner_(owner) {
@@ -146,7 +143,7 @@ class AreaWidget : public QWidget {
     }
 
     void wheelEvent(QWheelEvent* event) override {
-        const double steps = event->angleDelta().y() / kEighthsOfADegreeANotch;
+        const double steps = event->angleDelta().y() / double(QWheelEvent::DefaultDeltasPerStep);
         if (steps == 0) return event->ignore();
         owner_.raiseWheelEvent(event->position().x(), event->position().y(), steps);
     }
