@@ -16,7 +16,6 @@
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -29,6 +28,7 @@
 #include "handlers/frequency_zoom.h"
 #include "names/window_names.h"
 #include "plot/frequency_view.h"
+#include "report/number_text.h"
 #include "toolkit/WSdesktop.h"
 #include "toolkit/qt/qt_backend.h"
 #include "toolkit/qt/qt_command_line.h"
@@ -178,12 +178,6 @@ struct Export {
     int wheel_steps = 0;  // over the power plot, on the logarithmic axis
 };
 
-// A frequency as render reads it back to the same double.
-std::string exactText(double hz) {
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, hz).ptr);
-}
-
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
 
 // Proposed in the folder of the file, named after it, and written whole, the export's
@@ -213,7 +207,7 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
         ASSERT_TRUE(shownAxis().zoomed);
         args.insert(args.end(),
                     {"--log-axis", "--frequency-range",
-                     exactText(shownAxis().low_hz) + ":" + exactText(shownAxis().high_hz)});
+                     roundTripText(shownAxis().low_hz) + ":" + roundTripText(shownAxis().high_hz)});
     }
     const CliRun r = cli(args);
     ASSERT_EQ(r.exit_code, 0) << r.err;
@@ -298,18 +292,20 @@ TEST_F(Desktop, EachPlotsContextMenuSavesAndCopiesWhatIsShown) {
     QWidget* power = session.qtWidget(names::kPowerArea);
     session.wheel(power->x() + 100, power->y() + 100, 2);
     ASSERT_TRUE(shownAxis().zoomed);
-    const auto entry = [&](const char* text) {
+    QAction missing;  // what a lookup that fails acts on, after failing the test
+    const auto entry = [&](const char* text) -> QAction& {
         for (QAction* action : contextMenu(power)->actions())
-            if (action->text() == text) return action;
-        return static_cast<QAction*>(nullptr);
+            if (action->text() == text) return *action;
+        ADD_FAILURE() << "no entry " << text;
+        return missing;
     };
-    entry("Show all frequencies")->trigger();
+    entry("Show all frequencies").trigger();
     EXPECT_FALSE(shownAxis().zoomed);
-    entry("Logarithmic frequency axis")->trigger();
+    entry("Logarithmic frequency axis").trigger();
     EXPECT_TRUE(shownAxis().logarithmic);
-    EXPECT_TRUE(entry("Logarithmic frequency axis")->isChecked());
+    EXPECT_TRUE(entry("Logarithmic frequency axis").isChecked());
     session.wheel(power->x() + 100, power->y() + 100, 2);
-    entry("Show all frequencies")->trigger();  // the whole logarithmic axis, bin 1 … rate/2
+    entry("Show all frequencies").trigger();  // the whole logarithmic axis, bin 1 … rate/2
     EXPECT_TRUE(shownAxis().logarithmic && !shownAxis().zoomed);
     QApplication::activePopupWidget()->close();
     QGuiApplication::clipboard()->clear();
