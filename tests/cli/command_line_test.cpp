@@ -188,6 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Cli, testing::Values(
     Run{{"compare", "short.wav", "short.wav", "short.wav"}, 64, "", "sefaro-cli compare: it compares two FILEs, A and B (usage: sefaro-cli compare A B "},
     Run{{"compare", "exact.wav", "long.wav", "--size", "512", "--format", "json"}, 0, "\"reference\":{\"file\":\"long.wav\",\"position\":0},\"reference_log_power\":[", "sefaro-cli: long.wav: " + kNotice},
     Run{{"spectrum", "exact.wav", "--size", "512", "--reference", "short.wav"}, 0, "bin,frequency_hz,log_power,phase_rad,reference_log_power,reference_phase_rad,difference_db\n0,0,", ""},
+    Run{{"spectrum", "exact.wav", "--size", "512", "--reference", "short.wav", "--format", "json"}, 0, "],\"reference_phase_rad\":[", ""},
     Run{{"spectrum", "short.wav", "--reference-position", "3"}, 64, "", "sefaro-cli spectrum: --reference-position needs --reference (usage: "},
     Run{{"spectrum", "no such.wav"}, 2, "", "sefaro-cli: no such.wav: file not found\n"},
     Run{{"spectrum", "stereo.wav"}, 2, "", "sefaro-cli: stereo.wav: " + kStereo},
