@@ -113,6 +113,7 @@ TEST_F(RealInput, TheWheelZoomsTheSpectraADragPansThemADoubleClickShowsThemAll) 
                       QPoint(120, 50));
     EXPECT_EQ(slider()->value(), 3500);
     QWidget* power = session.qtWidget(names::kPowerArea);
+    const QImage phase_before = session.qtWidget(names::kPhaseArea)->grab().toImage();
     const QPointF at(190, 200);
     QWheelEvent wheel(at, power->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
@@ -122,6 +123,8 @@ TEST_F(RealInput, TheWheelZoomsTheSpectraADragPansThemADoubleClickShowsThemAll) 
     ASSERT_TRUE(shownAxis().zoomed);
     EXPECT_NEAR(shownAxis().high_hz - low, extent, 1e-6);
     EXPECT_NEAR(low + t * extent, t * 22050, 44100.0 / 1024 / 2);
+    // The phase plot shows the same frequencies: it is drawn again.
+    EXPECT_NE(session.qtWidget(names::kPhaseArea)->grab().toImage(), phase_before);
     QTest::mousePress(power, Qt::MiddleButton, {}, QPoint(190, 200));
     QTest::mouseMove(power, QPoint(220, 200));
     QTest::mouseRelease(power, Qt::MiddleButton, {}, QPoint(220, 200));

@@ -175,7 +175,8 @@ struct Export {
     // The window resized to width × height on a screen of that pixel ratio.
     int width = 800, height = 600;
     double ratio = 1;
-    int wheel_steps = 0;  // over the power plot, on the logarithmic axis
+    int wheel_steps = 0;     // over the power plot, on the logarithmic axis
+    bool reference = false;  // the segment held as reference: sefaro-cli's --reference FILE
 };
 
 class SaveShortcut : public Desktop, public testing::WithParamInterface<Export> {};
@@ -189,6 +190,7 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     session.showAtPixelRatio(e.ratio);
     session.resize(e.width, e.height);
     show(wave, "2048", 300);
+    if (e.reference) WSchooseDesktopAction(names::kHoldReferenceEntry);
     if (e.wheel_steps) {
         showLogarithmicAxis(true);
         session.wheel(100, 400, e.wheel_steps);
@@ -200,6 +202,7 @@ TEST_P(SaveShortcut, WritesAndCopiesWhatSefaroCliWritesForTheSameState) {
     const bool picture = e.command == std::string("render");
     Strings args = {e.command, wave, "--size", "2048", "--position", "300"};
     if (picture) args.insert(args.end(), {"-o", "cli.png"});
+    if (e.reference) args.insert(args.end(), {"--reference", wave});
     if (e.width != 800 || e.height != 600)
         args.insert(args.end(),
                     {"--window-size", std::to_string(e.width) + "x" + std::to_string(e.height)});
@@ -234,8 +237,9 @@ INSTANTIATE_TEST_SUITE_P(Desktop, SaveShortcut, testing::Values(
     Export{"song.wav", "Ctrl+S", "Ctrl+C", "render", "png", 1200, 900, 2},
     // Zoomed on the logarithmic axis: render's --frequency-range and --log-axis.
     Export{"zoomed.wav", "Ctrl+S", "Ctrl+C", "render", "png", 800, 600, 1, 3},
-    Export{"tones.wav", "Ctrl+E", "Ctrl+Shift+C", "spectrum", "csv"}),
-    [](const auto& info) { return std::string(info.param.command) + (info.param.ratio != 1 ? "_at_ratio_2" : "") + (info.param.wheel_steps ? "_zoomed" : ""); });
+    Export{"tones.wav", "Ctrl+E", "Ctrl+Shift+C", "spectrum", "csv"},
+    Export{"held.wav", "Ctrl+E", "Ctrl+Shift+C", "spectrum", "csv", 800, 600, 1, 0, true}),
+    [](const auto& info) { return std::string(info.param.command) + (info.param.ratio != 1 ? "_at_ratio_2" : "") + (info.param.wheel_steps ? "_zoomed" : "") + (info.param.reference ? "_with_reference" : ""); });
 // clang-format on
 
 TEST_F(Desktop, AFailedSaveIsShownAndLeavesNothingBehind) {

@@ -320,6 +320,8 @@ INSTANTIATE_TEST_SUITE_P(ShortWaves, Walks, testing::Values(
     Walk{6000, "load w.wav\nreference open w.wav 4976\npoint 100 248", "0", "0 0 4976 99", 0, -1, "power | phase | reference: w.wav, N 1024, position 4976 | 20,127", 1, "w.wav 4976", "542,649"},
     // Over the power plot the reading adds the difference from the reference: none from itself.
     Walk{22050, "load w.wav\nslide 9000\nrelease\nreference hold\npoint 130 360", "9000", "9000 0 21026 420", 9000, -1, kBin156 + ", Δ 0.00 dB | 277,306", 1, "w.wav 9000", "277,306"},
+    // Over the phase plot, at the same column of it, the reading has no difference.
+    Walk{22050, "load w.wav\nslide 9000\nrelease\nreference hold\npoint 522 360", "9000", "9000 0 21026 420", 9000, -1, kBin156 + " | 277,306", 1, "w.wav 9000", "277,306"},
     // The orange band follows a resize as the blue one does (columns as at 1200 x 900 above).
     Walk{22050, "load w.wav\nslide 9000\nrelease\nreference hold\nkey Home\nresize 1200 900", "0", "0 0 21026 420", 0, -1, "", 1.5, "w.wav 9000", "442,489"},
     Walk{1000, "load w.wav\nreference hold", "0", "0 0 -24 0", -1}));
